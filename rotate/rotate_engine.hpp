@@ -1,0 +1,12 @@
+#pragma once
+
+#include "filter_params.hpp"
+#include "tv_sdk.h"
+
+namespace tovrins {
+
+// Makes the rotated copies of the selection (a preview when rotateGoRun is
+// 0, the final run when it is 1); returns the first failing host code.
+TvErr rotateEngine(FilterParams& params);
+
+} // namespace tovrins

@@ -1,0 +1,40 @@
+// Per-copy values of the scale filter: running factors and offsets, and the
+// translations around the scale that place each copy's pivot.
+#pragma once
+
+#include <cstdint>
+
+#include "host_services.hpp"
+#include "tv_sdk.h"
+
+namespace tovrins {
+
+void nextScaleFactor(int32_t mode, int32_t i, int32_t n, float s, float& f, RandomSource& random);
+void nextHorizontalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random);
+void nextVerticalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random);
+
+struct ScalePivotInputs {
+    int32_t j;                  // copy index
+    int32_t n;                  // scaleCopies
+    float width;                // W
+    float height;               // H
+    TvRealPoint selectedCentre; // Cs
+    TvRealPoint firstCentre;    // Cf
+    TvRealRect copyBounds;      // as duplicated, before the transform
+    float oh;
+    float ov;
+};
+
+// A point (x, y) of the copy goes to ((x + t1.h) fh + t2.h, (y + t1.v) fv + t2.v).
+struct ScaleTranslations {
+    TvRealPoint t1;
+    TvRealPoint t2;
+};
+
+// Writes translations for mode 0 to 23; any other mode writes nothing, so
+// the engine's previous values (0, 0 at the start of a run) stay. Mode 15
+// replaces averageCentre by the new pivot.
+void scalePivot(int32_t mode, const ScalePivotInputs& inputs, TvRealPoint& averageCentre,
+                ScaleTranslations& translations, RandomSource& random, HostMath& math);
+
+} // namespace tovrins

@@ -1,0 +1,35 @@
+/* The whole host interface: include this to reach every suite. */
+#ifndef TOVRINS_SDK_TV_SDK_H
+#define TOVRINS_SDK_TV_SDK_H
+
+#include "tv_types.h"
+#include "tv_errors.h"
+#include "tv_messages.h"
+#include "tv_sp_basic.h"
+#include "tv_sp_blocks.h"
+#include "tv_sp_access.h"
+#include "tv_ai_md_memory.h"
+#include "tv_ai_real_math.h"
+#include "tv_ai_art.h"
+#include "tv_ai_user.h"
+#include "tv_ai_document.h"
+#include "tv_ai_document_view.h"
+#include "tv_ai_undo.h"
+#include "tv_ai_matching_art.h"
+#include "tv_ai_path.h"
+#include "tv_ai_path_style.h"
+#include "tv_ai_random.h"
+#include "tv_ai_transform_art.h"
+#include "tv_ai_layer.h"
+#include "tv_ai_menu.h"
+#include "tv_ai_filter.h"
+#include "tv_adm_basic.h"
+#include "tv_adm_dialog.h"
+#include "tv_adm_item.h"
+#include "tv_adm_icon.h"
+#include "tv_adm_notifier.h"
+#include "tv_adm_list.h"
+#include "tv_adm_entry.h"
+#include "tv_adm_tracker.h"
+
+#endif
