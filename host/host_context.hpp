@@ -11,10 +11,20 @@ namespace tovrins::host {
 
 class Document;
 class FaultInjector;
+class MemoryPool;
+class BlockPool;
+class RandomGenerator;
+class SuiteRegistry;
 
 struct HostContext {
     Document* document = nullptr;   // the current document, null when none is open
     FaultInjector* faults = nullptr;
+    // The workbench's own services behind the memory, random and SP Basic
+    // suites; null until a workbench installs them.
+    MemoryPool* memory = nullptr;
+    BlockPool* blocks = nullptr;
+    RandomGenerator* random = nullptr;
+    SuiteRegistry* suites = nullptr;
 };
 
 HostContext& hostContext();

@@ -1,0 +1,143 @@
+#include "dialog_builder.hpp"
+
+#include <string>
+
+#include "notifiers.hpp"
+#include "selection.hpp"
+#include "suites.hpp"
+
+namespace tovrins {
+
+// The ADM calls of a builder are not checked one by one: a dialog that lacks
+// an item still opens, and the notifiers skip items they cannot reach.
+
+void DialogBuilder::placeAndSize(const DialogBounds& saved, bool boundsSaved, int32_t width, int32_t height)
+{
+    if (boundsSaved) {
+        const TvIntRect bounds{saved.left, saved.top, saved.right, saved.bottom};
+        suites().dialog->setBoundsRect(dialog_, &bounds);
+    }
+    suites().dialog->setSize(dialog_, width, height);
+}
+
+TvItemRef DialogBuilder::create(int32_t id, const char* type, TvIntRect rect)
+{
+    TvItemRef item = nullptr;
+    if (suites().dialog->createItem(dialog_, id, type, &rect, &item) != 0)
+        return nullptr;
+    return item;
+}
+
+void DialogBuilder::integerSpin(int32_t id, TvIntRect rect, int32_t value, int32_t minimum, int32_t maximum,
+                                TvADMNotifyProc proc)
+{
+    TvItemRef item = create(id, kTvADMSpinEditType, rect);
+    if (item == nullptr)
+        return;
+    const TvADMItemSuiteV4& s = *suites().item;
+    s.setIntValue(item, value);
+    s.setMinIntValue(item, minimum);
+    s.setMaxIntValue(item, maximum);
+    s.setUnits(item, TV_UNITS_NONE);
+    s.setNotifyProc(item, proc);
+}
+
+void DialogBuilder::realSpin(int32_t id, TvIntRect rect, float value, float minimum, float maximum, TvADMNotifyProc proc)
+{
+    TvItemRef item = create(id, kTvADMSpinEditType, rect);
+    if (item == nullptr)
+        return;
+    const TvADMItemSuiteV4& s = *suites().item;
+    s.setFloatValue(item, value);
+    s.setMinFloatValue(item, minimum);
+    s.setMaxFloatValue(item, maximum);
+    s.setUnits(item, TV_UNITS_NONE);
+    s.setPrecision(item, 2);
+    s.setNotifyProc(item, proc);
+}
+
+void DialogBuilder::zoomSpin(int32_t id, TvIntRect rect, float value, TvADMNotifyProc proc)
+{
+    TvItemRef item = create(id, kTvADMSpinEditType, rect);
+    if (item == nullptr)
+        return;
+    const TvADMItemSuiteV4& s = *suites().item;
+    s.setUnits(item, TV_UNITS_NONE);
+    s.setMinFloatValue(item, 1.0f);
+    s.setMaxFloatValue(item, 500.0f);
+    s.setPrecision(item, 2);
+    s.setFloatValue(item, value);
+    s.setNotifyProc(item, proc);
+}
+
+void DialogBuilder::checkBox(int32_t id, TvIntRect rect, int32_t value, TvADMNotifyProc proc, const char* label)
+{
+    TvItemRef item = create(id, kTvADMTextCheckBoxType, rect);
+    if (item == nullptr)
+        return;
+    suites().item->setBooleanValue(item, value);
+    suites().item->setNotifyProc(item, proc);
+    suites().item->setText(item, label);
+}
+
+void DialogBuilder::pictureButton(int32_t id, TvIntRect rect, TvADMTrackProc proc)
+{
+    if (TvItemRef item = create(id, kTvADMPicturePushButtonType, rect))
+        suites().item->setTrackProc(item, proc);
+}
+
+void DialogBuilder::textButton(int32_t id, TvIntRect rect, TvADMNotifyProc proc, const char* label)
+{
+    TvItemRef item = create(id, kTvADMTextPushButtonType, rect);
+    if (item == nullptr)
+        return;
+    if (proc != nullptr)
+        suites().item->setNotifyProc(item, proc);
+    suites().item->setText(item, label);
+}
+
+void DialogBuilder::staticText(int32_t id, TvIntRect rect, const char* label)
+{
+    if (TvItemRef item = create(id, kTvADMTextStaticType, rect))
+        suites().item->setText(item, label);
+}
+
+void DialogBuilder::popup(int32_t id, TvIntRect rect, TvADMNotifyProc proc)
+{
+    if (TvItemRef item = create(id, kTvADMPopupListType, rect))
+        suites().item->setNotifyProc(item, proc);
+}
+
+void DialogBuilder::fillPopup(int32_t id, std::span<const std::string_view> labels, int32_t selected)
+{
+    TvItemRef item = nullptr;
+    TvListRef list = nullptr;
+    if (suites().dialog->getItem(dialog_, id, &item) != 0 || suites().item->getList(item, &list) != 0)
+        return;
+    for (std::size_t index = 0; index < labels.size(); ++index) {
+        TvEntryRef entry = nullptr;
+        const auto position = static_cast<int32_t>(index);
+        if (suites().list->insertEntry(list, position, &entry) != 0)
+            continue;
+        suites().entry->setText(entry, std::string(labels[index]).c_str());
+        suites().entry->setID(entry, position);
+    }
+    TvEntryRef chosen = nullptr;
+    if (suites().list->indexEntry(list, selected, &chosen) == 0 && chosen != nullptr)
+        suites().entry->select(chosen, 1);
+}
+
+void DialogBuilder::attach(int32_t id, TvADMNotifyProc proc)
+{
+    TvItemRef item = nullptr;
+    if (suites().dialog->getItem(dialog_, id, &item) == 0)
+        suites().item->setNotifyProc(item, proc);
+}
+
+void DialogBuilder::finish()
+{
+    gatherSelection(); // the previews and the Go that follows work on this list
+    announceChange(dialog_);
+}
+
+} // namespace tovrins

@@ -1,0 +1,52 @@
+// Creates the items of a filter dialog one by one through the ADM suites,
+// in the order and with the settings the builders give them.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "filter_params.hpp"
+#include "tv_sdk.h"
+
+namespace tovrins {
+
+// An item rectangle: left, top, right, bottom in dialog coordinates.
+constexpr TvIntRect itemRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    return {left, top, right, bottom};
+}
+
+class DialogBuilder {
+public:
+    explicit DialogBuilder(TvDialogRef dialog) : dialog_(dialog) {}
+
+    // Puts the dialog back where it was accepted, then gives it its size.
+    void placeAndSize(const DialogBounds& saved, bool boundsSaved, int32_t width, int32_t height);
+
+    void integerSpin(int32_t id, TvIntRect rect, int32_t value, int32_t minimum, int32_t maximum, TvADMNotifyProc proc);
+    void realSpin(int32_t id, TvIntRect rect, float value, float minimum, float maximum, TvADMNotifyProc proc);
+    // The zoom field takes its units, limits and precision before its value.
+    void zoomSpin(int32_t id, TvIntRect rect, float value, TvADMNotifyProc proc);
+    void checkBox(int32_t id, TvIntRect rect, int32_t value, TvADMNotifyProc proc, const char* label);
+    void pictureButton(int32_t id, TvIntRect rect, TvADMTrackProc proc);
+    void textButton(int32_t id, TvIntRect rect, TvADMNotifyProc proc, const char* label);
+    void staticText(int32_t id, TvIntRect rect, const char* label);
+    void popup(int32_t id, TvIntRect rect, TvADMNotifyProc proc);
+    // Inserts every label at its index with its index as id, then selects
+    // the entry whose index is selected.
+    void fillPopup(int32_t id, std::span<const std::string_view> labels, int32_t selected);
+    // Attaches proc to an item that already exists.
+    void attach(int32_t id, TvADMNotifyProc proc);
+
+    // Gathers the selection afresh and announces a change to item 4, which
+    // fills the block from the items and makes the first preview.
+    void finish();
+
+private:
+    TvItemRef create(int32_t id, const char* type, TvIntRect rect);
+
+    TvDialogRef dialog_;
+};
+
+} // namespace tovrins

@@ -1,0 +1,192 @@
+#include "document.hpp"
+
+#include <algorithm>
+
+#include "geometry.hpp"
+#include "tv_errors.h"
+
+namespace tovrins::host {
+
+Document::Document(const DocumentData& data, uint64_t objectLimit)
+    : width_(data.width), height_(data.height), seed_(data.seed), objectLimit_(objectLimit)
+{
+    for (const LayerData& ld : data.layers) {
+        Layer layer{nextId_++, ld.name, ld.visible, ld.locked, {}};
+        for (const ArtData& art : ld.art)
+            layer.art.push_back(addNode(art, Container{layer.id, 0}));
+        layerOrder_.push_back(layer.id);
+        layers_.emplace(layer.id, std::move(layer));
+    }
+    // A document always has a layer to put new art into.
+    if (layerOrder_.empty()) {
+        Layer layer{nextId_++, "Layer 1", true, false, {}};
+        layerOrder_.push_back(layer.id);
+        layers_.emplace(layer.id, std::move(layer));
+    }
+    nextLayerNumber_ = layerOrder_.size() + 1;
+    const auto current = std::clamp<int64_t>(data.currentLayer, 0, static_cast<int64_t>(layerOrder_.size()) - 1);
+    currentLayer_ = layerOrder_[static_cast<size_t>(current)];
+    view_.centre = {width_ / 2, height_ / 2};
+}
+
+ArtId Document::addNode(const ArtData& art, Container parent)
+{
+    Node node;
+    node.id = nextId_++;
+    node.type = art.type;
+    node.name = art.id;
+    node.selected = art.selected;
+    node.style = art.style;
+    node.closed = art.closed;
+    node.segments = art.segments;
+    node.matrix = art.matrix;
+    node.bounds = art.bounds;
+    node.content = art.content;
+    node.sourceXml = art.sourceXml;
+    node.parent = parent;
+    const ArtId id = node.id;
+    for (const ArtData& child : art.children)
+        node.children.push_back(addNode(child, Container{parent.layer, id}));
+    nodes_.emplace(id, std::move(node));
+    return id;
+}
+
+DocumentData Document::data() const
+{
+    DocumentData out;
+    out.width = width_;
+    out.height = height_;
+    out.seed = seed_;
+    for (size_t i = 0; i < layerOrder_.size(); ++i) {
+        const Layer& layer = layers_.at(layerOrder_[i]);
+        if (layer.id == currentLayer_)
+            out.currentLayer = static_cast<int32_t>(i);
+        LayerData& ld = out.layers.emplace_back();
+        ld.name = layer.name;
+        ld.visible = layer.visible;
+        ld.locked = layer.locked;
+        for (ArtId id : layer.art)
+            exportArt(id, ld.art.emplace_back());
+    }
+    return out;
+}
+
+void Document::exportArt(ArtId id, ArtData& out) const
+{
+    const Node& node = nodes_.at(id);
+    out.type = node.type;
+    out.id = node.name;
+    out.selected = node.selected;
+    out.style = node.style;
+    out.closed = node.closed;
+    out.segments = node.segments;
+    out.matrix = node.matrix;
+    out.bounds = node.bounds;
+    out.content = node.content;
+    out.sourceXml = node.sourceXml;
+    for (ArtId child : node.children)
+        exportArt(child, out.children.emplace_back());
+}
+
+const Node* Document::find(ArtId id) const
+{
+    auto it = nodes_.find(id);
+    return it == nodes_.end() ? nullptr : &it->second;
+}
+
+Node* Document::findMutable(ArtId id)
+{
+    auto it = nodes_.find(id);
+    return it == nodes_.end() ? nullptr : &it->second;
+}
+
+const Layer* Document::findLayer(LayerId id) const
+{
+    auto it = layers_.find(id);
+    return it == layers_.end() ? nullptr : &it->second;
+}
+
+Layer* Document::findLayerMutable(LayerId id)
+{
+    auto it = layers_.find(id);
+    return it == layers_.end() ? nullptr : &it->second;
+}
+
+LayerId Document::layerOf(ArtId id) const
+{
+    const Node* node = find(id);
+    return node ? node->parent.layer : 0;
+}
+
+bool Document::editable(ArtId id) const
+{
+    const Layer* layer = findLayer(layerOf(id));
+    return layer && layer->visible && !layer->locked;
+}
+
+std::deque<ArtId>* Document::listOf(Container where)
+{
+    if (where.group != 0) {
+        Node* group = findMutable(where.group);
+        return group ? &group->children : nullptr;
+    }
+    Layer* layer = findLayerMutable(where.layer);
+    return layer ? &layer->art : nullptr;
+}
+
+TvErr Document::bounds(ArtId id, TvRealRect& out) const
+{
+    const Node* node = find(id);
+    if (!node)
+        return TV_ERR_BAD_PARAMETER;
+    switch (node->type) {
+    case ArtType::Path:
+        out = segmentsBounds(node->segments);
+        return 0;
+    case ArtType::Text:
+    case ArtType::PlacedImage:
+        out = transformedBounds(node->matrix, node->bounds);
+        return 0;
+    case ArtType::Group:
+    case ArtType::CompoundPath:
+        break;
+    }
+    out = {};
+    for (ArtId child : node->children) {
+        TvRealRect r{};
+        bounds(child, r);
+        out = unionRect(out, r);
+    }
+    return 0;
+}
+
+TvErr Document::firstChild(ArtId id, ArtId& child) const
+{
+    const Node* node = find(id);
+    if (!node)
+        return TV_ERR_BAD_PARAMETER;
+    child = node->children.empty() ? 0 : node->children.front();
+    return 0;
+}
+
+TvErr Document::sibling(ArtId id, ArtId& next) const
+{
+    const Node* node = find(id);
+    if (!node)
+        return TV_ERR_BAD_PARAMETER;
+    const std::deque<ArtId>& list =
+        node->parent.group != 0 ? find(node->parent.group)->children : findLayer(node->parent.layer)->art;
+    auto it = std::find(list.begin(), list.end(), id);
+    next = (it == list.end() || std::next(it) == list.end()) ? 0 : *std::next(it);
+    return 0;
+}
+
+TvRealPoint Document::viewToArtwork(TvIntPoint px) const
+{
+    const TvReal halfW = static_cast<TvReal>(view_.width) / 2;
+    const TvReal halfH = static_cast<TvReal>(view_.height) / 2;
+    return {view_.centre.h + (static_cast<TvReal>(px.h) - halfW) / view_.zoom,
+            view_.centre.v - (static_cast<TvReal>(px.v) - halfH) / view_.zoom};
+}
+
+} // namespace tovrins::host

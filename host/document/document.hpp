@@ -1,0 +1,151 @@
+// The live document of the workbench: what the suites read and change.
+// Art and layers keep stable ids for as long as they exist (including
+// across undo), and every change goes through an undo journal.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "document_data.hpp"
+#include "document_model.hpp"
+#include "tv_types.h"
+
+namespace tovrins::host {
+
+// Handles are ids in disguise; the document validates them on every call.
+inline TvArtHandle toHandle(ArtId id) { return reinterpret_cast<TvArtHandle>(static_cast<uintptr_t>(id)); }
+inline ArtId artIdOf(TvArtHandle h) { return reinterpret_cast<uintptr_t>(h); }
+inline TvLayerHandle toLayerHandle(LayerId id) { return reinterpret_cast<TvLayerHandle>(static_cast<uintptr_t>(id)); }
+inline LayerId layerIdOf(TvLayerHandle h) { return reinterpret_cast<uintptr_t>(h); }
+
+struct DocumentView {
+    TvReal zoom = 1;
+    TvRealPoint centre{};
+    int32_t width = 800; // pixels
+    int32_t height = 600;
+};
+
+class Document {
+public:
+    static constexpr uint64_t defaultObjectLimit = 5'000'000;
+
+    explicit Document(const DocumentData& data = {}, uint64_t objectLimit = defaultObjectLimit);
+
+    DocumentData data() const;
+    TvReal width() const { return width_; }
+    TvReal height() const { return height_; }
+    std::optional<uint64_t> seed() const { return seed_; }
+    void setSeed(std::optional<uint64_t> seed) { seed_ = seed; }
+
+    // Art and layers count as objects; growing past the limit fails with -108.
+    uint64_t objectCount() const { return nodes_.size() + layers_.size(); }
+    void setObjectLimit(uint64_t limit) { objectLimit_ = limit; }
+
+    // Queries. Null for an unknown id.
+    const Node* find(ArtId id) const;
+    const Layer* findLayer(LayerId id) const;
+    // Bottom to top.
+    std::vector<LayerId> layerOrder() const { return {layerOrder_.begin(), layerOrder_.end()}; }
+    LayerId currentLayer() const { return currentLayer_; }
+    LayerId layerOf(ArtId id) const;
+    TvErr bounds(ArtId id, TvRealRect& out) const;
+    TvErr firstChild(ArtId id, ArtId& child) const; // 0 when none
+    TvErr sibling(ArtId id, ArtId& next) const;     // 0 after the last
+    // Every node, layers bottom to top, depth first, parents before children.
+    template <class F> void forEachInOrder(F&& visit) const;
+
+    // Edits, all journaled. Art on a locked or hidden layer cannot be changed.
+    // paintOrder: 5 top of the current layer, 6 its bottom, 1 above and 2
+    // below reference, 3 on top and 4 at the bottom inside reference.
+    TvErr duplicate(ArtId source, int16_t paintOrder, ArtId reference, ArtId& copy);
+    TvErr dispose(ArtId id);
+    TvErr transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int32_t flags);
+    TvErr setStyle(ArtId id, const TvPathStyle& style);
+    // Selecting a group or compound path selects everything inside it.
+    TvErr setSelected(ArtId id, bool selected);
+    // paintOrder: 5 topmost, 6 bottommost, 1 above and 2 below reference.
+    TvErr insertLayer(int16_t paintOrder, LayerId reference, LayerId& layer);
+    TvErr setCurrentLayer(LayerId layer);
+    TvErr setLayerProperties(LayerId layer, std::string name, bool visible, bool locked);
+
+    // The filter command protocol: beginCommand when the host sends Get
+    // Parameters (or a lone Go), undoChanges reverts everything since,
+    // endCommand closes it as one step of the user's undo history.
+    void beginCommand();
+    void undoChanges();
+    void endCommand();
+    bool inCommand() const { return inCommand_; }
+    size_t pendingChanges() const { return journal_.size(); }
+    // The user's whole-command undo and redo; false when there is nothing.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return !undoStack_.empty(); }
+    bool canRedo() const { return !redoStack_.empty(); }
+
+    DocumentView& view() { return view_; }
+    const DocumentView& view() const { return view_; }
+    TvRealPoint viewToArtwork(TvIntPoint px) const;
+    void noteRedraw() { ++redraws_; }
+    uint64_t redrawCount() const { return redraws_; }
+
+private:
+    ArtId addNode(const ArtData& art, Container parent);
+    void exportArt(ArtId id, ArtData& out) const;
+    Node* findMutable(ArtId id);
+    Layer* findLayerMutable(LayerId id);
+    bool editable(ArtId id) const;
+    TvErr placement(int16_t paintOrder, ArtId reference, Container& where, size_t& index) const;
+    std::deque<ArtId>* listOf(Container where);
+    std::vector<ArtId>::size_type subtreeSize(ArtId id) const;
+    void copySubtree(ArtId source, Container parent, std::vector<Node>& out);
+
+    void commit(Change c);
+    void record(Change inverse);
+    Change apply(Change c);
+    Change applyDetach(change::Detach& c);
+    Change applyAttach(change::Attach& c);
+    Change applyLayerDetach(change::LayerDetach& c);
+    Change applyLayerAttach(change::LayerAttach& c);
+    std::vector<Change> revert(std::vector<Change> changes);
+
+    TvReal width_ = 612;
+    TvReal height_ = 792;
+    std::optional<uint64_t> seed_;
+    uint64_t objectLimit_;
+    uint64_t nextId_ = 1;
+    std::unordered_map<ArtId, Node> nodes_;
+    std::unordered_map<LayerId, Layer> layers_;
+    std::deque<LayerId> layerOrder_;
+    LayerId currentLayer_ = 0;
+    uint64_t nextLayerNumber_ = 1;
+
+    bool inCommand_ = false;
+    std::vector<Change> journal_;
+    std::vector<std::vector<Change>> undoStack_;
+    std::vector<std::vector<Change>> redoStack_;
+
+    DocumentView view_;
+    uint64_t redraws_ = 0;
+};
+
+template <class F> void Document::forEachInOrder(F&& visit) const
+{
+    std::vector<ArtId> stack;
+    for (LayerId layerId : layerOrder_) {
+        const Layer& layer = layers_.at(layerId);
+        for (ArtId top : layer.art) {
+            stack.push_back(top);
+            while (!stack.empty()) {
+                const Node& node = nodes_.at(stack.back());
+                stack.pop_back();
+                visit(node);
+                for (auto it = node.children.rbegin(); it != node.children.rend(); ++it)
+                    stack.push_back(*it);
+            }
+        }
+    }
+}
+
+} // namespace tovrins::host

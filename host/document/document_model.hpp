@@ -1,0 +1,64 @@
+// The live document's pieces: art nodes addressed by stable ids, layers, and
+// the reversible changes the undo journal is made of.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "document_data.hpp"
+
+namespace tovrins::host {
+
+using ArtId = uint64_t;
+using LayerId = uint64_t;
+
+// Where a node sits: inside group (when non-zero) or directly in layer.
+struct Container {
+    LayerId layer = 0;
+    ArtId group = 0;
+};
+
+struct Node {
+    ArtId id = 0;
+    ArtType type = ArtType::Path;
+    std::string name; // the file's id
+    bool selected = false;
+    TvPathStyle style{};
+    bool closed = false;
+    std::vector<Segment> segments;
+    TvRealMatrix matrix{1, 0, 0, 1, 0, 0};
+    TvRealRect bounds{};
+    std::string content;
+    std::string sourceXml;
+    Container parent;
+    std::deque<ArtId> children; // bottom to top
+};
+
+struct Layer {
+    LayerId id = 0;
+    std::string name;
+    bool visible = true;
+    bool locked = false;
+    std::deque<ArtId> art; // bottom to top; a deque so both ends are cheap
+};
+
+// Each change, applied, yields the change that reverses it.
+namespace change {
+struct Detach { Container where; ArtId id; };                       // take a subtree out
+struct Attach { Container where; size_t index; std::vector<Node> nodes; }; // root first
+struct Restore { Node node; };                                       // swap node contents
+struct Select { ArtId id; bool selected; };
+struct Style { ArtId id; TvPathStyle style; };
+struct LayerDetach { LayerId id; };                                  // the layer is empty
+struct LayerAttach { size_t index; Layer layer; };
+struct LayerProps { LayerId id; std::string name; bool visible; bool locked; };
+struct CurrentLayer { LayerId id; };
+} // namespace change
+
+using Change = std::variant<change::Detach, change::Attach, change::Restore, change::Select, change::Style,
+                            change::LayerDetach, change::LayerAttach, change::LayerProps, change::CurrentLayer>;
+
+} // namespace tovrins::host

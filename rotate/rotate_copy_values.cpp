@@ -1,0 +1,224 @@
+#include "rotate_copy_values.hpp"
+
+namespace tovrins {
+
+namespace {
+
+bool isEven(int32_t i) { return i % 2 == 0; }
+
+float toFloat(double value) { return static_cast<float>(value); }
+
+// The offset modes 0 to 14; the angle modes share them with shifted values.
+// Formulas run in double and are rounded once, when the accumulator is set.
+void advanceRunning(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random) {
+    const double step = v;
+    const double current = a;
+    switch (mode) {
+    case 0: a = 0.0f; break;
+    case 1: a = v; break;
+    case 2: a = toFloat(current + step); break;
+    case 3: a = toFloat(current + step / (i + 1.0)); break;
+    case 4: a = toFloat(current + step * (i + 1.0)); break;
+    case 5: a = toFloat(current + step / (static_cast<double>(n) - i + 1.0)); break;
+    case 6: a = toFloat(current + step * (static_cast<double>(n) - i + 1.0)); break;
+    case 7:
+        if (isEven(i)) a = toFloat(current + step);
+        break;
+    case 8: a = toFloat(current + random.next() * step); break;
+    case 9: a = toFloat(current + step * step); break;
+    case 10: a = toFloat(random.next() * step); break;
+    case 11: {
+        const double sign = random.next() > 0.5f ? 1.0 : -1.0;
+        a = toFloat(sign * random.next() * step);
+        break;
+    }
+    case 12: {
+        // Unrounded squares; a tie still adds the step.
+        const double limit = 5.0 * step;
+        a = toFloat(current * current > limit * limit ? limit : current + step);
+        break;
+    }
+    case 13: a = toFloat(random.next() > 0.5f ? current + step : current - step); break;
+    case 14: a = toFloat(current + (isEven(i) ? 2.0 * step : step)); break;
+    default:
+        // Not a mode this build knows: the accumulator stays as it is.
+        break;
+    }
+}
+
+// radial x (cos phi, sin phi); the host is not asked at all for radial 0.
+struct Polar {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+Polar polarOffset(float radial, float phi, HostMath& math) {
+    if (radial == 0.0f) return {};
+    return {static_cast<double>(radial) * math.cosine(phi), static_cast<double>(radial) * math.sine(phi)};
+}
+
+// Band 1 to bandCount of copy i for banded centre modes; 0 past the last band
+// (always so when n < 4).
+int32_t bandOf(int32_t i, int32_t n, int32_t bandCount) {
+    const int32_t k = n / 4;
+    if (k <= 0 || i < 0 || i >= bandCount * k) return 0;
+    return i / k + 1;
+}
+
+struct QuadrantSigns {
+    double x;
+    double y;
+};
+
+QuadrantSigns quadrantSigns(int32_t band) {
+    switch (band) {
+    case 1: return {-1.0, -1.0};
+    case 2: return {-1.0, 1.0};
+    case 3: return {1.0, -1.0};
+    default: return {1.0, 1.0};
+    }
+}
+
+// sign x (base) plus the random term; a negative sign rounds the base to
+// float before the term is subtracted.
+float signedSpread(double base, double sign, double term) {
+    if (sign < 0.0) return toFloat(static_cast<double>(toFloat(base)) - term);
+    return toFloat(base + term);
+}
+
+} // namespace
+
+void rotateAdvanceOffset(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random) {
+    advanceRunning(mode, i, n, v, a, random);
+}
+
+void rotateAdvanceAngle(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random, HostMath& math) {
+    const auto spread = [&](double turn) {
+        const float degrees = toFloat(turn / n);
+        a = toFloat(static_cast<double>(a) + math.degreesToRadians(degrees));
+    };
+    switch (mode) {
+    case 0: advanceRunning(2, i, n, v, a, random); break;
+    case 1: advanceRunning(1, i, n, v, a, random); break;
+    case 2: spread(360.0); break;
+    case 3: spread(180.0); break;
+    case 4: spread(90.0); break;
+    default:
+        // 5 to 16 are the offset modes 3 to 14; anything else is unknown to
+        // both tables and changes nothing.
+        if (mode >= 5 && mode <= 16) advanceRunning(mode - 2, i, n, v, a, random);
+        break;
+    }
+}
+
+void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& inputs,
+                     std::optional<CopyPlacement>& placement, RandomSource& random, HostMath& math) {
+    const TvRealRect& box = inputs.bounds;
+    const float cx = toFloat(box.left + (static_cast<double>(box.right) - box.left) / 2.0);
+    const float cy = toFloat(box.bottom + (static_cast<double>(box.top) - box.bottom) / 2.0);
+    const double h = inputs.horizontal;
+    const double v = inputs.vertical;
+    const float angle = inputs.angle;
+
+    // The pivot plus (horizontal + rx, vertical + ry) at phi = angle.
+    const auto shared = [&](TvRealPoint pivot) {
+        const Polar p = polarOffset(inputs.radial, angle, math);
+        return CopyPlacement{pivot, angle, {toFloat(pivot.h + (h + p.x)), toFloat(pivot.v + (v + p.y))}};
+    };
+    const auto userCentre = [&](float turn) {
+        const Polar p = polarOffset(inputs.radial, turn, math);
+        return CopyPlacement{{inputs.horizontal, inputs.vertical}, turn, {toFloat(h + p.x), toFloat(v + p.y)}};
+    };
+    // A banded copy past its last band turns about its own pivot but keeps
+    // the previous target of the run; with none yet it stays where it is.
+    const auto keepTarget = [&](TvRealPoint pivot) {
+        return CopyPlacement{pivot, angle, placement ? placement->target : pivot};
+    };
+
+    switch (mode) {
+    case 0: placement = shared({cx, box.bottom}); break;
+    case 1: placement = shared({cx, box.top}); break;
+    case 2: placement = userCentre(angle); break;
+    case 3:
+        if (i + 1 <= n / 2) {
+            placement = shared({cx, box.bottom});
+        } else {
+            const float flipped = -angle;
+            const Polar p = polarOffset(inputs.radial, flipped, math);
+            placement = CopyPlacement{{cx, box.bottom}, flipped,
+                                      {toFloat(cx + h + p.x), toFloat(box.bottom + v + p.y)}};
+        }
+        break;
+    case 4: placement = shared({cx, cy}); break;
+    case 5:
+        placement = shared({toFloat(inputs.documentSize.h * 0.5), toFloat(inputs.documentSize.v * 0.5)});
+        break;
+    case 6: {
+        const int32_t band = bandOf(i, n, 5);
+        if (band == 0) {
+            placement = keepTarget({cx, cy});
+            break;
+        }
+        const Polar p = polarOffset(inputs.radial, angle, math);
+        placement = CopyPlacement{{cx, cy}, angle, {toFloat(cx + band * p.x + h), toFloat(cy + band * p.y + v)}};
+        break;
+    }
+    case 7:
+        if (isEven(i)) {
+            placement = userCentre(angle);
+        } else {
+            placement = CopyPlacement{{inputs.horizontal, inputs.vertical}, angle, {inputs.horizontal, inputs.vertical}};
+        }
+        break;
+    case 8: {
+        const int32_t band = bandOf(i, n, 4);
+        if (band == 0) {
+            placement = keepTarget({cx, cy});
+            break;
+        }
+        const QuadrantSigns s = quadrantSigns(band);
+        const Polar p = polarOffset(inputs.radial, angle, math);
+        placement = CopyPlacement{{cx, cy}, angle, {toFloat(cx + p.x + s.x * h), toFloat(cy + p.y + s.y * v)}};
+        break;
+    }
+    case 9: {
+        const int32_t band = bandOf(i, n, 4);
+        if (band == 0) {
+            placement = keepTarget({cx, cy});
+            break;
+        }
+        const QuadrantSigns s = quadrantSigns(band);
+        const Polar p = polarOffset(inputs.radial, toFloat(2.0 * angle), math);
+        const double r1 = random.next();
+        const double r2 = random.next();
+        placement = CopyPlacement{{cx, cy}, angle,
+                                  {signedSpread(cx + p.x, s.x, r1 * h), signedSpread(cy + p.y, s.y, r2 * v)}};
+        break;
+    }
+    case 10: placement = shared(inputs.averageCentre); break;
+    case 11: placement = shared(inputs.firstCentre); break;
+    case 12: {
+        // Both draws come before any trigonometry.
+        const float px = toFloat(inputs.documentSize.h * static_cast<double>(random.next()));
+        const float py = toFloat(inputs.documentSize.v * static_cast<double>(random.next()));
+        placement = shared({px, py});
+        break;
+    }
+    case 13:
+        placement = userCentre(isEven(i) ? angle : toFloat(angle + static_cast<double>(28.64789f)));
+        break;
+    case 14: {
+        const Polar p = polarOffset(inputs.radial, angle, math);
+        placement = CopyPlacement{{cx, box.bottom}, angle,
+                                  {toFloat(cx + i * h + p.x), toFloat(box.bottom + i * v + p.y)}};
+        break;
+    }
+    default:
+        // An unknown mode keeps the previous placement of the run; the first
+        // copy of a run turns in place about its centre.
+        if (!placement) placement = CopyPlacement{{cx, cy}, angle, {cx, cy}};
+        break;
+    }
+}
+
+} // namespace tovrins

@@ -1,0 +1,142 @@
+#include "engine_support.hpp"
+
+#include <algorithm>
+
+#include "colour_target.hpp"
+#include "selection.hpp"
+#include "suites.hpp"
+
+namespace tovrins {
+
+TvRealPoint rectCentre(const TvRealRect& rect)
+{
+    return {static_cast<float>(rect.left + (static_cast<double>(rect.right) - rect.left) / 2),
+            static_cast<float>(rect.bottom + (static_cast<double>(rect.top) - rect.bottom) / 2)};
+}
+
+TvRealPoint averageSelectionCentre()
+{
+    std::optional<TvRealRect> all;
+    for (TvArtHandle art : selectionEntries()) {
+        TvRealRect bounds{};
+        if (art == nullptr || suites().art->getArtBounds(art, &bounds) != 0)
+            continue; // an unreadable entry does not end the run
+        if (!all) {
+            all = bounds;
+            continue;
+        }
+        all->left = std::min(all->left, bounds.left);
+        all->top = std::max(all->top, bounds.top);
+        all->right = std::max(all->right, bounds.right);
+        all->bottom = std::min(all->bottom, bounds.bottom);
+    }
+    return all ? rectCentre(*all) : TvRealPoint{0, 0};
+}
+
+TvRealPoint firstSelectionCentre()
+{
+    TvArtHandle first = firstSelectedArt();
+    TvRealRect bounds{};
+    if (first == nullptr || suites().art->getArtBounds(first, &bounds) != 0)
+        return {0, 0};
+    return rectCentre(bounds);
+}
+
+std::optional<TvPathStyle> buildTargetStyle(int32_t mode, RandomSource& random, TvErr& code)
+{
+    code = 0;
+    // Taken from the first non-empty entry, so an emptied compound-path
+    // member is never handed to the host.
+    TvArtHandle first = firstSelectedArt();
+    if (first == nullptr)
+        return std::nullopt;
+    TvPathStyle reference{};
+    TvPathStyle target{};
+    if ((code = suites().pathStyle->getPathStyle(first, &reference)) != 0)
+        return std::nullopt;
+    if ((code = suites().pathStyle->getPathStyle(first, &target)) != 0)
+        return std::nullopt;
+    applyInterpolateTarget(mode, reference.fill, target.fill, random);
+    return target;
+}
+
+TvErr layerStep(int32_t& countdown, int32_t copiesPerLayer, bool placeAbove)
+{
+    if (countdown != 0) {
+        --countdown;
+        return 0;
+    }
+    TvLayerHandle layer = nullptr;
+    const int16_t order = placeAbove ? TV_PLACE_ABOVE_ALL : TV_PLACE_BELOW_ALL;
+    if (TvErr code = suites().layer->insertLayer(nullptr, order, &layer); code != 0)
+        return code;
+    if (TvErr code = suites().layer->setCurrentLayer(layer); code != 0)
+        return code;
+    countdown = copiesPerLayer - 1;
+    return 0;
+}
+
+namespace {
+
+constexpr int32_t kTransformFlags =
+    TV_TRANSFORM_OBJECTS | TV_TRANSFORM_FILL_GRADIENTS | TV_TRANSFORM_FILL_PATTERNS | TV_TRANSFORM_STROKE_PATTERNS;
+
+TvErr transformOne(TvArtHandle art, const TvRealMatrix& matrix, float fraction, const std::optional<TvPathStyle>& target)
+{
+    if (TvErr code = suites().transform->transformArt(art, &matrix, 1.0f, kTransformFlags); code != 0)
+        return code;
+    if (fraction == 1.0f || !target)
+        return 0;
+    TvPathStyle own{};
+    TvPathStyle blended{};
+    if (TvErr code = suites().pathStyle->getPathStyle(art, &own); code != 0)
+        return code;
+    if (TvErr code = suites().pathStyle->interpolatePathStyles(&own, &*target, &blended, fraction); code != 0)
+        return code;
+    return suites().pathStyle->setPathStyle(art, &blended);
+}
+
+} // namespace
+
+TvErr transformAndRestyle(TvArtHandle copy, bool compound, const TvRealMatrix& matrix, float fraction,
+                          const std::optional<TvPathStyle>& target)
+{
+    if (!compound)
+        return transformOne(copy, matrix, fraction, target);
+    TvArtHandle child = nullptr;
+    if (TvErr code = suites().art->getArtFirstChild(copy, &child); code != 0)
+        return code;
+    while (child != nullptr) {
+        if (TvErr code = transformOne(child, matrix, fraction, target); code != 0)
+            return code;
+        if (TvErr code = suites().art->getArtSibling(child, &child); code != 0)
+            return code;
+    }
+    return 0;
+}
+
+TvErr finishRun(bool goRun, bool deleteOriginal)
+{
+    if (!goRun) {
+        suites().document->redrawDocument(); // a redraw failure changes nothing
+        return 0;
+    }
+    if (deleteOriginal) {
+        for (TvArtHandle art : selectionEntries()) {
+            if (art == nullptr)
+                continue;
+            if (TvErr code = suites().art->disposeArt(art); code != 0)
+                return failRun(code);
+        }
+    }
+    releaseSelection();
+    return 0;
+}
+
+TvErr failRun(TvErr code)
+{
+    releaseSelection();
+    return code;
+}
+
+} // namespace tovrins

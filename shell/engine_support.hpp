@@ -1,0 +1,46 @@
+// Steps shared by the three engines: the run-wide centres of the selection,
+// the colour target style, new layers, transforming and restyling a copy,
+// and the finish of a run.
+#pragma once
+
+#include <optional>
+
+#include "filter_params.hpp"
+#include "host_services.hpp"
+#include "tv_sdk.h"
+
+namespace tovrins {
+
+// The centre of a rectangle: left + (right - left) / 2, bottom + (top - bottom) / 2.
+TvRealPoint rectCentre(const TvRealRect& rect);
+
+// The centre of the union of the bounds of every non-empty entry; entries
+// whose bounds cannot be read are skipped. (0, 0) when none can be read.
+TvRealPoint averageSelectionCentre();
+// The centre of the first non-empty entry's bounds; (0, 0) when there is no
+// such entry or its bounds cannot be read.
+TvRealPoint firstSelectionCentre();
+
+// Reads the style of the first non-empty entry and turns its fill towards
+// the colour target mode. Returns nullopt when there is no entry;
+// a failing read is returned in code.
+std::optional<TvPathStyle> buildTargetStyle(int32_t mode, RandomSource& random, TvErr& code);
+
+// Counts down the copies before the next new layer; inserts one (above all
+// or below all) and makes it current when the countdown is 0.
+TvErr layerStep(int32_t& countdown, int32_t copiesPerLayer, bool placeAbove);
+
+// Transforms a copy (each child of it when the selected object is a compound
+// path) by matrix with flags 15, then blends its style towards target with
+// fraction when fraction is not exactly 1.
+TvErr transformAndRestyle(TvArtHandle copy, bool compound, const TvRealMatrix& matrix, float fraction,
+                          const std::optional<TvPathStyle>& target);
+
+// The end of a run: a preview redraws and keeps the list; a final run
+// deletes the selected objects when asked and releases the list.
+TvErr finishRun(bool goRun, bool deleteOriginal);
+
+// Releases the selection list and returns code: how a run fails.
+TvErr failRun(TvErr code);
+
+} // namespace tovrins

@@ -1,0 +1,24 @@
+// Shows a message's failure code to the user: the message text from the
+// error table in the plug-in's resources and the code itself, in a small
+// modal dialog. Also the About box.
+#pragma once
+
+#include "tv_sdk.h"
+
+namespace tovrins {
+
+inline constexpr int32_t kErrorTableList = 16050;
+inline constexpr int32_t kErrorDialogId = 16051;
+inline constexpr int32_t kAboutDialogId = 16050;
+
+// Shows nothing for 0 and STOP, when the ADM Basic or ADM Dialog Suite is
+// missing, or when the table cannot be read.
+void reportError(TvPluginRef self, TvErr code);
+
+// Runs the About box; always 0.
+TvErr showAbout(TvPluginRef self);
+
+// Item 1's notifier in both dialogs: the host's default handling only.
+void passThroughNotifier(TvItemRef item, TvNotifierRef notifier);
+
+} // namespace tovrins
