@@ -2,7 +2,7 @@
  *
  * The host interface is a plain C ABI: fixed-width integers, single-precision
  * reals, opaque references and structs of function pointers. Every header of
- * sdk/ compiles as C99 and as C++20. */
+ * sdk/ compiles as C11 and as C++20. */
 #ifndef TOVRINS_SDK_TV_TYPES_H
 #define TOVRINS_SDK_TV_TYPES_H
 

@@ -1,5 +1,6 @@
 #include "error_report.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <span>

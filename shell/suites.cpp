@@ -90,12 +90,14 @@ TvErr acquireSuites(const TvSPBasicSuite* basic)
         ++s.nesting;
         return TV_ERR_NONE;
     }
+    // Nothing from an earlier acquisition (say one cut short by a reload)
+    // may pass for held, least of all the ADM Basic Suite of the alert.
     s.acquired.reset();
+    suites() = Suites{};
     TvErr result = basic ? TV_ERR_NONE : TV_ERR_BAD_PARAMETER;
     const auto table = suiteTable();
     for (std::size_t i = 0; basic && i < table.size(); ++i) {
         const void*& pointer = pointerOf(table[i]);
-        pointer = nullptr;
         result = basic->acquireSuite(table[i].name, table[i].version, &pointer);
         if (result != TV_ERR_NONE) {
             pointer = nullptr;

@@ -91,6 +91,9 @@ public:
     uint64_t redrawCount() const { return redraws_; }
 
 private:
+    // Makes a lone edit outside any command one step of the user's undo.
+    class EditScope;
+
     ArtId addNode(const ArtData& art, Container parent);
     void exportArt(ArtId id, ArtData& out) const;
     Node* findMutable(ArtId id);

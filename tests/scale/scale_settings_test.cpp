@@ -38,9 +38,11 @@ FilterParams sentinelBlock()
 void expectOnlyWritten(const FilterParams& p, const std::set<std::size_t>& written)
 {
     const Words w = wordsOf(p);
-    for (std::size_t i = 0; i < w.size(); ++i)
-        if (!written.contains(i))
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        if (!written.contains(i)) {
             EXPECT_EQ(w[i], kSentinel) << "word " << i << " was written";
+        }
+    }
 }
 
 std::set<std::size_t> scaleSectionWords()
@@ -162,59 +164,69 @@ TEST(ScalePresetReset, RestoresAFreshBlockExceptZoom)
     EXPECT_EQ(wordsOf(edited), wordsOf(fresh));
 }
 
-void expectLabels(int32_t itemId, std::initializer_list<std::string_view> expected)
+struct LabelCase {
+    int32_t itemId;
+    std::size_t count;
+    std::size_t entry;
+    std::string_view label;
+};
+
+// Sizes, both ends of each list, the entries where the paired lists differ
+// and the labels whose spacing is easy to lose.
+TEST(ScalePopupLabels, EntriesSitAtTheirIds)
 {
-    const auto labels = scalePopupLabels(itemId);
-    ASSERT_EQ(labels.size(), expected.size()) << "popup " << itemId;
-    std::size_t i = 0;
-    for (std::string_view label : expected) {
-        EXPECT_EQ(labels[i], label) << "popup " << itemId << " entry " << i;
-        ++i;
+    const LabelCase cases[] = {
+        {30, 24, 0, " Copies scaling center default"}, {30, 24, 3, " + Random 100pts"},
+        {30, 24, 7, " (0,0)"}, {30, 24, 15, " Average of all paths"}, {30, 24, 23, " Tentacle 2"},
+        {33, 16, 0, " Ignore horizontal translation"}, {34, 16, 0, " Ignore vertical translation"},
+        {33, 16, 2, " Translation (horizontal) uniform"}, {34, 16, 2, " Translation (vertical) uniform"},
+        {33, 16, 5, " Slow start"}, {34, 16, 5, " Slow Start"},
+        {33, 16, 7, " Skip"}, {34, 16, 7, " Skip a beat"},
+        {33, 16, 10, " Random <= "}, {34, 16, 10, " Random <= "},
+        {33, 16, 11, " Random either way"}, {34, 16, 15, " Uniform variant"},
+        {35, 3, 0, " Layer options - Place on new layer"}, {35, 3, 2, " No Layers"},
+        {36, 8, 0, " Default/Reset"}, {36, 8, 1, " Rapid scale "}, {36, 8, 5, " Scale to document centre "},
+        {36, 8, 6, " Tentacles "}, {36, 8, 7, " Tentacles spread"},
+        {37, 14, 0, " Horizontal scaling"}, {38, 14, 0, " Vertical scaling"},
+        {37, 14, 3, " Direction Reversed"}, {38, 14, 3, " Direction reversed"},
+        {37, 14, 11, " Doubled alternate"}, {38, 14, 13, " Subtraction"},
+        {39, 15, 0, " Interpolate 1"}, {39, 15, 14, " Interpolate 15"},
+    };
+    for (const LabelCase& c : cases) {
+        const auto labels = scalePopupLabels(c.itemId);
+        ASSERT_EQ(labels.size(), c.count) << "popup " << c.itemId;
+        EXPECT_EQ(labels[c.entry], c.label) << "popup " << c.itemId << " entry " << c.entry;
     }
 }
 
-TEST(ScalePopupLabels, CentreModes)
+TEST(ScalePopupLabels, PairedListsShareAllOtherEntries)
 {
-    expectLabels(30, {" Copies scaling center default", " Top left path", " Bottom right path", " + Random 100pts",
-                      " Circular 500pts (new)", " Circular 500pts (original)", " Use last created path", " (0,0)",
-                      " Document center", " Document left", " Document right", " Document bottom",
-                      " Document top", " Upwards", " Distant", " Average of all paths", " Random", " Bend",
-                      " Splitter 1", " Splitter 2", " Splitter 3", " Splitter 4", " Tentacle 1", " Tentacle 2"});
+    const auto expectSameExcept = [](int32_t a, int32_t b, std::set<std::size_t> differing) {
+        const auto first = scalePopupLabels(a);
+        const auto second = scalePopupLabels(b);
+        ASSERT_EQ(first.size(), second.size());
+        for (std::size_t i = 0; i < first.size(); ++i) {
+            if (differing.contains(i)) {
+                EXPECT_NE(first[i], second[i]) << "entry " << i;
+            } else {
+                EXPECT_EQ(first[i], second[i]) << "entry " << i;
+            }
+        }
+    };
+    expectSameExcept(33, 34, {0, 2, 5, 7});
+    expectSameExcept(37, 38, {0, 3});
 }
 
-TEST(ScalePopupLabels, TranslationVariationsDifferBetweenAxes)
+TEST(ScalePopupLabels, EveryListIsDistinctAndLeadsWithASpace)
 {
-    expectLabels(33, {" Ignore horizontal translation", " Translation as set", " Translation (horizontal) uniform",
-                      " Decreasing", " Increasing", " Slow start", " Slow down", " Skip", " Random *", " Rapid",
-                      " Random <= ", " Random either way", " Threshold", " Either way", " Doubled",
-                      " Uniform variant"});
-    expectLabels(34, {" Ignore vertical translation", " Translation as set", " Translation (vertical) uniform",
-                      " Decreasing", " Increasing", " Slow Start", " Slow down", " Skip a beat", " Random *",
-                      " Rapid", " Random <= ", " Random either way", " Threshold", " Either way", " Doubled",
-                      " Uniform variant"});
-}
-
-TEST(ScalePopupLabels, ScaleVariationsDifferBetweenAxes)
-{
-    expectLabels(37, {" Horizontal scaling", " As set", " Accelerating", " Direction Reversed", " Skip", " Random",
-                      " Rapid", " Jumps", " Total random", " Threshold", " Either way", " Doubled alternate",
-                      " Addition", " Subtraction"});
-    expectLabels(38, {" Vertical scaling", " As set", " Accelerating", " Direction reversed", " Skip", " Random",
-                      " Rapid", " Jumps", " Total random", " Threshold", " Either way", " Doubled alternate",
-                      " Addition", " Subtraction"});
-}
-
-TEST(ScalePopupLabels, LayerOptionsPresetsAndColourTargets)
-{
-    expectLabels(35, {" Layer options - Place on new layer", " All on layer", " No Layers"});
-    expectLabels(36, {" Default/Reset", " Rapid scale ", " Random placement ", " To the right ", " Apple core ",
-                      " Scale to document centre ", " Tentacles ", " Tentacles spread"});
-
-    const auto interpolate = scalePopupLabels(39);
-    ASSERT_EQ(interpolate.size(), 15u);
-    EXPECT_EQ(interpolate.front(), " Interpolate 1");
-    EXPECT_EQ(interpolate.back(), " Interpolate 15");
-    EXPECT_EQ(interpolate.data(), kInterpolateTargetLabels.data());
+    for (int32_t id : {30, 33, 34, 35, 36, 37, 38, 39}) {
+        const auto labels = scalePopupLabels(id);
+        const std::set<std::string_view> distinct(labels.begin(), labels.end());
+        EXPECT_EQ(distinct.size(), labels.size()) << "popup " << id;
+        for (std::string_view label : labels)
+            EXPECT_TRUE(label.size() > 1 && label[0] == ' ' && label[1] != ' ') << "popup " << id << " '" << label << "'";
+    }
+    EXPECT_EQ(scalePopupLabels(39).data(), kInterpolateTargetLabels.data());
 }
 
 TEST(ScalePopupLabels, OtherItemsHaveNone)

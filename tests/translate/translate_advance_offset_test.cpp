@@ -15,7 +15,7 @@ using test::ScriptedRandom;
 using test::StdMath;
 
 // A run of one sequence: the engine's working steps and running offset.
-struct Run {
+struct Sequence {
     int32_t variation;
     int32_t n;
     float h;
@@ -41,7 +41,7 @@ struct Run {
 };
 
 TEST(TranslateAdvanceOffset, SkipGrowsOnEvenCopiesOnly) {
-    Run run{6, 4, 3.0f, -2.0f};
+    Sequence run{6, 4, 3.0f, -2.0f};
     ConstantRandom random(0.5f);
     StdMath math;
     const std::vector<std::pair<float, float>> expected{{3, -2}, {3, -2}, {6, -4}, {6, -4}};
@@ -55,7 +55,7 @@ TEST(TranslateAdvanceOffset, SkipGrowsOnEvenCopiesOnly) {
 TEST(TranslateAdvanceOffset, ThresholdFallsBackToFiveStepsEachAxisOnItsOwn) {
     ConstantRandom random(0.5f);
     StdMath math;
-    Run run{11, 9, 1.0f, -2.0f};
+    Sequence run{11, 9, 1.0f, -2.0f};
     std::vector<float> ys;
     std::vector<float> xs;
     for (int32_t i = 0; i < run.n; ++i) {
@@ -68,7 +68,7 @@ TEST(TranslateAdvanceOffset, ThresholdFallsBackToFiveStepsEachAxisOnItsOwn) {
     EXPECT_EQ(ys, (std::vector<float>{-2, -4, -6, -8, -10, -12, -10, -12, -10}));
 
     // One axis past its threshold while the other is still below.
-    Run mixed{11, 1, 1.0f, 1.0f, 1000.0f, 1000.0f, 7.0f, 2.0f};
+    Sequence mixed{11, 1, 1.0f, 1.0f, 1000.0f, 1000.0f, 7.0f, 2.0f};
     mixed.advance(0, random, math);
     EXPECT_EQ(mixed.x, 5.0f);
     EXPECT_EQ(mixed.y, 3.0f);
@@ -77,33 +77,35 @@ TEST(TranslateAdvanceOffset, ThresholdFallsBackToFiveStepsEachAxisOnItsOwn) {
 TEST(TranslateAdvanceOffset, BounceBackFlipsTheStepOnTheCopyAfterLeavingTheRange) {
     ConstantRandom random(0.5f);
     StdMath math;
-    Run run{12, 11, 30.0f, 0.0f, 100.0f, 100.0f};
+    Sequence run{12, 11, 30.0f, 0.0f, 100.0f, 100.0f};
     EXPECT_EQ(run.xs(random, math), (std::vector<float>{30, 60, 90, 120, 90, 60, 30, 0, -30, 0, 30}));
     EXPECT_EQ(run.h, 30.0f) << "flipped twice";
 
     // The flip stays in the working step for what follows.
-    Run once{12, 5, 30.0f, 0.0f, 100.0f, 100.0f};
+    Sequence once{12, 5, 30.0f, 0.0f, 100.0f, 100.0f};
     once.xs(random, math);
     EXPECT_EQ(once.h, -30.0f);
 
     // Equal to the width keeps the direction.
-    Run edge{12, 5, 30.0f, 0.0f, 90.0f, 100.0f};
+    Sequence edge{12, 5, 30.0f, 0.0f, 90.0f, 100.0f};
     EXPECT_EQ(edge.xs(random, math), (std::vector<float>{30, 60, 90, 120, 90}));
 }
 
 TEST(TranslateAdvanceOffset, BounceBackUsesTheDepthForY) {
     ConstantRandom random(0.5f);
     StdMath math;
-    Run run{12, 3, 0.0f, -10.0f, 5.0f, 50.0f, 0.0f, 55.0f};
+    // Beyond the depth but inside the width.
+    Sequence run{12, 3, 0.0f, 10.0f, 100.0f, 50.0f, 0.0f, 55.0f};
     run.advance(0, random, math);
     EXPECT_EQ(run.y, 45.0f);
-    EXPECT_EQ(run.v, -10.0f) << "55 > 50 flipped -(-10) to 10, then ... ";
+    EXPECT_EQ(run.v, -10.0f);
+    EXPECT_EQ(run.h, 0.0f);
 }
 
 TEST(TranslateAdvanceOffset, IncreaseFiveDoublesTheStepFromCopyFive) {
     ConstantRandom random(0.5f);
     StdMath math;
-    Run run{18, 12, 2.0f, 1.0f};
+    Sequence run{18, 12, 2.0f, 1.0f};
     float previous = 0.0f;
     for (int32_t i = 0; i < run.n; ++i) {
         run.advance(i, random, math);
@@ -117,10 +119,11 @@ TEST(TranslateAdvanceOffset, IncreaseFiveDoublesTheStepFromCopyFive) {
 TEST(TranslateAdvanceOffset, RapidMovesTheSameWayForANegativeStep) {
     ConstantRandom random(0.5f);
     StdMath math;
-    Run negative{8, 3, -3.0f, -0.5f};
-    Run positive{8, 3, 3.0f, 0.5f};
-    EXPECT_EQ(negative.xs(random, math), (std::vector<float>{9, 18, 27}));
-    EXPECT_EQ(negative.xs(random, math), positive.xs(random, math));
+    Sequence negative{8, 3, -3.0f, -0.5f};
+    Sequence positive{8, 3, 3.0f, 0.5f};
+    const std::vector<float> steps{9, 18, 27};
+    EXPECT_EQ(negative.xs(random, math), steps);
+    EXPECT_EQ(positive.xs(random, math), steps);
     EXPECT_EQ(negative.y, positive.y);
     EXPECT_GT(negative.y, 0.0f);
 }
@@ -135,15 +138,15 @@ TEST(TranslateAdvanceOffset, IntegerFactorsOfTheStep) {
     // i = 3 of n = 7, h = 8, starting from x = 1.
     for (const Case c : {Case{2, 1 + 8.0f / 4}, Case{3, 1 + 8.0f * 4}, Case{4, 1 + 8.0f / 5},
                          Case{5, 1 + 8.0f * 5}, Case{0, 9.0f}, Case{1, 8.0f}, Case{16, 9.0f}, Case{17, 8.0f}}) {
-        Run run{c.variation, 7, 8.0f, 8.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
+        Sequence run{c.variation, 7, 8.0f, 8.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
         run.advance(3, random, math);
         EXPECT_FLOAT_EQ(run.x, c.expectedX) << "variation " << c.variation;
     }
     // " x-uniform, y-as is" and " x-as is, y-uniform" treat the axes apart.
-    Run xUniform{16, 7, 2.0f, 5.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
+    Sequence xUniform{16, 7, 2.0f, 5.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
     xUniform.advance(0, random, math);
     EXPECT_EQ(xUniform.y, 5.0f);
-    Run yUniform{17, 7, 2.0f, 5.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
+    Sequence yUniform{17, 7, 2.0f, 5.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
     yUniform.advance(0, random, math);
     EXPECT_EQ(yUniform.y, 6.0f);
 }
@@ -151,12 +154,12 @@ TEST(TranslateAdvanceOffset, IntegerFactorsOfTheStep) {
 TEST(TranslateAdvanceOffset, RandomModesDrawForYFirst) {
     StdMath math;
     ScriptedRandom random({0.25f, 0.75f, 0.25f, 0.75f});
-    Run walk{7, 2, 8.0f, 8.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
+    Sequence walk{7, 2, 8.0f, 8.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
     walk.advance(0, random, math);
     EXPECT_EQ(walk.y, 3.0f);
     EXPECT_EQ(walk.x, 7.0f);
 
-    Run total{9, 2, 8.0f, 8.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
+    Sequence total{9, 2, 8.0f, 8.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
     total.advance(0, random, math);
     EXPECT_EQ(total.y, 2.0f) << "replaces the offset";
     EXPECT_EQ(total.x, 6.0f);
@@ -166,12 +169,12 @@ TEST(TranslateAdvanceOffset, RandomModesDrawForYFirst) {
 TEST(TranslateAdvanceOffset, TotalRandomButConstrainedUsesOneDrawOfTheVerticalStep) {
     StdMath math;
     ScriptedRandom random({0.5f, 0.25f});
-    Run run{10, 2, 100.0f, 0.0f};
+    Sequence run{10, 2, 100.0f, 0.0f};
     run.advance(0, random, math);
     EXPECT_EQ(run.x, 0.0f);
     EXPECT_EQ(run.y, 0.0f);
 
-    Run vertical{10, 2, 100.0f, 8.0f};
+    Sequence vertical{10, 2, 100.0f, 8.0f};
     vertical.advance(0, random, math);
     EXPECT_EQ(vertical.x, 2.0f);
     EXPECT_EQ(vertical.y, 2.0f);
@@ -181,7 +184,7 @@ TEST(TranslateAdvanceOffset, TotalRandomButConstrainedUsesOneDrawOfTheVerticalSt
 TEST(TranslateAdvanceOffset, DrunkenPathSignsHalfIsNegative) {
     StdMath math;
     ScriptedRandom random({0.5f, 0.5000001f, 0.9f, 0.1f});
-    Run run{13, 2, 4.0f, 3.0f};
+    Sequence run{13, 2, 4.0f, 3.0f};
     run.advance(0, random, math);
     EXPECT_EQ(run.x, -4.0f);
     EXPECT_EQ(run.y, 3.0f);
@@ -193,7 +196,7 @@ TEST(TranslateAdvanceOffset, DrunkenPathSignsHalfIsNegative) {
 TEST(TranslateAdvanceOffset, StrangeRouteAddsTheOldDistanceToBothAxes) {
     ConstantRandom random(0.5f);
     StdMath math;
-    Run run{14, 1, 1.0f, 2.0f, 1000.0f, 1000.0f, 3.0f, 4.0f};
+    Sequence run{14, 1, 1.0f, 2.0f, 1000.0f, 1000.0f, 3.0f, 4.0f};
     run.advance(0, random, math);
     ASSERT_EQ(math.rootArgs, std::vector<float>{25.0f});
     EXPECT_EQ(run.x, 9.0f);
@@ -203,7 +206,7 @@ TEST(TranslateAdvanceOffset, StrangeRouteAddsTheOldDistanceToBothAxes) {
 TEST(TranslateAdvanceOffset, DistanceRotationTakesVAsDegrees) {
     ConstantRandom random(0.5f);
     StdMath math;
-    Run run{15, 1, 10.0f, 90.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
+    Sequence run{15, 1, 10.0f, 90.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
     run.advance(0, random, math);
     ASSERT_EQ(math.radiansArgs, std::vector<float>{90.0f});
     EXPECT_NEAR(run.x, 1.0f, 1e-5f);
@@ -215,7 +218,7 @@ TEST(TranslateAdvanceOffset, OnlyTheRandomModesDrawAndOnlySomeUseMath) {
     for (int32_t variation = -1; variation <= 19; ++variation) {
         ConstantRandom random(0.3f);
         StdMath math;
-        Run run{variation, 7, 2.0f, 3.0f};
+        Sequence run{variation, 7, 2.0f, 3.0f};
         run.advance(2, random, math);
         const int expectedDraws = variation == 7 || variation == 9 || variation == 13 ? 2 : variation == 10 ? 1 : 0;
         EXPECT_EQ(random.used(), expectedDraws) << "variation " << variation;
@@ -228,7 +231,7 @@ TEST(TranslateAdvanceOffset, UnknownVariationLeavesEverythingAlone) {
     ConstantRandom random(0.3f);
     StdMath math;
     for (const int32_t variation : {-1, 19, 1000}) {
-        Run run{variation, 7, 2.0f, 3.0f, 1.0f, 1.0f, 5.0f, -6.0f};
+        Sequence run{variation, 7, 2.0f, 3.0f, 1.0f, 1.0f, 5.0f, -6.0f};
         run.advance(2, random, math);
         EXPECT_EQ(run.x, 5.0f);
         EXPECT_EQ(run.y, -6.0f);

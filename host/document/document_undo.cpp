@@ -1,0 +1,174 @@
+// The undo journal: every change is kept as the change that reverses it.
+#include <algorithm>
+
+#include "document.hpp"
+
+namespace tovrins::host {
+
+namespace {
+
+template <class... F> struct Overload : F... { using F::operator()...; };
+template <class... F> Overload(F...) -> Overload<F...>;
+
+// Position of id in list, looking at the ends first: copies go on top or
+// at the bottom, so undoing them does not scan the whole layer.
+template <class List> size_t positionOf(const List& list, uint64_t id)
+{
+    if (!list.empty() && list.back() == id)
+        return list.size() - 1;
+    if (!list.empty() && list.front() == id)
+        return 0;
+    return static_cast<size_t>(std::find(list.begin(), list.end(), id) - list.begin());
+}
+
+} // namespace
+
+void Document::commit(Change c)
+{
+    record(apply(std::move(c)));
+}
+
+void Document::record(Change inverse)
+{
+    journal_.push_back(std::move(inverse));
+}
+
+Change Document::apply(Change c)
+{
+    return std::visit(
+        Overload{
+            [&](change::Detach& d) { return applyDetach(d); },
+            [&](change::Attach& a) { return applyAttach(a); },
+            [&](change::Restore& r) -> Change {
+                std::swap(nodes_.at(r.node.id), r.node);
+                return std::move(r);
+            },
+            [&](change::Select& s) -> Change {
+                std::swap(nodes_.at(s.id).selected, s.selected);
+                return s;
+            },
+            [&](change::Style& s) -> Change {
+                std::swap(nodes_.at(s.id).style, s.style);
+                return s;
+            },
+            [&](change::LayerDetach& d) { return applyLayerDetach(d); },
+            [&](change::LayerAttach& a) { return applyLayerAttach(a); },
+            [&](change::LayerProps& p) -> Change {
+                Layer& layer = layers_.at(p.id);
+                std::swap(layer.name, p.name);
+                std::swap(layer.visible, p.visible);
+                std::swap(layer.locked, p.locked);
+                return std::move(p);
+            },
+            [&](change::CurrentLayer& c) -> Change {
+                std::swap(currentLayer_, c.id);
+                return c;
+            },
+        },
+        c);
+}
+
+Change Document::applyDetach(change::Detach& d)
+{
+    std::deque<ArtId>& list = *listOf(d.where);
+    const size_t index = positionOf(list, d.id);
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+    // The subtree leaves the id map, so its handles stop resolving, and is
+    // kept whole (root first) to come back with the same ids.
+    std::vector<Node> nodes;
+    std::vector<ArtId> stack{d.id};
+    while (!stack.empty()) {
+        nodes.push_back(std::move(nodes_.extract(stack.back()).mapped()));
+        stack.pop_back();
+        const Node& node = nodes.back();
+        stack.insert(stack.end(), node.children.rbegin(), node.children.rend());
+    }
+    return change::Attach{d.where, index, std::move(nodes)};
+}
+
+Change Document::applyAttach(change::Attach& a)
+{
+    const ArtId root = a.nodes.front().id;
+    for (Node& node : a.nodes) {
+        const ArtId id = node.id;
+        nodes_.emplace(id, std::move(node));
+    }
+    std::deque<ArtId>& list = *listOf(a.where);
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, list.size())), root);
+    return change::Detach{a.where, root};
+}
+
+// Only layers emptied by the journal are detached: the art put into them
+// was taken out first, since changes are reverted newest first.
+Change Document::applyLayerDetach(change::LayerDetach& d)
+{
+    const size_t index = positionOf(layerOrder_, d.id);
+    layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index));
+    Layer layer = std::move(layers_.extract(d.id).mapped());
+    return change::LayerAttach{index, std::move(layer)};
+}
+
+Change Document::applyLayerAttach(change::LayerAttach& a)
+{
+    const LayerId id = a.layer.id;
+    layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, layerOrder_.size())), id);
+    layers_.emplace(id, std::move(a.layer));
+    return change::LayerDetach{id};
+}
+
+std::vector<Change> Document::revert(std::vector<Change> changes)
+{
+    std::vector<Change> inverses;
+    inverses.reserve(changes.size());
+    for (auto it = changes.rbegin(); it != changes.rend(); ++it)
+        inverses.push_back(apply(std::move(*it)));
+    return inverses;
+}
+
+void Document::beginCommand()
+{
+    endCommand();
+    inCommand_ = true;
+}
+
+void Document::undoChanges()
+{
+    revert(std::move(journal_));
+    journal_.clear();
+}
+
+void Document::endCommand()
+{
+    if (!inCommand_)
+        return;
+    inCommand_ = false;
+    if (!journal_.empty()) {
+        undoStack_.push_back(std::move(journal_));
+        redoStack_.clear();
+    }
+    journal_.clear();
+}
+
+bool Document::undo()
+{
+    endCommand();
+    if (undoStack_.empty())
+        return false;
+    std::vector<Change> step = std::move(undoStack_.back());
+    undoStack_.pop_back();
+    redoStack_.push_back(revert(std::move(step)));
+    return true;
+}
+
+bool Document::redo()
+{
+    endCommand();
+    if (redoStack_.empty())
+        return false;
+    std::vector<Change> step = std::move(redoStack_.back());
+    redoStack_.pop_back();
+    undoStack_.push_back(revert(std::move(step)));
+    return true;
+}
+
+} // namespace tovrins::host

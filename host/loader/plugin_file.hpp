@@ -1,0 +1,49 @@
+// A loaded plug-in file: its resources, checked, and its entry point.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "plugin_resources.hpp"
+#include "tv_messages.h"
+
+namespace tovrins::host {
+
+class PluginLoadError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The name of the section that carries the compiled .res image.
+inline constexpr const char* kResourceSection = ".tovrins_res";
+
+// Reads the resources carried in a plug-in file, without loading it.
+// Throws PluginLoadError naming the file and the problem.
+PluginResources readPluginResources(const std::filesystem::path& path);
+
+class PluginFile {
+public:
+    // Reads and checks the resources, then loads the library and resolves
+    // the entry point the PIPL names. Throws PluginLoadError.
+    explicit PluginFile(std::filesystem::path path);
+
+    const std::filesystem::path& path() const { return path_; }
+    const PluginResources& resources() const { return resources_; }
+    const std::string& entryName() const { return entryName_; }
+    TvPluginMainProc entry() const { return entry_; }
+
+private:
+    struct Unloader {
+        void operator()(void* handle) const;
+    };
+
+    std::filesystem::path path_;
+    PluginResources resources_;
+    std::string entryName_;
+    std::unique_ptr<void, Unloader> library_;
+    TvPluginMainProc entry_ = nullptr;
+};
+
+}  // namespace tovrins::host

@@ -1,0 +1,25 @@
+#include "core_suites.hpp"
+#include "suite_support.hpp"
+
+namespace tovrins::host {
+namespace {
+
+TvErr transformArt(TvArtHandle art, const TvRealMatrix* matrix, TvReal lineScale, int32_t flags)
+{
+    Document* doc = nullptr;
+    if (TvErr err = enterDocument(kTvAITransformArtSuite, "transformArt", doc))
+        return err;
+    if (!matrix)
+        return TV_ERR_BAD_PARAMETER;
+    return doc->transform(artIdOf(art), *matrix, lineScale, flags);
+}
+
+} // namespace
+
+const TvAITransformArtSuiteV1& transformArtSuite()
+{
+    static constexpr TvAITransformArtSuiteV1 table{transformArt};
+    return table;
+}
+
+} // namespace tovrins::host

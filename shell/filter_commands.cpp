@@ -1,0 +1,121 @@
+#include "filter_commands.hpp"
+
+#include <array>
+
+#include "filter_params.hpp"
+#include "plugin_globals.hpp"
+#include "rotate_dialog.hpp"
+#include "rotate_engine.hpp"
+#include "scale_dialog.hpp"
+#include "scale_engine.hpp"
+#include "selection.hpp"
+#include "suites.hpp"
+#include "translate_dialog.hpp"
+#include "translate_engine.hpp"
+
+namespace tovrins {
+
+namespace {
+
+struct FilterCommand {
+    TvFilterHandle PluginGlobals::*handle;
+    FilterKind kind;
+    const char* dialogName;
+    TvADMDialogInitProc builder;
+    TvErr (*engine)(FilterParams&);
+    int32_t FilterParams::*previewApplied;
+    int32_t FilterParams::*goRun;
+};
+
+const std::array<FilterCommand, 3> kCommands{{
+    {&PluginGlobals::rotateFilter, FilterKind::Rotate, "KM47_Tovrins", rotateDialogBuilder, rotateEngine,
+     &FilterParams::rotatePreviewApplied, &FilterParams::rotateGoRun},
+    {&PluginGlobals::scaleFilter, FilterKind::Scale, "KM47_TovrinScale", scaleDialogBuilder, scaleEngine,
+     &FilterParams::scalePreviewApplied, &FilterParams::scaleGoRun},
+    {&PluginGlobals::translateFilter, FilterKind::Translate, "KM47_TovrinTranslate", translateDialogBuilder,
+     translateEngine, &FilterParams::translatePreviewApplied, &FilterParams::translateGoRun},
+}};
+
+const FilterCommand* pickCommand(TvFilterHandle filter)
+{
+    const PluginGlobals* globals = pluginGlobals();
+    if (!globals || !filter)
+        return nullptr;
+    for (const FilterCommand& command : kCommands)
+        if (globals->*command.handle == filter)
+            return &command;
+    return nullptr;
+}
+
+FilterParams* blockOf(TvMemoryHandle parameters, TvErr& code)
+{
+    void* pointer = nullptr;
+    code = suites().memory->getPointer(parameters, &pointer);
+    if (code == TV_ERR_NONE && !pointer)
+        code = TV_ERR_NO_PARAMETER_MEMORY;
+    return code == TV_ERR_NONE ? static_cast<FilterParams*>(pointer) : nullptr;
+}
+
+} // namespace
+
+TvErr filterGetParameters(TvFilterMessage& message)
+{
+    const FilterCommand* command = pickCommand(message.filter);
+    if (!command)
+        return TV_ERR_NONE;
+    if (!suites().memory || !suites().dialog || !suites().undo)
+        return TV_ERR_BAD_PARAMETER;
+
+    const bool fresh = message.parameters == nullptr;
+    if (fresh) {
+        if (const TvErr code = suites().memory->newHandle(sizeof(FilterParams), &message.parameters);
+            code != TV_ERR_NONE)
+            return code;
+        if (!message.parameters)
+            return TV_ERR_NO_PARAMETER_MEMORY;
+    }
+    TvErr code = TV_ERR_NONE;
+    FilterParams* params = blockOf(message.parameters, code);
+    if (!params)
+        return code;
+    if (fresh)
+        writeDefaults(*params, command->kind);
+
+    const FilterParams snapshot = *params;
+    int32_t result = 0;
+    code = suites().dialog->modal(message.d.self, command->dialogName, kFilterDialogId, TV_DIALOG_STYLE_MODAL,
+                                  command->builder, params, &result);
+    if (code == TV_ERR_NONE && result == 1)
+        return TV_ERR_NONE;
+
+    // Cancelled, closed, or the dialog could not run: revert everything the
+    // previews did. A list gathered before the cancel must not reach a later
+    // run, so it goes even when the undo fails.
+    if (const TvErr undone = suites().undo->undoChanges(); undone != TV_ERR_NONE) {
+        releaseSelection();
+        return undone;
+    }
+    *params = snapshot;
+    params->*command->previewApplied = 0;
+    releaseSelection();
+    return code != TV_ERR_NONE ? code : TV_ERR_CANCELLED;
+}
+
+TvErr filterGo(TvFilterMessage& message)
+{
+    const FilterCommand* command = pickCommand(message.filter);
+    if (!command)
+        return TV_ERR_NONE;
+    if (!suites().memory)
+        return TV_ERR_BAD_PARAMETER;
+    if (!message.parameters)
+        return TV_ERR_NO_PARAMETER_MEMORY;
+    TvErr code = TV_ERR_NONE;
+    FilterParams* params = blockOf(message.parameters, code);
+    if (!params)
+        return code;
+    params->*command->goRun = 1;
+    return command->engine(*params);
+}
+
+} // namespace tovrins

@@ -1,0 +1,195 @@
+// The document suites as a plug-in calls them: through the tables, with
+// handles, into the environment's document.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <span>
+#include <vector>
+
+#include "document_fixtures.hpp"
+#include "suites/core_suites.hpp"
+#include "suites/host_environment.hpp"
+
+namespace tovrins::host {
+namespace {
+
+using testing::sampleDocument;
+
+class ArtSuitesTest : public ::testing::Test {
+protected:
+    ArtSuitesTest() { env.open(sampleDocument()); }
+
+    TvArtHandle handleOf(const std::string& name)
+    {
+        ArtId found = 0;
+        env.document()->forEachInOrder([&](const Node& n) {
+            if (n.name == name && found == 0)
+                found = n.id;
+        });
+        return toHandle(found);
+    }
+
+    // The matching art as names, disposing the list as a plug-in must.
+    std::vector<std::string> matching(std::span<const TvMatchingArtSpec> specs)
+    {
+        TvMemoryHandle list = nullptr;
+        int32_t count = -1;
+        EXPECT_EQ(matchingArtSuite().getMatchingArt(specs.data(), static_cast<int16_t>(specs.size()), &list, &count), 0);
+        std::vector<std::string> names;
+        if (count == 0) {
+            EXPECT_EQ(list, nullptr);
+            return names;
+        }
+        void* p = nullptr;
+        EXPECT_EQ(mdMemorySuite().getPointer(list, &p), 0);
+        for (TvArtHandle h : std::span(static_cast<TvArtHandle*>(p), static_cast<size_t>(count)))
+            names.push_back(env.document()->find(artIdOf(h))->name);
+        EXPECT_EQ(mdMemorySuite().disposeHandle(list), 0);
+        return names;
+    }
+
+    HostEnvironment env{42};
+};
+
+constexpr TvMatchingArtSpec selectedOf(int16_t type) { return {type, 0, TV_ART_SELECTED, TV_ART_SELECTED}; }
+
+TEST_F(ArtSuitesTest, WalksTypesChildrenSiblingsAndBounds)
+{
+    const TvAIArtSuiteV9& art = artSuite();
+    int16_t type = 0;
+    ASSERT_EQ(art.getArtType(handleOf("c"), &type), 0);
+    EXPECT_EQ(type, TV_ART_COMPOUND_PATH);
+    TvArtHandle child = nullptr;
+    ASSERT_EQ(art.getArtFirstChild(handleOf("g"), &child), 0);
+    EXPECT_EQ(child, handleOf("g1"));
+    TvArtHandle next = nullptr;
+    ASSERT_EQ(art.getArtSibling(child, &next), 0);
+    EXPECT_EQ(next, handleOf("g2"));
+    ASSERT_EQ(art.getArtSibling(next, &next), 0);
+    EXPECT_EQ(next, nullptr);
+    ASSERT_EQ(art.getArtFirstChild(handleOf("a"), &child), 0);
+    EXPECT_EQ(child, nullptr); // a path has no children
+    TvRealRect r{};
+    ASSERT_EQ(art.getArtBounds(handleOf("g"), &r), 0);
+    EXPECT_EQ(r.left, 20);
+    EXPECT_EQ(r.bottom, 20);
+    EXPECT_EQ(r.right, 50);
+    EXPECT_EQ(r.top, 60);
+    const TvArtHandle bogus = toHandle(987654);
+    EXPECT_EQ(art.getArtType(bogus, &type), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(art.getArtBounds(bogus, &r), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(art.disposeArt(bogus), TV_ERR_BAD_PARAMETER);
+}
+
+TEST_F(ArtSuitesTest, DuplicatesThroughTheSuite)
+{
+    TvArtHandle top = nullptr;
+    TvArtHandle bottom = nullptr;
+    ASSERT_EQ(artSuite().duplicateArt(handleOf("a"), TV_PLACE_ABOVE_ALL, handleOf("a"), &top), 0);
+    ASSERT_EQ(artSuite().duplicateArt(handleOf("a"), TV_PLACE_BELOW_ALL, nullptr, &bottom), 0);
+    const Layer& front = *env.document()->findLayer(env.document()->currentLayer());
+    EXPECT_EQ(toHandle(front.art.back()), top);
+    EXPECT_EQ(toHandle(front.art.front()), bottom);
+    // The copies are not selected, so the selection is still just "a".
+    EXPECT_EQ(matching(std::array{selectedOf(TV_ART_PATH)}), (std::vector<std::string>{"a"}));
+}
+
+TEST_F(ArtSuitesTest, MatchesSelectedArtInDocumentOrderWithContainerMembers)
+{
+    Document& doc = *env.document();
+    ASSERT_EQ(doc.setSelected(artIdOf(handleOf("c")), true), 0);
+    ASSERT_EQ(doc.setSelected(artIdOf(handleOf("g")), true), 0);
+    const std::array specs{selectedOf(TV_ART_PATH), selectedOf(TV_ART_GROUP), selectedOf(TV_ART_COMPOUND_PATH)};
+    EXPECT_EQ(matching(specs), (std::vector<std::string>{"a", "g", "g1", "g2", "c", "c1", "c2"}));
+    EXPECT_EQ(matching(std::array{selectedOf(TV_ART_COMPOUND_PATH)}), (std::vector<std::string>{"c"}));
+    // Unselected paths when asked for them.
+    EXPECT_EQ(matching(std::array{TvMatchingArtSpec{TV_ART_PATH, 0, TV_ART_SELECTED, 0}}),
+              (std::vector<std::string>{"b"}));
+    EXPECT_EQ(env.memory.liveCount(), 0u);
+}
+
+TEST_F(ArtSuitesTest, NoMatchGivesNullAndZero)
+{
+    EXPECT_TRUE(matching(std::array{selectedOf(TV_ART_TEXT)}).empty());
+    EXPECT_EQ(env.memory.liveCount(), 0u);
+}
+
+TEST_F(ArtSuitesTest, TransformRefusesNonFiniteMatrices)
+{
+    const DocumentData before = env.document()->data();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const TvRealMatrix bad{1, 0, nan, 1, 0, 0};
+    EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &bad, 1, 1), TV_ERR_BAD_PARAMETER);
+    testing::expectSameDocument(env.document()->data(), before);
+    const TvRealMatrix scale{1, 0, 0, 1, 0, 0};
+    EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &scale, nan, 16), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &scale, 3, 16), 0);
+    TvPathStyle s{};
+    ASSERT_EQ(pathStyleSuite().getPathStyle(handleOf("b"), &s), 0);
+    EXPECT_EQ(s.strokeWidth, 3);
+}
+
+TEST_F(ArtSuitesTest, LayersGoOnTopOrAtTheBottomAndBecomeCurrent)
+{
+    TvLayerHandle top = nullptr;
+    TvLayerHandle bottom = nullptr;
+    ASSERT_EQ(layerSuite().insertLayer(nullptr, TV_PLACE_ABOVE_ALL, &top), 0);
+    ASSERT_EQ(layerSuite().insertLayer(nullptr, TV_PLACE_BELOW_ALL, &bottom), 0);
+    const std::vector<LayerId> order = env.document()->layerOrder();
+    ASSERT_EQ(order.size(), 4u);
+    EXPECT_EQ(order.back(), layerIdOf(top));
+    EXPECT_EQ(order.front(), layerIdOf(bottom));
+    ASSERT_EQ(layerSuite().setCurrentLayer(bottom), 0);
+    TvArtHandle copy = nullptr;
+    ASSERT_EQ(artSuite().duplicateArt(handleOf("b"), TV_PLACE_ABOVE_ALL, nullptr, &copy), 0);
+    EXPECT_EQ(env.document()->layerOf(artIdOf(copy)), layerIdOf(bottom));
+    EXPECT_EQ(layerSuite().setCurrentLayer(reinterpret_cast<TvLayerHandle>(uintptr_t{77777})), TV_ERR_BAD_PARAMETER);
+}
+
+TEST_F(ArtSuitesTest, UndoSuiteRevertsTheCommand)
+{
+    Document& doc = *env.document();
+    const DocumentData before = doc.data();
+    doc.beginCommand();
+    TvArtHandle copy = nullptr;
+    ASSERT_EQ(artSuite().duplicateArt(handleOf("g"), TV_PLACE_BELOW_ALL, nullptr, &copy), 0);
+    ASSERT_EQ(artSuite().disposeArt(handleOf("a")), 0);
+    ASSERT_EQ(undoSuite().undoChanges(), 0);
+    testing::expectSameDocument(doc.data(), before);
+    int16_t type = 0;
+    EXPECT_EQ(artSuite().getArtType(copy, &type), TV_ERR_BAD_PARAMETER); // the copy is gone
+    EXPECT_EQ(artSuite().getArtType(handleOf("a"), &type), 0);
+}
+
+TEST_F(ArtSuitesTest, DocumentAndViewSuites)
+{
+    TvDocumentSetup setup{};
+    ASSERT_EQ(documentSuite().getDocumentSetup(&setup), 0);
+    EXPECT_EQ(setup.width, 400);
+    EXPECT_EQ(setup.height, 300);
+    ASSERT_EQ(documentSuite().redrawDocument(), 0);
+    ASSERT_EQ(documentSuite().redrawDocument(), 0);
+    EXPECT_EQ(env.document()->redrawCount(), 2u);
+
+    const TvAIDocumentViewSuiteV7& views = documentViewSuite();
+    TvDocumentViewHandle view = nullptr;
+    ASSERT_EQ(views.getNthDocumentView(0, &view), 0);
+    EXPECT_EQ(views.getNthDocumentView(1, &view), TV_ERR_BAD_PARAMETER);
+    ASSERT_EQ(views.getNthDocumentView(0, &view), 0);
+    EXPECT_EQ(views.setDocumentViewZoom(view, 0), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(views.setDocumentViewZoom(view, std::numeric_limits<float>::infinity()), TV_ERR_BAD_PARAMETER);
+    ASSERT_EQ(views.setDocumentViewZoom(view, 4), 0);
+    const TvIntPoint px{0, 0};
+    TvRealPoint p{};
+    ASSERT_EQ(views.viewPointToArtworkPoint(view, &px, &p), 0);
+    EXPECT_EQ(p.h, 200 - 100);
+    EXPECT_EQ(p.v, 150 + 75);
+
+    env.close();
+    EXPECT_EQ(documentSuite().getDocumentSetup(&setup), TV_ERR_BAD_PARAMETER);
+}
+
+} // namespace
+} // namespace tovrins::host

@@ -1,0 +1,145 @@
+// The undo journal: previews undone one after another inside a command,
+// handles kept, and the user's whole-command undo and redo.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "document/document.hpp"
+#include "document_fixtures.hpp"
+
+namespace tovrins::host {
+namespace {
+
+using testing::expectSameDocument;
+using testing::sampleDocument;
+
+ArtId idOf(const Document& doc, const std::string& name)
+{
+    ArtId found = 0;
+    doc.forEachInOrder([&](const Node& n) {
+        if (n.name == name && found == 0)
+            found = n.id;
+    });
+    return found;
+}
+
+// What a filter's preview does: new layer, copies of the selection moved
+// and recoloured, the selection changed, an original deleted.
+void preview(Document& doc, const std::vector<ArtId>& originals, int copies)
+{
+    LayerId layer = 0;
+    ASSERT_EQ(doc.insertLayer(TV_PLACE_ABOVE_ALL, 0, layer), 0);
+    ASSERT_EQ(doc.setCurrentLayer(layer), 0);
+    for (ArtId original : originals) {
+        ArtId from = original;
+        for (int i = 0; i < copies; ++i) {
+            ArtId copy = 0;
+            ASSERT_EQ(doc.duplicate(from, i % 2 ? TV_PLACE_BELOW_ALL : TV_PLACE_ABOVE_ALL, 0, copy), 0);
+            ASSERT_EQ(doc.transform(copy, {1, 0, 0, 1, 5.0f * static_cast<float>(i + 1), 1}, 1, 1), 0);
+            ASSERT_EQ(doc.setStyle(copy, testing::grayStyle(0.1f * static_cast<float>(i))), 0);
+            from = copy;
+        }
+    }
+    ASSERT_EQ(doc.setSelected(originals.front(), false), 0);
+    ASSERT_EQ(doc.transform(originals.back(), {1, 0, 0, 1, 0, 3}, 1, 1), 0);
+    ASSERT_EQ(doc.dispose(originals.back()), 0);
+}
+
+TEST(UndoTest, UndoChangesRestoresExactlyAcrossPreviewsAndKeepsHandles)
+{
+    Document doc(sampleDocument());
+    const std::vector<ArtId> originals{idOf(doc, "a"), idOf(doc, "g"), idOf(doc, "c")};
+    const DocumentData before = doc.data();
+    const uint64_t objects = doc.objectCount();
+
+    doc.beginCommand();
+    for (int round = 1; round <= 3; ++round) {
+        SCOPED_TRACE(round);
+        preview(doc, originals, round * 2);
+        EXPECT_EQ(doc.find(originals.back()), nullptr); // disposed: its handle no longer resolves
+        doc.undoChanges();
+        expectSameDocument(doc.data(), before);
+        EXPECT_EQ(doc.objectCount(), objects);
+        for (ArtId id : originals)
+            EXPECT_NE(doc.find(id), nullptr);
+        // Members of restored containers keep their ids too.
+        EXPECT_EQ(doc.find(idOf(doc, "g1"))->parent.group, originals[1]);
+    }
+    EXPECT_EQ(doc.pendingChanges(), 0u);
+    doc.endCommand();
+    EXPECT_FALSE(doc.canUndo()); // a command that ends with nothing changed leaves no step
+}
+
+TEST(UndoTest, UndoChangesOnlyRevertsTheCurrentCommand)
+{
+    Document doc(sampleDocument());
+    const ArtId a = idOf(doc, "a");
+    ArtId copy = 0;
+    ASSERT_EQ(doc.duplicate(a, TV_PLACE_ABOVE_ALL, 0, copy), 0); // a lone edit: its own step
+    const DocumentData afterFirst = doc.data();
+    doc.beginCommand();
+    ASSERT_EQ(doc.dispose(copy), 0);
+    doc.undoChanges();
+    expectSameDocument(doc.data(), afterFirst);
+    EXPECT_NE(doc.find(copy), nullptr);
+    doc.endCommand();
+}
+
+TEST(UndoTest, UserUndoAndRedoWholeCommands)
+{
+    Document doc(sampleDocument());
+    const std::vector<ArtId> originals{idOf(doc, "a"), idOf(doc, "b")};
+    const DocumentData before = doc.data();
+
+    doc.beginCommand();
+    preview(doc, originals, 3);
+    doc.undoChanges();
+    preview(doc, originals, 4); // the accepted preview
+    doc.endCommand();
+    const DocumentData after = doc.data();
+    ASSERT_NE(after.layers.size(), before.layers.size());
+
+    ASSERT_TRUE(doc.undo());
+    expectSameDocument(doc.data(), before);
+    EXPECT_FALSE(doc.undo());
+    ASSERT_TRUE(doc.redo());
+    expectSameDocument(doc.data(), after);
+    EXPECT_FALSE(doc.redo());
+    ASSERT_TRUE(doc.undo());
+    expectSameDocument(doc.data(), before);
+}
+
+TEST(UndoTest, ANewChangeDropsTheRedoStep)
+{
+    Document doc(sampleDocument());
+    const ArtId b = idOf(doc, "b");
+    ASSERT_EQ(doc.setSelected(b, true), 0);
+    ASSERT_TRUE(doc.undo());
+    EXPECT_FALSE(doc.find(b)->selected);
+    ASSERT_EQ(doc.setStyle(b, testing::grayStyle(1)), 0);
+    EXPECT_FALSE(doc.redo());
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(doc.find(b)->style.fill.components[0], 0.5f);
+}
+
+TEST(UndoTest, UndoCostFollowsTheChangesNotTheDocument)
+{
+    // A large document: undoing one copy records and reverts one change.
+    DocumentData data;
+    data.layers.push_back(testing::layer("Big", {}));
+    for (int i = 0; i < 20000; ++i)
+        data.layers[0].art.push_back(testing::rect("r" + std::to_string(i), 0, 0, 1, 1));
+    Document doc(data);
+    const ArtId first = doc.findLayer(doc.layerOrder()[0])->art.front();
+    doc.beginCommand();
+    ArtId copy = 0;
+    ASSERT_EQ(doc.duplicate(first, TV_PLACE_BELOW_ALL, 0, copy), 0);
+    ASSERT_EQ(doc.transform(copy, {1, 0, 0, 1, 1, 1}, 1, 1), 0);
+    EXPECT_EQ(doc.pendingChanges(), 2u);
+    doc.undoChanges();
+    EXPECT_EQ(doc.findLayer(doc.layerOrder()[0])->art.front(), first);
+    EXPECT_EQ(doc.objectCount(), 20001u);
+}
+
+} // namespace
+} // namespace tovrins::host
