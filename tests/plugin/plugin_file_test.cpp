@@ -170,7 +170,6 @@ TEST(PluginLoading, DamagedPiplsAreRefused) {
                 HasSubstr("does not export its entry point PluginMaim"));
     EXPECT_THAT(refusal(patchedCopy("unterminated.aip", std::string("Main\0\0", 6), "MainXY")),
                 HasSubstr("not terminated"));
-    std::string pipl("PIPL\0", 5);
     EXPECT_THAT(refusal(patchedCopy("nopipl.aip", "P\0I\0P\0L\0", "Q\0I\0P\0L\0")), HasSubstr("has no PIPL"));
     const std::string version("ivrs\0\0\0\0\4\0\0\0\2", 13);
     std::string version3 = version;
