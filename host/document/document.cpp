@@ -124,16 +124,6 @@ bool Document::editable(ArtId id) const
     return layer && layer->visible && !layer->locked;
 }
 
-std::deque<ArtId>* Document::listOf(Container where)
-{
-    if (where.group != 0) {
-        Node* group = findMutable(where.group);
-        return group ? &group->children : nullptr;
-    }
-    Layer* layer = findLayerMutable(where.layer);
-    return layer ? &layer->art : nullptr;
-}
-
 TvErr Document::bounds(ArtId id, TvRealRect& out) const
 {
     const Node* node = find(id);
@@ -174,10 +164,10 @@ TvErr Document::sibling(ArtId id, ArtId& next) const
     const Node* node = find(id);
     if (!node)
         return TV_ERR_BAD_PARAMETER;
-    const std::deque<ArtId>& list =
-        node->parent.group != 0 ? find(node->parent.group)->children : findLayer(node->parent.layer)->art;
-    auto it = std::find(list.begin(), list.end(), id);
-    next = (it == list.end() || std::next(it) == list.end()) ? 0 : *std::next(it);
+    next = withList(node->parent, [id](const auto& list) -> ArtId {
+        auto it = std::find(list.begin(), list.end(), id);
+        return (it == list.end() || std::next(it) == list.end()) ? 0 : *std::next(it);
+    });
     return 0;
 }
 

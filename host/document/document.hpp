@@ -100,7 +100,20 @@ private:
     Layer* findLayerMutable(LayerId id);
     bool editable(ArtId id) const;
     TvErr placement(int16_t paintOrder, ArtId reference, Container& where, size_t& index) const;
-    std::deque<ArtId>* listOf(Container where);
+    // Calls f with the list of ids where points into (a group's children or
+    // a layer's art); the two are different containers.
+    template <class F> decltype(auto) withList(Container where, F&& f)
+    {
+        if (where.group != 0)
+            return f(nodes_.at(where.group).children);
+        return f(layers_.at(where.layer).art);
+    }
+    template <class F> decltype(auto) withList(Container where, F&& f) const
+    {
+        if (where.group != 0)
+            return f(nodes_.at(where.group).children);
+        return f(layers_.at(where.layer).art);
+    }
     std::vector<ArtId>::size_type subtreeSize(ArtId id) const;
     void copySubtree(ArtId source, Container parent, std::vector<Node>& out);
 

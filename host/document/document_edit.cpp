@@ -40,7 +40,7 @@ constexpr int16_t placeInsideOnBottom = 4;
 
 bool isContainer(ArtType t) { return t == ArtType::Group || t == ArtType::CompoundPath; }
 
-size_t indexIn(const std::deque<ArtId>& list, ArtId id)
+template <class List> size_t indexIn(const List& list, ArtId id)
 {
     return static_cast<size_t>(std::find(list.begin(), list.end(), id) - list.begin());
 }
@@ -59,8 +59,8 @@ TvErr Document::placement(int16_t paintOrder, ArtId reference, Container& where,
         return TV_ERR_BAD_PARAMETER;
     if (paintOrder == placeAbove || paintOrder == placeBelow) {
         where = ref->parent;
-        const auto& list = where.group ? find(where.group)->children : findLayer(where.layer)->art;
-        index = indexIn(list, reference) + (paintOrder == placeAbove ? 1 : 0);
+        index = withList(where, [reference](const auto& list) { return indexIn(list, reference); }) +
+                (paintOrder == placeAbove ? 1 : 0);
         return 0;
     }
     if ((paintOrder == placeInsideOnTop || paintOrder == placeInsideOnBottom) && isContainer(ref->type)) {
@@ -157,7 +157,7 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         Node& node = nodes_.at(stack.back());
         stack.pop_back();
         stack.insert(stack.end(), node.children.begin(), node.children.end());
-        Node before = node;
+        change::Geometry before{node.id, node.segments, node.matrix, node.style.strokeWidth};
         if (objects) {
             for (Segment& s : node.segments) {
                 s.p = transformPoint(m, s.p);
@@ -169,7 +169,7 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         }
         if (lines)
             node.style.strokeWidth *= lineScale;
-        record(change::Restore{std::move(before)});
+        record(std::move(before));
     }
     return 0;
 }

@@ -34,7 +34,7 @@ struct Node {
     std::string content;
     std::string sourceXml;
     Container parent;
-    std::deque<ArtId> children; // bottom to top
+    std::vector<ArtId> children; // bottom to top; empty vectors cost no allocation
 };
 
 struct Layer {
@@ -49,7 +49,7 @@ struct Layer {
 namespace change {
 struct Detach { Container where; ArtId id; };                       // take a subtree out
 struct Attach { Container where; size_t index; std::vector<Node> nodes; }; // root first
-struct Restore { Node node; };                                       // swap node contents
+struct Geometry { ArtId id; std::vector<Segment> segments; TvRealMatrix matrix; TvReal strokeWidth; }; // swapped
 struct Select { ArtId id; bool selected; };
 struct Style { ArtId id; TvPathStyle style; };
 struct LayerDetach { LayerId id; };                                  // the layer is empty
@@ -58,7 +58,7 @@ struct LayerProps { LayerId id; std::string name; bool visible; bool locked; };
 struct CurrentLayer { LayerId id; };
 } // namespace change
 
-using Change = std::variant<change::Detach, change::Attach, change::Restore, change::Select, change::Style,
+using Change = std::variant<change::Detach, change::Attach, change::Geometry, change::Select, change::Style,
                             change::LayerDetach, change::LayerAttach, change::LayerProps, change::CurrentLayer>;
 
 } // namespace tovrins::host

@@ -39,9 +39,12 @@ Change Document::apply(Change c)
         Overload{
             [&](change::Detach& d) { return applyDetach(d); },
             [&](change::Attach& a) { return applyAttach(a); },
-            [&](change::Restore& r) -> Change {
-                std::swap(nodes_.at(r.node.id), r.node);
-                return std::move(r);
+            [&](change::Geometry& g) -> Change {
+                Node& node = nodes_.at(g.id);
+                std::swap(node.segments, g.segments);
+                std::swap(node.matrix, g.matrix);
+                std::swap(node.style.strokeWidth, g.strokeWidth);
+                return std::move(g);
             },
             [&](change::Select& s) -> Change {
                 std::swap(nodes_.at(s.id).selected, s.selected);
@@ -70,9 +73,11 @@ Change Document::apply(Change c)
 
 Change Document::applyDetach(change::Detach& d)
 {
-    std::deque<ArtId>& list = *listOf(d.where);
-    const size_t index = positionOf(list, d.id);
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+    const size_t index = withList(d.where, [&](auto& list) {
+        const size_t at = positionOf(list, d.id);
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
+        return at;
+    });
     // The subtree leaves the id map, so its handles stop resolving, and is
     // kept whole (root first) to come back with the same ids.
     std::vector<Node> nodes;
@@ -93,8 +98,9 @@ Change Document::applyAttach(change::Attach& a)
         const ArtId id = node.id;
         nodes_.emplace(id, std::move(node));
     }
-    std::deque<ArtId>& list = *listOf(a.where);
-    list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, list.size())), root);
+    withList(a.where, [&](auto& list) {
+        list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, list.size())), root);
+    });
     return change::Detach{a.where, root};
 }
 

@@ -1,6 +1,8 @@
 #include "dialog_template.hpp"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 #include <string>
 
 #include "byte_reader.hpp"
@@ -23,6 +25,22 @@ std::string predefinedClass(std::uint16_t ordinal) {
     }
 }
 
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Class names are case-insensitive; windres writes predefined ones in
+// capitals when they are spelt out, so they are reported in one spelling.
+std::string canonicalClass(const std::string& name) {
+    for (std::uint16_t ordinal = 0x80; ordinal <= 0x85; ++ordinal) {
+        std::string known = predefinedClass(ordinal);
+        if (equalsIgnoringCase(name, known)) return known;
+    }
+    return name;
+}
+
 DialogRect readRect(ByteReader& in) {
     DialogRect r;
     r.x = in.i16();
@@ -34,7 +52,7 @@ DialogRect readRect(ByteReader& in) {
 
 void readItemTail(ByteReader& in, DialogItem& item) {
     const NameOrOrdinal cls = readNameOrOrdinal(in);
-    item.className = cls.isOrdinal ? predefinedClass(cls.ordinal) : cls.name;
+    item.className = cls.isOrdinal ? predefinedClass(cls.ordinal) : canonicalClass(cls.name);
     const NameOrOrdinal text = readNameOrOrdinal(in);
     if (text.isOrdinal) {
         item.textResource = text.ordinal;

@@ -122,6 +122,21 @@ TEST(UndoTest, ANewChangeDropsTheRedoStep)
     EXPECT_EQ(doc.find(b)->style.fill.components[0], 0.5f);
 }
 
+TEST(UndoTest, LayerPropertiesAndTheCurrentLayerAreUndone)
+{
+    Document doc(sampleDocument());
+    const DocumentData before = doc.data();
+    const LayerId back = doc.layerOrder()[0];
+    doc.beginCommand();
+    ASSERT_EQ(doc.setLayerProperties(back, "Renamed", false, true), 0);
+    ASSERT_EQ(doc.setCurrentLayer(back), 0);
+    EXPECT_TRUE(doc.findLayer(back)->locked);
+    doc.undoChanges();
+    expectSameDocument(doc.data(), before);
+    EXPECT_NE(doc.currentLayer(), back);
+    doc.endCommand();
+}
+
 TEST(UndoTest, UndoCostFollowsTheChangesNotTheDocument)
 {
     // A large document: undoing one copy records and reverts one change.

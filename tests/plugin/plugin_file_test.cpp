@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 #include "elf_image.hpp"
 #include "plugin_file.hpp"
@@ -19,8 +18,11 @@ using ::testing::HasSubstr;
 const std::filesystem::path kPlugin = TOVRINS_PLUGIN_PATH;
 
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 std::filesystem::path writeTemp(const std::string& name, const std::vector<std::uint8_t>& bytes) {
@@ -171,7 +173,7 @@ TEST(PluginLoading, DamagedPiplsAreRefused) {
     EXPECT_THAT(refusal(patchedCopy("unterminated.aip", std::string("Main\0\0", 6), "MainXY")),
                 HasSubstr("not terminated"));
     EXPECT_THAT(refusal(patchedCopy("nopipl.aip", "P\0I\0P\0L\0", "Q\0I\0P\0L\0")), HasSubstr("has no PIPL"));
-    const std::string version("ivrs\0\0\0\0\4\0\0\0\2", 13);
+    const std::string version("srvi\0\0\0\0\4\0\0\0\2", 13);
     std::string version3 = version;
     version3.back() = 3;
     const auto path = patchedCopy("version.aip", version, version3);

@@ -1,0 +1,361 @@
+#include "json_document.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <stdexcept>
+
+#include <nlohmann/json.hpp>
+
+namespace tovrins::host {
+
+using nlohmann::json;
+
+namespace {
+
+// The shortest decimal that reads back as the same float, so files stay
+// readable ("0.1", not "0.100000001490116") and round trips are exact.
+json number(float v)
+{
+    if (!std::isfinite(v))
+        return nullptr;
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    double d = 0;
+    std::from_chars(buf, res.ptr, d);
+    return d;
+}
+
+json point(TvRealPoint p) { return json::array({number(p.h), number(p.v)}); }
+
+json rect(const TvRealRect& r)
+{
+    return json::array({number(r.left), number(r.top), number(r.right), number(r.bottom)});
+}
+
+json paint(const TvColor& c)
+{
+    const auto& k = c.components;
+    switch (c.kind) {
+    case TV_COLOR_NONE: return {{"kind", "none"}};
+    case TV_COLOR_GRAY: return {{"kind", "gray"}, {"gray", number(k[0])}};
+    case TV_COLOR_RGB:
+        return {{"kind", "rgb"}, {"rgb", json::array({number(k[0]), number(k[1]), number(k[2])})}};
+    case TV_COLOR_PROCESS:
+        return {{"kind", "cmyk"},
+                {"cmyk", json::array({number(k[0]), number(k[1]), number(k[2]), number(k[3])})}};
+    default:
+        // Pattern, gradient and custom colours are opaque to us: keep them.
+        return {{"kind", "other"},
+                {"code", c.kind},
+                {"components", json::array({number(k[0]), number(k[1]), number(k[2]), number(k[3])})}};
+    }
+}
+
+const char* typeName(ArtType t)
+{
+    switch (t) {
+    case ArtType::Group: return "group";
+    case ArtType::Path: return "path";
+    case ArtType::CompoundPath: return "compound";
+    case ArtType::Text: return "text";
+    case ArtType::PlacedImage: return "image";
+    }
+    return "path";
+}
+
+json art(const ArtData& a)
+{
+    json j = {{"type", typeName(a.type)},
+              {"id", a.id},
+              {"selected", a.selected},
+              {"bounds", rect(artBounds(a))},
+              {"style",
+               {{"fill", paint(a.style.fill)},
+                {"stroke", paint(a.style.stroke)},
+                {"strokeWidth", number(a.style.strokeWidth)},
+                {"opacity", number(a.style.opacity)}}}};
+    switch (a.type) {
+    case ArtType::Path: {
+        j["closed"] = a.closed;
+        json segs = json::array();
+        for (const Segment& s : a.segments)
+            segs.push_back({{"p", point(s.p)}, {"in", point(s.in)}, {"out", point(s.out)}, {"corner", s.corner}});
+        j["segments"] = std::move(segs);
+        break;
+    }
+    case ArtType::Group:
+    case ArtType::CompoundPath: {
+        json kids = json::array();
+        for (const ArtData& c : a.children)
+            kids.push_back(art(c));
+        j["children"] = std::move(kids);
+        break;
+    }
+    case ArtType::Text:
+    case ArtType::PlacedImage: {
+        const TvRealMatrix& m = a.matrix;
+        j["matrix"] = json::array({number(m.a), number(m.b), number(m.c), number(m.d), number(m.tx), number(m.ty)});
+        j["box"] = rect(a.bounds);
+        j["content"] = a.content;
+        j["source"] = a.sourceXml;
+        break;
+    }
+    }
+    return j;
+}
+
+// Reads with the path of the field in hand, so every error names it.
+class Reader {
+public:
+    explicit Reader(const std::string& file) : file_(file) {}
+
+    [[noreturn]] void fail(const std::string& where, const std::string& what) const
+    {
+        throw std::runtime_error(file_ + ": " + (where.empty() ? "document" : where) + ": " + what + ".");
+    }
+
+    const json& field(const json& obj, const std::string& where, const char* key) const
+    {
+        auto it = obj.find(key);
+        if (it == obj.end())
+            fail(where, std::string("the field \"") + key + "\" is missing");
+        return *it;
+    }
+    bool has(const json& obj, const char* key) const { return obj.contains(key); }
+
+    float real(const json& j, const std::string& where) const
+    {
+        if (!j.is_number())
+            fail(where, "expected a number");
+        double d = j.get<double>();
+        if (!std::isfinite(d) || std::fabs(d) > 3.0e38)
+            fail(where, "the number is out of range");
+        return static_cast<float>(d);
+    }
+    bool boolean(const json& j, const std::string& where) const
+    {
+        if (!j.is_boolean())
+            fail(where, "expected true or false");
+        return j.get<bool>();
+    }
+    std::string text(const json& j, const std::string& where) const
+    {
+        if (!j.is_string())
+            fail(where, "expected a string");
+        return j.get<std::string>();
+    }
+    const json& array(const json& j, const std::string& where, size_t size = 0) const
+    {
+        if (!j.is_array())
+            fail(where, "expected an array");
+        if (size != 0 && j.size() != size)
+            fail(where, "expected an array of " + std::to_string(size) + " numbers");
+        return j;
+    }
+    void object(const json& j, const std::string& where) const
+    {
+        if (!j.is_object())
+            fail(where, "expected an object");
+    }
+
+    float realField(const json& o, const std::string& w, const char* k) const { return real(field(o, w, k), w + "." + k); }
+    bool boolField(const json& o, const std::string& w, const char* k) const { return boolean(field(o, w, k), w + "." + k); }
+
+    TvRealPoint point(const json& j, const std::string& w) const
+    {
+        array(j, w, 2);
+        return {real(j[0], w + "[0]"), real(j[1], w + "[1]")};
+    }
+    void components(const json& j, const std::string& w, std::span<float> out) const
+    {
+        array(j, w, out.size());
+        for (size_t i = 0; i < out.size(); ++i)
+            out[i] = real(j[i], w + "[" + std::to_string(i) + "]");
+    }
+    TvRealRect rect(const json& j, const std::string& w) const
+    {
+        float v[4];
+        components(j, w, v);
+        return {v[0], v[1], v[2], v[3]};
+    }
+
+    TvColor paint(const json& j, const std::string& w) const
+    {
+        object(j, w);
+        const std::string kind = text(field(j, w, "kind"), w + ".kind");
+        TvColor c{};
+        if (kind == "none") {
+            c.kind = TV_COLOR_NONE;
+        } else if (kind == "gray") {
+            c.kind = TV_COLOR_GRAY;
+            c.components[0] = realField(j, w, "gray");
+        } else if (kind == "rgb") {
+            c.kind = TV_COLOR_RGB;
+            components(field(j, w, "rgb"), w + ".rgb", std::span(c.components, 3));
+        } else if (kind == "cmyk") {
+            c.kind = TV_COLOR_PROCESS;
+            components(field(j, w, "cmyk"), w + ".cmyk", c.components);
+        } else if (kind == "other") {
+            const json& code = field(j, w, "code");
+            if (!code.is_number_integer())
+                fail(w + ".code", "expected an integer");
+            c.kind = code.get<int32_t>();
+            if (has(j, "components"))
+                components(j["components"], w + ".components", c.components);
+        } else {
+            fail(w + ".kind", "unknown paint kind \"" + kind + "\"");
+        }
+        return c;
+    }
+
+    ArtType type(const json& j, const std::string& w) const
+    {
+        const std::string t = text(j, w);
+        if (t == "path") return ArtType::Path;
+        if (t == "compound") return ArtType::CompoundPath;
+        if (t == "group") return ArtType::Group;
+        if (t == "text") return ArtType::Text;
+        if (t == "image") return ArtType::PlacedImage;
+        fail(w, "unknown art type \"" + t + "\"");
+    }
+
+    ArtData art(const json& j, const std::string& w, int depth) const
+    {
+        if (depth > 200)
+            fail(w, "groups are nested too deeply");
+        object(j, w);
+        ArtData a;
+        a.type = type(field(j, w, "type"), w + ".type");
+        if (has(j, "id"))
+            a.id = text(j["id"], w + ".id");
+        if (has(j, "selected"))
+            a.selected = boolean(j["selected"], w + ".selected");
+        const std::string sw = w + ".style";
+        const json& style = field(j, w, "style");
+        object(style, sw);
+        a.style.fill = paint(field(style, sw, "fill"), sw + ".fill");
+        a.style.stroke = paint(field(style, sw, "stroke"), sw + ".stroke");
+        a.style.strokeWidth = realField(style, sw, "strokeWidth");
+        a.style.opacity = realField(style, sw, "opacity");
+        switch (a.type) {
+        case ArtType::Path: {
+            a.closed = boolField(j, w, "closed");
+            const json& segs = array(field(j, w, "segments"), w + ".segments");
+            for (size_t i = 0; i < segs.size(); ++i) {
+                const std::string s = w + ".segments[" + std::to_string(i) + "]";
+                object(segs[i], s);
+                Segment seg;
+                seg.p = point(field(segs[i], s, "p"), s + ".p");
+                seg.in = point(field(segs[i], s, "in"), s + ".in");
+                seg.out = point(field(segs[i], s, "out"), s + ".out");
+                seg.corner = boolField(segs[i], s, "corner");
+                a.segments.push_back(seg);
+            }
+            break;
+        }
+        case ArtType::Group:
+        case ArtType::CompoundPath: {
+            const json& kids = array(field(j, w, "children"), w + ".children");
+            for (size_t i = 0; i < kids.size(); ++i) {
+                const std::string c = w + ".children[" + std::to_string(i) + "]";
+                a.children.push_back(art(kids[i], c, depth + 1));
+                if (a.type == ArtType::CompoundPath && a.children.back().type != ArtType::Path)
+                    fail(c + ".type", "a compound path holds only paths");
+            }
+            break;
+        }
+        case ArtType::Text:
+        case ArtType::PlacedImage: {
+            float m[6];
+            components(field(j, w, "matrix"), w + ".matrix", m);
+            a.matrix = {m[0], m[1], m[2], m[3], m[4], m[5]};
+            a.bounds = has(j, "box") ? rect(j["box"], w + ".box") : rect(field(j, w, "bounds"), w + ".bounds");
+            if (has(j, "content"))
+                a.content = text(j["content"], w + ".content");
+            if (has(j, "source"))
+                a.sourceXml = text(j["source"], w + ".source");
+            break;
+        }
+        }
+        return a;
+    }
+
+    DocumentData document(const json& j) const
+    {
+        object(j, "");
+        const json& format = field(j, "", "format");
+        if (!format.is_string() || format.get<std::string>() != "tovrins-document")
+            fail("format", "not a tovrins-document file");
+        const json& version = field(j, "", "version");
+        if (!version.is_number_integer() || version.get<int64_t>() != 1)
+            fail("version", "only version 1 is understood");
+        DocumentData d;
+        d.width = realField(j, "", "width");
+        d.height = realField(j, "", "height");
+        if (!(d.width > 0 && d.height > 0))
+            fail("width", "the document size must be positive");
+        if (has(j, "seed")) {
+            if (!j["seed"].is_number_unsigned())
+                fail("seed", "expected a non-negative integer");
+            d.seed = j["seed"].get<uint64_t>();
+        }
+        const json& layers = array(field(j, "", "layers"), "layers");
+        for (size_t i = 0; i < layers.size(); ++i) {
+            const std::string w = "layers[" + std::to_string(i) + "]";
+            const json& l = layers[i];
+            object(l, w);
+            LayerData layer;
+            layer.name = text(field(l, w, "name"), w + ".name");
+            layer.visible = boolField(l, w, "visible");
+            layer.locked = boolField(l, w, "locked");
+            const json& items = array(field(l, w, "art"), w + ".art");
+            for (size_t k = 0; k < items.size(); ++k)
+                layer.art.push_back(art(items[k], w + ".art[" + std::to_string(k) + "]", 0));
+            d.layers.push_back(std::move(layer));
+        }
+        const json& cur = field(j, "", "currentLayer");
+        if (!cur.is_number_integer())
+            fail("currentLayer", "expected an integer");
+        const int64_t c = cur.get<int64_t>();
+        const int64_t n = static_cast<int64_t>(d.layers.size());
+        if (c < 0 || (n > 0 && c >= n) || (n == 0 && c != 0))
+            fail("currentLayer", "no layer has the index " + std::to_string(c));
+        d.currentLayer = static_cast<int32_t>(c);
+        return d;
+    }
+
+private:
+    const std::string& file_;
+};
+
+} // namespace
+
+std::string writeJson(const DocumentData& doc)
+{
+    json j = {{"format", "tovrins-document"},
+              {"version", 1},
+              {"width", number(doc.width)},
+              {"height", number(doc.height)},
+              {"currentLayer", doc.currentLayer}};
+    if (doc.seed)
+        j["seed"] = *doc.seed;
+    json layers = json::array();
+    for (const LayerData& l : doc.layers) {
+        json items = json::array();
+        for (const ArtData& a : l.art)
+            items.push_back(art(a));
+        layers.push_back({{"name", l.name}, {"visible", l.visible}, {"locked", l.locked}, {"art", std::move(items)}});
+    }
+    j["layers"] = std::move(layers);
+    return j.dump(1, '\t', false, json::error_handler_t::replace) + "\n";
+}
+
+DocumentData readJson(std::string_view text, const std::string& fileName)
+{
+    json j = json::parse(text.begin(), text.end(), nullptr, false);
+    if (j.is_discarded())
+        throw std::runtime_error(fileName + ": not valid JSON.");
+    return Reader(fileName).document(j);
+}
+
+} // namespace tovrins::host

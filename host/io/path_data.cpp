@@ -1,0 +1,366 @@
+#include "path_data.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace tovrins::host {
+
+namespace {
+
+struct Pt {
+    double x = 0, y = 0;
+};
+Pt operator+(Pt a, Pt b) { return {a.x + b.x, a.y + b.y}; }
+Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
+Pt operator*(Pt a, double k) { return {a.x * k, a.y * k}; }
+
+TvRealPoint real(Pt p) { return {static_cast<float>(p.x), static_cast<float>(p.y)}; }
+Pt pt(TvRealPoint p) { return {p.h, p.v}; }
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+class Scanner {
+public:
+    explicit Scanner(std::string_view d) : d_(d) {}
+
+    [[noreturn]] void fail(const std::string& what) const
+    {
+        throw PathDataError(what + " at offset " + std::to_string(i_));
+    }
+
+    void skipSpace()
+    {
+        while (i_ < d_.size() && isSpace(d_[i_]))
+            ++i_;
+    }
+    void skipSeparator()
+    {
+        skipSpace();
+        if (i_ < d_.size() && d_[i_] == ',') {
+            ++i_;
+            skipSpace();
+        }
+    }
+    bool atEnd()
+    {
+        skipSpace();
+        return i_ >= d_.size();
+    }
+    bool atNumber()
+    {
+        skipSpace();
+        if (i_ >= d_.size())
+            return false;
+        char c = d_[i_];
+        return isDigit(c) || c == '-' || c == '+' || c == '.';
+    }
+    char command()
+    {
+        skipSpace();
+        return d_[i_++];
+    }
+
+    double number(char cmd)
+    {
+        skipSpace();
+        const size_t start = i_;
+        size_t j = i_;
+        if (j < d_.size() && (d_[j] == '+' || d_[j] == '-'))
+            ++j;
+        const size_t digitsStart = j;
+        while (j < d_.size() && isDigit(d_[j]))
+            ++j;
+        bool any = j > digitsStart;
+        if (j < d_.size() && d_[j] == '.') {
+            ++j;
+            const size_t frac = j;
+            while (j < d_.size() && isDigit(d_[j]))
+                ++j;
+            any = any || j > frac;
+        }
+        if (!any)
+            fail(std::string("expected a number for '") + cmd + "'");
+        if (j < d_.size() && (d_[j] == 'e' || d_[j] == 'E')) {
+            size_t e = j + 1;
+            if (e < d_.size() && (d_[e] == '+' || d_[e] == '-'))
+                ++e;
+            if (e < d_.size() && isDigit(d_[e])) {
+                while (e < d_.size() && isDigit(d_[e]))
+                    ++e;
+                j = e;
+            }
+        }
+        const size_t from = d_[start] == '+' ? start + 1 : start;
+        double v = 0;
+        auto res = std::from_chars(d_.data() + from, d_.data() + j, v);
+        if (res.ec != std::errc() || !std::isfinite(v) || std::fabs(v) > 1e30)
+            fail(std::string("number out of range for '") + cmd + "'");
+        i_ = j;
+        skipSeparator();
+        return v;
+    }
+
+    // Arc flags are single characters and need no separator ("a1 1 0 00 1 1").
+    bool flag(char cmd)
+    {
+        skipSpace();
+        if (i_ >= d_.size() || (d_[i_] != '0' && d_[i_] != '1'))
+            fail(std::string("expected a flag 0 or 1 for '") + cmd + "'");
+        bool v = d_[i_++] == '1';
+        skipSeparator();
+        return v;
+    }
+
+private:
+    std::string_view d_;
+    size_t i_ = 0;
+};
+
+class Builder {
+public:
+    std::vector<Subpath> paths;
+
+    void moveTo(Pt p)
+    {
+        finish();
+        paths.emplace_back();
+        open_ = true;
+        add(p);
+        start_ = p;
+        cur_ = p;
+    }
+    void lineTo(Pt p)
+    {
+        add(p);
+        cur_ = p;
+    }
+    void cubicTo(Pt c1, Pt c2, Pt p)
+    {
+        paths.back().segments.back().out = real(c1);
+        add(p);
+        paths.back().segments.back().in = real(c2);
+        cur_ = p;
+    }
+    void close()
+    {
+        Subpath& s = paths.back();
+        s.closed = true;
+        // A closing segment drawn explicitly back onto the start point is the
+        // start anchor itself.
+        if (s.segments.size() > 1) {
+            const Segment& last = s.segments.back();
+            const Segment& first = s.segments.front();
+            if (last.p.h == first.p.h && last.p.v == first.p.v) {
+                s.segments.front().in = last.in;
+                s.segments.pop_back();
+            }
+        }
+        cur_ = start_;
+        open_ = false;
+    }
+    // Drawing after a close without a moveto starts from the closed start.
+    void ensureOpen()
+    {
+        if (!open_) {
+            Pt p = cur_;
+            moveTo(p);
+        }
+    }
+    void finish()
+    {
+        if (!paths.empty())
+            markCorners(paths.back());
+    }
+    Pt current() const { return cur_; }
+    void setCurrent(Pt p) { cur_ = p; }
+
+private:
+    void add(Pt p)
+    {
+        TvRealPoint r = real(p);
+        paths.back().segments.push_back({r, r, r, true});
+    }
+    Pt start_, cur_;
+    bool open_ = false;
+};
+
+} // namespace
+
+void markCorners(Subpath& path)
+{
+    for (Segment& s : path.segments) {
+        const double ix = s.p.h - s.in.h, iy = s.p.v - s.in.v;
+        const double ox = s.out.h - s.p.h, oy = s.out.v - s.p.v;
+        const double li = std::hypot(ix, iy), lo = std::hypot(ox, oy);
+        if (li == 0 || lo == 0) {
+            s.corner = true;
+            continue;
+        }
+        const double cross = (ix * oy - iy * ox) / (li * lo);
+        const double dot = ix * ox + iy * oy;
+        s.corner = !(std::fabs(cross) < 1e-3 && dot > 0);
+    }
+}
+
+void appendArc(Subpath& path, TvRealPoint fromPoint, double rx, double ry, double rotationDeg,
+               bool largeArc, bool sweep, TvRealPoint toPoint)
+{
+    const Pt p0 = pt(fromPoint), p1 = pt(toPoint);
+    auto line = [&] {
+        path.segments.push_back({toPoint, toPoint, toPoint, true});
+    };
+    rx = std::fabs(rx);
+    ry = std::fabs(ry);
+    if (p0.x == p1.x && p0.y == p1.y)
+        return;
+    if (rx == 0 || ry == 0) {
+        line();
+        return;
+    }
+    // Endpoint to centre parameterisation.
+    const double phi = rotationDeg * std::numbers::pi / 180;
+    const double cs = std::cos(phi), sn = std::sin(phi);
+    const double dx = (p0.x - p1.x) / 2, dy = (p0.y - p1.y) / 2;
+    const double x1 = cs * dx + sn * dy, y1 = -sn * dx + cs * dy;
+    const double lambda = (x1 * x1) / (rx * rx) + (y1 * y1) / (ry * ry);
+    if (lambda > 1) {
+        rx *= std::sqrt(lambda);
+        ry *= std::sqrt(lambda);
+    }
+    const double num = rx * rx * ry * ry - rx * rx * y1 * y1 - ry * ry * x1 * x1;
+    const double den = rx * rx * y1 * y1 + ry * ry * x1 * x1;
+    double k = den == 0 ? 0 : std::sqrt(std::max(0.0, num / den));
+    if (largeArc == sweep)
+        k = -k;
+    const double cxp = k * rx * y1 / ry, cyp = -k * ry * x1 / rx;
+    const double cx = cs * cxp - sn * cyp + (p0.x + p1.x) / 2;
+    const double cy = sn * cxp + cs * cyp + (p0.y + p1.y) / 2;
+    auto angle = [](double ux, double uy, double vx, double vy) {
+        return std::atan2(ux * vy - uy * vx, ux * vx + uy * vy);
+    };
+    const double theta1 = angle(1, 0, (x1 - cxp) / rx, (y1 - cyp) / ry);
+    double delta = angle((x1 - cxp) / rx, (y1 - cyp) / ry, (-x1 - cxp) / rx, (-y1 - cyp) / ry);
+    if (!sweep && delta > 0)
+        delta -= 2 * std::numbers::pi;
+    else if (sweep && delta < 0)
+        delta += 2 * std::numbers::pi;
+    if (!std::isfinite(delta) || !std::isfinite(cx) || !std::isfinite(cy)) {
+        line();
+        return;
+    }
+    // Pieces of at most a quarter turn, each a cubic.
+    const int n = std::max(1, static_cast<int>(std::ceil(std::fabs(delta) / (std::numbers::pi / 2) - 1e-9)));
+    const double step = delta / n;
+    const double t = 4.0 / 3.0 * std::tan(step / 4);
+    auto onEllipse = [&](double a) {
+        const double ex = rx * std::cos(a), ey = ry * std::sin(a);
+        return Pt{cs * ex - sn * ey + cx, sn * ex + cs * ey + cy};
+    };
+    auto derivative = [&](double a) {
+        const double ex = -rx * std::sin(a), ey = ry * std::cos(a);
+        return Pt{cs * ex - sn * ey, sn * ex + cs * ey};
+    };
+    double a = theta1;
+    for (int i = 0; i < n; ++i) {
+        const double b = a + step;
+        const Pt c1 = onEllipse(a) + derivative(a) * t;
+        const Pt end = i == n - 1 ? p1 : onEllipse(b);
+        const Pt c2 = end - derivative(b) * t;
+        path.segments.back().out = real(c1);
+        path.segments.push_back({real(end), real(c2), real(end), true});
+        a = b;
+    }
+}
+
+std::vector<Subpath> parsePathData(std::string_view d)
+{
+    Scanner in(d);
+    Builder b;
+    char prev = 0;     // the previous command, upper case
+    Pt lastControl;    // the last cubic or quadratic control point
+    if (in.atEnd())
+        return {};
+    while (!in.atEnd()) {
+        char cmd = in.command();
+        const bool rel = cmd >= 'a' && cmd <= 'z';
+        const char up = static_cast<char>(rel ? cmd - 'a' + 'A' : cmd);
+        if (b.paths.empty() && up != 'M')
+            in.fail(std::string("path data must begin with a moveto, not '") + cmd + "'");
+        if (std::string_view("MLHVCSQTAZ").find(up) == std::string_view::npos)
+            in.fail(std::string("unknown path command '") + cmd + "'");
+        if (up == 'Z') {
+            b.close();
+            prev = 'Z';
+            continue;
+        }
+        // A command letter is followed by one or more argument groups.
+        bool first = true;
+        do {
+            const Pt o = rel ? b.current() : Pt{};
+            auto point = [&] {
+                double x = in.number(cmd);
+                double y = in.number(cmd);
+                return Pt{x, y} + o;
+            };
+            if (up != 'M')
+                b.ensureOpen();
+            char done = up;
+            switch (up) {
+            case 'M':
+                if (first) {
+                    b.moveTo(point());
+                } else {
+                    b.lineTo(point());
+                    done = 'L';
+                }
+                break;
+            case 'L': b.lineTo(point()); break;
+            case 'H': b.lineTo({in.number(cmd) + o.x, b.current().y}); break;
+            case 'V': b.lineTo({b.current().x, in.number(cmd) + o.y}); break;
+            case 'C': {
+                Pt c1 = point(), c2 = point(), p = point();
+                b.cubicTo(c1, c2, p);
+                lastControl = c2;
+                break;
+            }
+            case 'S': {
+                Pt c1 = (prev == 'C' || prev == 'S') ? b.current() * 2 - lastControl : b.current();
+                Pt c2 = point(), p = point();
+                b.cubicTo(c1, c2, p);
+                lastControl = c2;
+                break;
+            }
+            case 'Q':
+            case 'T': {
+                Pt q = up == 'Q' ? point()
+                     : (prev == 'Q' || prev == 'T') ? b.current() * 2 - lastControl
+                                                    : b.current();
+                Pt p = point();
+                Pt p0 = b.current();
+                b.cubicTo(p0 + (q - p0) * (2.0 / 3), p + (q - p) * (2.0 / 3), p);
+                lastControl = q;
+                break;
+            }
+            case 'A': {
+                double rx = in.number(cmd), ry = in.number(cmd), rot = in.number(cmd);
+                bool large = in.flag(cmd), sweep = in.flag(cmd);
+                Pt p = point();
+                Subpath& s = b.paths.back();
+                appendArc(s, real(b.current()), rx, ry, rot, large, sweep, real(p));
+                b.setCurrent(p);
+                break;
+            }
+            default: break;
+            }
+            prev = done;
+            first = false;
+        } while (in.atNumber());
+    }
+    b.finish();
+    return std::move(b.paths);
+}
+
+} // namespace tovrins::host
