@@ -17,6 +17,12 @@ constexpr TvIntRect itemRect(int32_t left, int32_t top, int32_t right, int32_t b
     return {left, top, right, bottom};
 }
 
+// Rows of the left and middle columns: 20 high, every 23 units from y 10.
+constexpr int32_t dialogRow(int32_t index)
+{
+    return 10 + 23 * index;
+}
+
 class DialogBuilder {
 public:
     explicit DialogBuilder(TvDialogRef dialog) : dialog_(dialog) {}

@@ -7,13 +7,6 @@
 
 namespace tovrins {
 
-namespace {
-
-// Rows of the left and middle columns: 20 high, every 23 units from y 10.
-constexpr int32_t row(int32_t index) { return 10 + 23 * index; }
-
-} // namespace
-
 TvErr rotateDialogBuilder(TvDialogRef dialog)
 {
     FilterParams* found = paramsOfDialog(dialog);
@@ -23,13 +16,13 @@ TvErr rotateDialogBuilder(TvDialogRef dialog)
     DialogBuilder b(dialog);
     b.placeAndSize(p.rotateDialogBounds, p.rotateBoundsSaved == 1, 385, 300);
 
-    b.integerSpin(4, itemRect(180, row(0), 240, row(0) + 20), p.rotateCopies, 1, 100, changeNotifier);
-    b.realSpin(5, itemRect(180, row(1), 240, row(1) + 20), p.rotateAngleStep, -1000, 1000, changeNotifier);
-    b.realSpin(6, itemRect(180, row(2), 240, row(2) + 20), p.rotateRadialStep, -3000, 3000, changeNotifier);
-    b.realSpin(7, itemRect(180, row(3), 240, row(3) + 20), p.rotateHorizontalStep, -5000, 5000, changeNotifier);
-    b.realSpin(8, itemRect(180, row(4), 240, row(4) + 20), p.rotateVerticalStep, -5000, 5000, changeNotifier);
-    b.integerSpin(9, itemRect(180, row(5), 240, row(5) + 20), p.rotateCopiesPerLayer, 1, 100, changeNotifier);
-    b.realSpin(13, itemRect(180, row(6), 240, row(6) + 20), p.rotateColourFactor, 0, 100, changeNotifier);
+    b.integerSpin(4, itemRect(180, dialogRow(0), 240, dialogRow(0) + 20), p.rotateCopies, 1, 100, changeNotifier);
+    b.realSpin(5, itemRect(180, dialogRow(1), 240, dialogRow(1) + 20), p.rotateAngleStep, -1000, 1000, changeNotifier);
+    b.realSpin(6, itemRect(180, dialogRow(2), 240, dialogRow(2) + 20), p.rotateRadialStep, -3000, 3000, changeNotifier);
+    b.realSpin(7, itemRect(180, dialogRow(3), 240, dialogRow(3) + 20), p.rotateHorizontalStep, -5000, 5000, changeNotifier);
+    b.realSpin(8, itemRect(180, dialogRow(4), 240, dialogRow(4) + 20), p.rotateVerticalStep, -5000, 5000, changeNotifier);
+    b.integerSpin(9, itemRect(180, dialogRow(5), 240, dialogRow(5) + 20), p.rotateCopiesPerLayer, 1, 100, changeNotifier);
+    b.realSpin(13, itemRect(180, dialogRow(6), 240, dialogRow(6) + 20), p.rotateColourFactor, 0, 100, changeNotifier);
     b.zoomSpin(10, itemRect(315, 275, 375, 295), p.rotateViewZoom, zoomNotifier);
     b.checkBox(3, itemRect(295, 130, 375, 144), p.rotatePreview, changeNotifier, "Preview");
     b.checkBox(20, itemRect(10, 175, 240, 189), p.rotateBaseOnOriginal, changeNotifier, "Base on original");
@@ -38,10 +31,10 @@ TvErr rotateDialogBuilder(TvDialogRef dialog)
     b.popup(36, itemRect(295, 154, 375, 174), presetNotifier);
     const int32_t popupIds[] = {30, 31, 32, 33, 34, 35, 39};
     for (int32_t index = 0; index < 7; ++index)
-        b.popup(popupIds[index], itemRect(10, row(index), 175, row(index) + 20), changeNotifier);
+        b.popup(popupIds[index], itemRect(10, dialogRow(index), 175, dialogRow(index) + 20), changeNotifier);
     const int32_t pickRows[] = {0, 1, 2, 3, 4, 6};
     for (int32_t index = 0; index < 6; ++index)
-        b.pictureButton(60 + index, itemRect(250, row(pickRows[index]), 270, row(pickRows[index]) + 20), pickTracker);
+        b.pictureButton(60 + index, itemRect(250, dialogRow(pickRows[index]), 270, dialogRow(pickRows[index]) + 20), pickTracker);
     b.textButton(2, itemRect(295, 40, 375, 60), nullptr, "Cancel");
     b.textButton(50, itemRect(295, 70, 375, 90), changeNotifier, "Shuffle");
     b.textButton(51, itemRect(295, 100, 375, 120), tumbleNotifier, "Tumble");

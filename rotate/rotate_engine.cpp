@@ -62,12 +62,6 @@ struct RotateRun {
         return transformAndRestyle(out, compound, matrix, fraction, target);
     }
 
-    static bool isCompound(TvArtHandle art)
-    {
-        int16_t type = 0;
-        suites().art->getArtType(art, &type); // an unreadable type is treated as a plain object
-        return type == TV_ART_COMPOUND_PATH;
-    }
 
     // Layer options 0 and 2: one series per selected object.
     TvErr perObject()
@@ -80,7 +74,7 @@ struct RotateRun {
             Accumulators a;
             float fraction = 1.0f;
             int32_t countdown = p.rotateCopiesPerLayer - 1;
-            const bool compound = isCompound(selected);
+            const bool compound = isCompoundPath(selected);
             TvArtHandle previous = selected;
             for (int32_t i = 0; i < p.rotateCopies; ++i) {
                 if (p.rotateLayerOption == 0)
@@ -120,7 +114,7 @@ struct RotateRun {
                 TvArtHandle selected = entries[k];
                 if (selected == nullptr)
                     continue;
-                const bool compound = isCompound(selected);
+                const bool compound = isCompoundPath(selected);
                 if (i == 0) {
                     TvRealRect bounds{};
                     if (TvErr code = suites().art->getArtBounds(selected, &bounds); code != 0)
@@ -144,15 +138,10 @@ TvErr rotateEngine(FilterParams& params)
         params.rotatePreviewApplied = 0;
         return finishRun(true, params.rotateDeleteOriginal == 1);
     }
-    if (TvErr code = suites().undo->undoChanges(); code != 0)
-        return failRun(code);
-    if (!selectionHeld())
-        gatherSelection(); // a failed gather leaves no list: no copies
-
-    RotateRun run(params);
     TvDocumentSetup setup{};
-    if (TvErr code = suites().document->getDocumentSetup(&setup); code != 0)
+    if (TvErr code = beginRun(setup); code != 0)
         return failRun(code);
+    RotateRun run(params);
     run.documentSize = {setup.width, setup.height};
     run.angleStep = suites().math->degreeToRadian(params.rotateAngleStep);
     if (params.rotateCentreMode == 10)

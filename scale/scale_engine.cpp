@@ -44,12 +44,6 @@ struct ScaleRun {
         nextVerticalOffset(p.scaleVerticalTranslationMode, i, n, p.scaleVerticalTranslation, r.ov, random);
     }
 
-    static bool isCompound(TvArtHandle art)
-    {
-        int16_t type = 0;
-        suites().art->getArtType(art, &type); // an unreadable type is treated as a plain object
-        return type == TV_ART_COMPOUND_PATH;
-    }
 
     TvErr makeCopy(TvArtHandle source, bool compound, int32_t j, const Running& r, TvRealPoint selectedCentre,
                    float fraction, TvArtHandle& out)
@@ -88,7 +82,7 @@ struct ScaleRun {
             Running r;
             float fraction = 1.0f;
             int32_t countdown = p.scaleCopiesPerLayer - 1;
-            const bool compound = isCompound(selected);
+            const bool compound = isCompoundPath(selected);
             TvArtHandle previous = selected;
             TvRealPoint selectedCentre{};
             for (int32_t i = 0; i < p.scaleCopies; ++i) {
@@ -126,7 +120,7 @@ struct ScaleRun {
                 TvArtHandle selected = entries[k];
                 if (selected == nullptr)
                     continue;
-                const bool compound = isCompound(selected);
+                const bool compound = isCompoundPath(selected);
                 if (j == 0)
                     if (TvErr code = centreOf(selected, selectedCentres[k]); code != 0)
                         return code;
@@ -148,15 +142,10 @@ TvErr scaleEngine(FilterParams& params)
         params.scalePreviewApplied = 0;
         return finishRun(true, params.scaleDeleteOriginal == 1);
     }
-    if (TvErr code = suites().undo->undoChanges(); code != 0)
-        return failRun(code);
-    if (!selectionHeld())
-        gatherSelection(); // a failed gather leaves no list: no copies
-
-    ScaleRun run(params);
     TvDocumentSetup setup{};
-    if (TvErr code = suites().document->getDocumentSetup(&setup); code != 0)
+    if (TvErr code = beginRun(setup); code != 0)
         return failRun(code);
+    ScaleRun run(params);
     run.width = setup.width;
     run.height = setup.height;
     if (params.scaleCentreMode == 15)

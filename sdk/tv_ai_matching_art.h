@@ -11,7 +11,7 @@ extern "C" {
 #define kTvAIMatchingArtSuite "AI Matching Art Suite"
 #define kTvAIMatchingArtSuiteVersion 4
 
-/* Attribute bits of a match specification. */
+/* Attribute bits that a match request tests. */
 enum { TV_ART_SELECTED = 1 };
 
 typedef struct TvMatchingArtSpec {
@@ -22,7 +22,7 @@ typedef struct TvMatchingArtSpec {
 } TvMatchingArtSpec;
 
 typedef struct TvAIMatchingArtSuiteV4 {
-    /* Collects the art of the current document matching any specification,
+    /* Collects the art of the current document matching any of the requests,
      * in document order, into a new memory handle holding an array of
      * TvArtHandle; the caller disposes it with the AI MdMemory Suite. With no
      * match, *matches is null and *count 0. */

@@ -60,6 +60,22 @@ std::optional<TvPathStyle> buildTargetStyle(int32_t mode, RandomSource& random, 
     return target;
 }
 
+TvErr beginRun(TvDocumentSetup& setup)
+{
+    if (TvErr code = suites().undo->undoChanges(); code != 0)
+        return code;
+    if (!selectionHeld())
+        gatherSelection();
+    return suites().document->getDocumentSetup(&setup);
+}
+
+bool isCompoundPath(TvArtHandle art)
+{
+    int16_t type = 0;
+    suites().art->getArtType(art, &type);
+    return type == TV_ART_COMPOUND_PATH;
+}
+
 TvErr layerStep(int32_t& countdown, int32_t copiesPerLayer, bool placeAbove)
 {
     if (countdown != 0) {

@@ -26,6 +26,15 @@ TvRealPoint firstSelectionCentre();
 // a failing read is returned in code.
 std::optional<TvPathStyle> buildTargetStyle(int32_t mode, RandomSource& random, TvErr& code);
 
+// Undoes the previous preview, gathers the selection when no list is held
+// (a failed gather leaves none, so no copies are made) and reads the
+// document's size. A failing undo or size query is the run's failure.
+TvErr beginRun(TvDocumentSetup& setup);
+
+// True when the selected object is a compound path, whose copies are
+// transformed child by child. An unreadable type counts as a plain object.
+bool isCompoundPath(TvArtHandle art);
+
 // Counts down the copies before the next new layer; inserts one (above all
 // or below all) and makes it current when the countdown is 0.
 TvErr layerStep(int32_t& countdown, int32_t copiesPerLayer, bool placeAbove);

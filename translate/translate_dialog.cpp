@@ -7,12 +7,6 @@
 
 namespace tovrins {
 
-namespace {
-
-constexpr int32_t row(int32_t index) { return 10 + 23 * index; }
-
-} // namespace
-
 TvErr translateDialogBuilder(TvDialogRef dialog)
 {
     FilterParams* found = paramsOfDialog(dialog);
@@ -22,11 +16,11 @@ TvErr translateDialogBuilder(TvDialogRef dialog)
     DialogBuilder b(dialog);
     b.placeAndSize(p.translateDialogBounds, p.translateBoundsSaved == 1, 385, 300);
 
-    b.integerSpin(4, itemRect(180, row(0), 240, row(0) + 20), p.translateCopies, 1, 100, changeNotifier);
-    b.realSpin(7, itemRect(180, row(1), 240, row(1) + 20), p.translateHorizontal, -5000, 5000, changeNotifier);
-    b.realSpin(8, itemRect(180, row(2), 240, row(2) + 20), p.translateVertical, -5000, 5000, changeNotifier);
-    b.integerSpin(9, itemRect(180, row(3), 240, row(3) + 20), p.translateCopiesPerLayer, 1, 100, changeNotifier);
-    b.realSpin(13, itemRect(180, row(4), 240, row(4) + 20), p.translateColourPercent, 0, 100, changeNotifier);
+    b.integerSpin(4, itemRect(180, dialogRow(0), 240, dialogRow(0) + 20), p.translateCopies, 1, 100, changeNotifier);
+    b.realSpin(7, itemRect(180, dialogRow(1), 240, dialogRow(1) + 20), p.translateHorizontal, -5000, 5000, changeNotifier);
+    b.realSpin(8, itemRect(180, dialogRow(2), 240, dialogRow(2) + 20), p.translateVertical, -5000, 5000, changeNotifier);
+    b.integerSpin(9, itemRect(180, dialogRow(3), 240, dialogRow(3) + 20), p.translateCopiesPerLayer, 1, 100, changeNotifier);
+    b.realSpin(13, itemRect(180, dialogRow(4), 240, dialogRow(4) + 20), p.translateColourPercent, 0, 100, changeNotifier);
     b.zoomSpin(10, itemRect(315, 275, 375, 295), p.translateZoom, zoomNotifier);
     b.staticText(55, itemRect(10, 10, 178, 30), "Number of copies");
     b.checkBox(3, itemRect(295, 130, 375, 144), p.translatePreview, changeNotifier, "Preview");
@@ -35,12 +29,12 @@ TvErr translateDialogBuilder(TvDialogRef dialog)
     b.checkBox(22, itemRect(10, 164, 240, 178), p.translatePlaceAbove, changeNotifier, "Place above");
     const int32_t pickRows[] = {0, 1, 2, 4};
     for (int32_t index = 0; index < 4; ++index)
-        b.pictureButton(60 + index, itemRect(250, row(pickRows[index]), 270, row(pickRows[index]) + 20), pickTracker);
+        b.pictureButton(60 + index, itemRect(250, dialogRow(pickRows[index]), 270, dialogRow(pickRows[index]) + 20), pickTracker);
     b.popup(36, itemRect(295, 154, 375, 174), presetNotifier);
-    b.popup(33, itemRect(10, row(1), 175, row(1) + 20), changeNotifier);
-    b.popup(34, itemRect(10, row(2), 175, row(2) + 20), changeNotifier);
-    b.popup(35, itemRect(10, row(3), 175, row(3) + 20), changeNotifier);
-    b.popup(39, itemRect(10, row(4), 175, row(4) + 20), changeNotifier);
+    b.popup(33, itemRect(10, dialogRow(1), 175, dialogRow(1) + 20), changeNotifier);
+    b.popup(34, itemRect(10, dialogRow(2), 175, dialogRow(2) + 20), changeNotifier);
+    b.popup(35, itemRect(10, dialogRow(3), 175, dialogRow(3) + 20), changeNotifier);
+    b.popup(39, itemRect(10, dialogRow(4), 175, dialogRow(4) + 20), changeNotifier);
     b.textButton(2, itemRect(295, 40, 375, 60), nullptr, "Cancel");
     b.textButton(50, itemRect(295, 70, 375, 90), changeNotifier, "Shuffle");
     b.textButton(51, itemRect(295, 100, 375, 120), tumbleNotifier, "Tumble");

@@ -29,12 +29,6 @@ struct TranslateRun {
     float ty = 0;
     int16_t paintOrder = TV_PLACE_ABOVE_ALL;
 
-    static bool isCompound(TvArtHandle art)
-    {
-        int16_t type = 0;
-        suites().art->getArtType(art, &type); // an unreadable type is treated as a plain object
-        return type == TV_ART_COMPOUND_PATH;
-    }
 
     TvErr makeCopy(TvArtHandle source, bool compound, int32_t i, int32_t k, float x, float y, float fraction,
                    TvArtHandle& out)
@@ -63,7 +57,7 @@ struct TranslateRun {
             TvArtHandle previous = selected;
             float fraction = 1.0f;
             int32_t countdown = p.translateCopiesPerLayer - 1;
-            const bool compound = isCompound(selected);
+            const bool compound = isCompoundPath(selected);
             float x = 0;
             float y = 0;
             for (int32_t i = 0; i < n; ++i) {
@@ -100,7 +94,7 @@ struct TranslateRun {
                 if (selected == nullptr)
                     continue;
                 TvArtHandle copy = nullptr;
-                if (TvErr code = makeCopy(selected, isCompound(selected), i, static_cast<int32_t>(k), x, y, fraction, copy);
+                if (TvErr code = makeCopy(selected, isCompoundPath(selected), i, static_cast<int32_t>(k), x, y, fraction, copy);
                     code != 0)
                     return code;
             }
@@ -118,15 +112,10 @@ TvErr translateEngine(FilterParams& params)
         params.translatePreviewApplied = 0;
         return finishRun(true, params.translateDeleteOriginal == 1);
     }
-    if (TvErr code = suites().undo->undoChanges(); code != 0)
-        return failRun(code);
-    if (!selectionHeld())
-        gatherSelection(); // a failed gather leaves no list: no copies
-
-    TranslateRun run(params);
     TvDocumentSetup setup{};
-    if (TvErr code = suites().document->getDocumentSetup(&setup); code != 0)
+    if (TvErr code = beginRun(setup); code != 0)
         return failRun(code);
+    TranslateRun run(params);
     run.width = setup.width;
     run.depth = setup.height;
     run.h = params.translateHorizontal;
