@@ -15,6 +15,8 @@ class MemoryPool;
 class BlockPool;
 class RandomGenerator;
 class SuiteRegistry;
+class AdmSession;
+class FilterRegistry;
 
 struct HostContext {
     Document* document = nullptr;   // the current document, null when none is open
@@ -25,6 +27,9 @@ struct HostContext {
     BlockPool* blocks = nullptr;
     RandomGenerator* random = nullptr;
     SuiteRegistry* suites = nullptr;
+    // The dialogs and the registered filters; null until a Workbench runs.
+    AdmSession* adm = nullptr;
+    FilterRegistry* filters = nullptr;
 };
 
 HostContext& hostContext();

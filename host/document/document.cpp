@@ -1,5 +1,7 @@
 #include "document.hpp"
 
+#include <cmath>
+
 #include <algorithm>
 
 #include "geometry.hpp"
@@ -177,6 +179,14 @@ TvRealPoint Document::viewToArtwork(TvIntPoint px) const
     const TvReal halfH = static_cast<TvReal>(view_.height) / 2;
     return {view_.centre.h + (static_cast<TvReal>(px.h) - halfW) / view_.zoom,
             view_.centre.v - (static_cast<TvReal>(px.v) - halfH) / view_.zoom};
+}
+
+TvIntPoint Document::artworkToView(TvRealPoint point) const
+{
+    const TvReal halfW = static_cast<TvReal>(view_.width) / 2;
+    const TvReal halfH = static_cast<TvReal>(view_.height) / 2;
+    return {static_cast<int32_t>(std::lround((point.h - view_.centre.h) * view_.zoom + halfW)),
+            static_cast<int32_t>(std::lround(halfH - (point.v - view_.centre.v) * view_.zoom))};
 }
 
 } // namespace tovrins::host

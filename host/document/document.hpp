@@ -87,6 +87,8 @@ public:
     DocumentView& view() { return view_; }
     const DocumentView& view() const { return view_; }
     TvRealPoint viewToArtwork(TvIntPoint px) const;
+    // The pixel nearest to an artwork point.
+    TvIntPoint artworkToView(TvRealPoint point) const;
     void noteRedraw() { ++redraws_; }
     uint64_t redrawCount() const { return redraws_; }
 

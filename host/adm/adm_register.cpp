@@ -1,0 +1,18 @@
+#include "adm_suites.hpp"
+#include "suites/suite_registry.hpp"
+
+namespace tovrins::host {
+
+void registerAdmSuites(SuiteRegistry& registry)
+{
+    registry.add(kTvADMBasicSuite, kTvADMBasicSuiteVersion, &admBasicSuite());
+    registry.add(kTvADMDialogSuite, kTvADMDialogSuiteVersion, &admDialogSuite());
+    registry.add(kTvADMItemSuite, kTvADMItemSuiteVersion, &admItemSuite());
+    registry.add(kTvADMIconSuite, kTvADMIconSuiteVersion, &admIconSuite());
+    registry.add(kTvADMNotifierSuite, kTvADMNotifierSuiteVersion, &admNotifierSuite());
+    registry.add(kTvADMListSuite, kTvADMListSuiteVersion, &admListSuite());
+    registry.add(kTvADMEntrySuite, kTvADMEntrySuiteVersion, &admEntrySuite());
+    registry.add(kTvADMTrackerSuite, kTvADMTrackerSuiteVersion, &admTrackerSuite());
+}
+
+} // namespace tovrins::host
