@@ -1,7 +1,10 @@
 #include "json_document.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <span>
 #include <stdexcept>
 
 #include <nlohmann/json.hpp>
@@ -127,10 +130,14 @@ public:
     {
         if (!j.is_number())
             fail(where, "expected a number");
-        double d = j.get<double>();
-        if (!std::isfinite(d) || std::fabs(d) > 3.0e38)
+        const double d = j.get<double>();
+        // Up to half a unit past the largest float still rounds to it: the
+        // shortest spelling of the largest float reads back just above it.
+        constexpr double kLimit = 0x1.ffffffp+127;
+        constexpr double kMax = std::numeric_limits<float>::max();
+        if (!std::isfinite(d) || std::fabs(d) >= kLimit)
             fail(where, "the number is out of range");
-        return static_cast<float>(d);
+        return static_cast<float>(std::clamp(d, -kMax, kMax));
     }
     bool boolean(const json& j, const std::string& where) const
     {
@@ -197,8 +204,9 @@ public:
             components(field(j, w, "cmyk"), w + ".cmyk", c.components);
         } else if (kind == "other") {
             const json& code = field(j, w, "code");
-            if (!code.is_number_integer())
-                fail(w + ".code", "expected an integer");
+            if (!code.is_number_integer() || code.get<int64_t>() < std::numeric_limits<int32_t>::min() ||
+                code.get<int64_t>() > std::numeric_limits<int32_t>::max())
+                fail(w + ".code", "expected a 32-bit integer");
             c.kind = code.get<int32_t>();
             if (has(j, "components"))
                 components(j["components"], w + ".components", c.components);
@@ -352,9 +360,16 @@ std::string writeJson(const DocumentData& doc)
 
 DocumentData readJson(std::string_view text, const std::string& fileName)
 {
-    json j = json::parse(text.begin(), text.end(), nullptr, false);
-    if (j.is_discarded())
-        throw std::runtime_error(fileName + ": not valid JSON.");
+    json j;
+    try {
+        j = json::parse(text.begin(), text.end());
+    } catch (const json::exception& e) { // a syntax error or a number too large
+        // nlohmann's message starts with its own tag; keep what follows it.
+        std::string why = e.what();
+        if (const size_t tag = why.find("] "); tag != std::string::npos)
+            why.erase(0, tag + 2);
+        throw std::runtime_error(fileName + ": not valid JSON: " + why + ".");
+    }
     return Reader(fileName).document(j);
 }
 

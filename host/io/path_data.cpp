@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <numbers>
 #include <string>
 
@@ -26,10 +27,9 @@ class Scanner {
 public:
     explicit Scanner(std::string_view d) : d_(d) {}
 
-    [[noreturn]] void fail(const std::string& what) const
-    {
-        throw PathDataError(what + " at offset " + std::to_string(i_));
-    }
+    [[noreturn]] void fail(const std::string& what) const { failAt(what, i_); }
+    // For a command letter: where the letter is, not after it.
+    [[noreturn]] void failAtCommand(const std::string& what) const { failAt(what, commandAt_); }
 
     void skipSpace()
     {
@@ -60,6 +60,7 @@ public:
     char command()
     {
         skipSpace();
+        commandAt_ = i_;
         return d_[i_++];
     }
 
@@ -115,9 +116,26 @@ public:
     }
 
 private:
+    [[noreturn]] static void failAt(const std::string& what, size_t offset)
+    {
+        throw PathDataError(what + " at offset " + std::to_string(offset));
+    }
+
     std::string_view d_;
     size_t i_ = 0;
+    size_t commandAt_ = 0;
 };
+
+// A command character for a message: itself when printable, else its code.
+std::string quoted(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0x21 && u < 0x7f)
+        return std::string("'") + c + "'";
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "byte 0x%02x", u);
+    return buf;
+}
 
 class Builder {
 public:
@@ -287,10 +305,10 @@ std::vector<Subpath> parsePathData(std::string_view d)
         char cmd = in.command();
         const bool rel = cmd >= 'a' && cmd <= 'z';
         const char up = static_cast<char>(rel ? cmd - 'a' + 'A' : cmd);
-        if (b.paths.empty() && up != 'M')
-            in.fail(std::string("path data must begin with a moveto, not '") + cmd + "'");
         if (std::string_view("MLHVCSQTAZ").find(up) == std::string_view::npos)
-            in.fail(std::string("unknown path command '") + cmd + "'");
+            in.failAtCommand("unknown path command " + quoted(cmd));
+        if (b.paths.empty() && up != 'M')
+            in.failAtCommand("path data must begin with a moveto, not " + quoted(cmd));
         if (up == 'Z') {
             b.close();
             prev = 'Z';

@@ -14,6 +14,7 @@
 
 #include "path_data.hpp"
 #include "svg_colour.hpp"
+#include "svg_number.hpp"
 #include "svg_shapes.hpp"
 #include "svg_transform.hpp"
 
@@ -117,6 +118,7 @@ std::optional<std::string> property(const pugi::xml_node& n, const char* name)
 struct Context {
     TvRealMatrix ctm{1, 0, 0, 1, 0, 0}; // element user space to document
     TvPathStyle style{{TV_COLOR_RGB, {0, 0, 0, 0}}, {TV_COLOR_NONE, {0, 0, 0, 0}}, 1, 1};
+    TvColor color{TV_COLOR_RGB, {0, 0, 0, 0}}; // the "color" property, for currentColor
     int depth = 0;
 };
 
@@ -144,7 +146,8 @@ public:
         for (const pugi::xml_node& child : svg.children()) {
             if (child.type() != pugi::node_element)
                 continue;
-            if (localName(child) == "g") {
+            // Inkscape's layers become layers; any other group is a group.
+            if (localName(child) == "g" && std::string_view(child.attribute("inkscape:groupmode").value()) == "layer") {
                 doc.layers.push_back(layer(child, top, doc.layers.size()));
                 loose.reset();
                 continue;
@@ -156,7 +159,7 @@ public:
             // Art outside any group gathers in a layer of its own.
             if (!loose) {
                 loose = doc.layers.size();
-                doc.layers.push_back({"Layer 1", true, false, {}});
+                doc.layers.push_back({"Layer " + std::to_string(doc.layers.size() + 1), true, false, {}});
             }
             for (ArtData& a : art)
                 doc.layers[*loose].art.push_back(std::move(a));
@@ -186,6 +189,11 @@ private:
         const pugi::xml_attribute a = svg.attribute(name);
         if (!a)
             return fallback;
+        if (trim(a.value()).ends_with('%')) {
+            warn("took the " + std::string(name) + " \"" + a.value() + "\" of <svg> as " + shortest(static_cast<float>(fallback)) +
+                 " points, from the viewBox or the Letter page size");
+            return fallback;
+        }
         auto v = length(a.value());
         if (!v)
             fail("has a " + std::string(name) + " \"" + a.value() + "\" that is not a length in px, pt, pc, in, mm or cm");
@@ -253,9 +261,17 @@ private:
             else
                 c.ctm = thenApply(*m, parent.ctm);
         }
+        if (auto v = property(n, "color")) {
+            if (auto p = parseSvgPaint(*v); p && p->kind != TV_COLOR_NONE)
+                c.color = *p;
+            else
+                warn("ignored the color \"" + *v + "\" of " + describe(n));
+        }
         auto paint = [&](const char* name, TvColor& into) {
             if (auto v = property(n, name)) {
-                if (auto p = parseSvgPaint(*v))
+                if (trim(*v) == "currentColor")
+                    into = c.color;
+                else if (auto p = parseSvgPaint(*v))
                     into = *p;
                 else
                     warn("ignored the " + std::string(name) + " \"" + *v + "\" of " + describe(n));

@@ -116,7 +116,6 @@ TvErr Workbench::send(const char* caller, const char* selector, void* message)
 
 Document& Workbench::open(const DocumentData& data)
 {
-    lastFilter_ = nullptr; // a repeat applies to the document it ran on
     return environment_.open(data);
 }
 

@@ -59,7 +59,8 @@ public:
     // is accepted. A failing Go has its changes undone, so the document is
     // as before the command or as after a complete one.
     CommandOutcome runFilter(RegisteredFilter& filter, DialogFrontEnd& frontEnd);
-    // The host's repeat of the last filter: a lone Go, its own command.
+    // The host's repeat of the last filter, on whichever document is open:
+    // a lone Go, its own command.
     // Throws WorkbenchError when no filter has run yet.
     CommandOutcome repeatLastFilter(DialogFrontEnd& frontEnd);
     // Sends About; the dialog goes to the front end.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 #include <string_view>
 
 #include "path_data.hpp"
@@ -13,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     try {
         for (const tovrins::host::Subpath& s : tovrins::host::parsePathData(text))
             for (const tovrins::host::Segment& seg : s.segments)
-                if (!std::isfinite(seg.p.h) || !std::isfinite(seg.p.v) || !std::isfinite(seg.in.h) ||
-                    !std::isfinite(seg.out.v))
-                    std::abort();
+                for (const TvRealPoint& q : {seg.p, seg.in, seg.out})
+                    if (!std::isfinite(q.h) || !std::isfinite(q.v))
+                        std::abort();
     } catch (const tovrins::host::PathDataError&) {
     }
     return 0;
