@@ -19,7 +19,8 @@ TvErr getIndexString(TvPluginRef plugin, int32_t listId, int32_t index, char* bu
         const auto found = resources->strings.find(listId + index);
         const std::string_view text = found == resources->strings.end() ? std::string_view() : found->second;
         const size_t length = std::min(text.size(), static_cast<size_t>(bufferSize - 1));
-        std::memcpy(buffer, text.data(), length);
+        if (length > 0)
+            std::memcpy(buffer, text.data(), length);
         buffer[length] = '\0';
         return TV_ERR_NONE;
     });

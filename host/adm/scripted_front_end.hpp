@@ -33,6 +33,44 @@ struct DialogAction {
     TvRealPoint artworkPoint{};
     // How the action is named in a failure message, e.g. "--set rotateCopies=x".
     std::string description;
+
+    static DialogAction setText(int32_t item, std::string text, std::string description = {})
+    {
+        DialogAction a;
+        a.kind = Kind::SetText, a.item = item, a.text = std::move(text), a.description = std::move(description);
+        return a;
+    }
+    static DialogAction enterNumber(int32_t item, double number)
+    {
+        DialogAction a;
+        a.kind = Kind::EnterNumber, a.item = item, a.number = number;
+        return a;
+    }
+    static DialogAction click(int32_t item)
+    {
+        DialogAction a;
+        a.kind = Kind::Click, a.item = item;
+        return a;
+    }
+    static DialogAction pickView(int32_t item, TvIntPoint point)
+    {
+        DialogAction a;
+        a.kind = Kind::PickView, a.item = item, a.viewPoint = point;
+        return a;
+    }
+    static DialogAction pickArtwork(int32_t item, TvRealPoint point)
+    {
+        DialogAction a;
+        a.kind = Kind::PickArtwork, a.item = item, a.artworkPoint = point;
+        return a;
+    }
+    static DialogAction accept() { return {}; }
+    static DialogAction cancel()
+    {
+        DialogAction a;
+        a.kind = Kind::Cancel;
+        return a;
+    }
 };
 
 class ScriptedFrontEnd : public DialogFrontEnd {
