@@ -71,9 +71,13 @@ std::unique_ptr<AdmDialog> buildFromTemplate(const DialogTemplate& source, const
 
 ShownDialog describe(const AdmDialog& dialog)
 {
-    ShownDialog shown{dialog.name, dialog.resourceId, dialog.result.value_or(2), dialog.bounds, {}};
-    for (const auto& item : dialog.items)
-        shown.texts.emplace(item->id, item->displayText());
+    ShownDialog shown{dialog.name, dialog.resourceId, dialog.result.value_or(2), dialog.bounds, {}, {}};
+    for (const auto& item : dialog.items) {
+        if (item->id == -1)
+            shown.unnamedTexts.push_back(item->displayText());
+        else
+            shown.texts.emplace(item->id, item->displayText());
+    }
     return shown;
 }
 

@@ -22,6 +22,7 @@ struct ShownDialog {
     int32_t result = 0;
     TvIntRect bounds{};
     std::map<int32_t, std::string> texts; // item id -> label or value shown
+    std::vector<std::string> unnamedTexts; // items without an id (-1), in order
 };
 
 class AdmSession {
