@@ -91,6 +91,7 @@ void Document::copySubtree(ArtId source, Container parent, std::vector<Node>& ou
     copy.id = nextId_++;
     copy.parent = parent;
     copy.selected = false; // the selection stays on what the user chose
+    copy.name.clear();     // a file's ids stay unique: copies have none of their own
     copy.children.clear();
     const size_t at = out.size();
     out.push_back(std::move(copy));

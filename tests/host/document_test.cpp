@@ -76,7 +76,9 @@ TEST(DocumentTest, DuplicatesAGroupWithFreshUnselectedChildren)
         EXPECT_NE(child, idOf(doc, "g1"));
         EXPECT_FALSE(doc.find(child)->selected);
         EXPECT_EQ(doc.find(child)->parent.group, copy);
+        EXPECT_EQ(doc.find(child)->name, ""); // file ids stay unique
     }
+    EXPECT_EQ(node.name, "");
     // Moving the copy leaves the original's children alone.
     ASSERT_EQ(doc.transform(copy, moveBy10, 1, 1), 0);
     TvRealRect r{};
