@@ -2,19 +2,18 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <charconv>
 #include <cmath>
-#include <map>
+#include <initializer_list>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 
 #include <pugixml.hpp>
 
 #include "path_data.hpp"
+#include "svg_attributes.hpp"
 #include "svg_colour.hpp"
 #include "svg_number.hpp"
+#include "svg_opaque.hpp"
 #include "svg_shapes.hpp"
 #include "svg_transform.hpp"
 
@@ -22,98 +21,14 @@ namespace tovrins::host {
 
 namespace {
 
+using svg::length;
+using svg::localName;
+using svg::numberList;
+using svg::property;
+using svg::trim;
+
 constexpr double kMaxSize = 1.0e6;   // points; larger is not a drawing
 constexpr int kMaxDepth = 256;
-
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    return s;
-}
-
-// Element names without an "svg:" prefix.
-std::string_view localName(const pugi::xml_node& n)
-{
-    std::string_view name = n.name();
-    if (name.starts_with("svg:"))
-        name.remove_prefix(4);
-    return name;
-}
-
-// A number with an optional unit. User units and px count as points, the
-// way illustration programs write SVG; the absolute units convert.
-std::optional<double> length(std::string_view text)
-{
-    text = trim(text);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double v = 0;
-    auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (res.ec != std::errc() || !std::isfinite(v))
-        return std::nullopt;
-    const std::string_view unit = trim(text.substr(static_cast<size_t>(res.ptr - text.data())));
-    static const std::map<std::string_view, double> units = {
-        {"", 1}, {"px", 1}, {"pt", 1}, {"pc", 12}, {"in", 72}, {"mm", 72 / 25.4}, {"cm", 72 / 2.54}};
-    auto it = units.find(unit);
-    if (it == units.end())
-        return std::nullopt;
-    return v * it->second;
-}
-
-std::vector<double> numberList(std::string_view text, bool& ok)
-{
-    std::vector<double> out;
-    ok = true;
-    size_t i = 0;
-    while (true) {
-        while (i < text.size() && (std::isspace(static_cast<unsigned char>(text[i])) || text[i] == ','))
-            ++i;
-        if (i >= text.size())
-            break;
-        if (text[i] == '+')
-            ++i;
-        double v = 0;
-        auto res = std::from_chars(text.data() + i, text.data() + text.size(), v);
-        if (res.ec != std::errc() || !std::isfinite(v)) {
-            ok = false;
-            break;
-        }
-        i = static_cast<size_t>(res.ptr - text.data());
-        out.push_back(v);
-    }
-    return out;
-}
-
-// The declarations of a style="" attribute.
-std::map<std::string, std::string> styleDeclarations(std::string_view style)
-{
-    std::map<std::string, std::string> out;
-    while (!style.empty()) {
-        const size_t end = style.find(';');
-        const std::string_view decl = style.substr(0, end);
-        const size_t colon = decl.find(':');
-        if (colon != std::string_view::npos)
-            out[std::string(trim(decl.substr(0, colon)))] = std::string(trim(decl.substr(colon + 1)));
-        if (end == std::string_view::npos)
-            break;
-        style.remove_prefix(end + 1);
-    }
-    return out;
-}
-
-// Presentation attributes, overridden by style="".
-std::optional<std::string> property(const pugi::xml_node& n, const char* name)
-{
-    auto decls = styleDeclarations(n.attribute("style").value());
-    if (auto it = decls.find(name); it != decls.end())
-        return it->second;
-    if (auto a = n.attribute(name))
-        return std::string(a.value());
-    return std::nullopt;
-}
 
 struct Context {
     TvRealMatrix ctm{1, 0, 0, 1, 0, 0}; // element user space to document
@@ -327,6 +242,14 @@ private:
             return a;
         };
         ArtData art;
+        // A transform can carry coordinates past what a float holds.
+        for (Subpath& s : subpaths)
+            for (const Segment& seg : s.segments)
+                for (TvRealPoint q : {seg.p, seg.in, seg.out})
+                    if (!std::isfinite(applyMatrix(c.ctm, q).h) || !std::isfinite(applyMatrix(c.ctm, q).v))
+                        fail("has an element " + describe(n) + " whose transformed coordinates are too large");
+        if (!std::isfinite(style.strokeWidth))
+            fail("has an element " + describe(n) + " whose transformed stroke width is too large");
         if (subpaths.size() == 1) {
             art = toArt(subpaths.front());
         } else {
@@ -349,34 +272,25 @@ private:
         a.style = c.style;
         a.style.strokeWidth = c.style.strokeWidth * scaleOf(c.ctm);
         a.matrix = thenApply(TvRealMatrix{1, 0, 0, -1, 0, 0}, c.ctm);
+        const TvRealMatrix& m = a.matrix;
+        for (float v : {m.a, m.b, m.c, m.d, m.tx, m.ty, a.style.strokeWidth})
+            if (!std::isfinite(v))
+                fail("has an element " + describe(n) + " whose transform is too large");
         const double x = attr(n, "x"), y = attr(n, "y");
         if (type == ArtType::Text) {
-            a.content = n.text().get();
-            if (a.content.empty())
-                for (const pugi::xml_node& t : n.children())
-                    a.content += t.text().get();
+            a.content = svg::allText(n);
             double fs = 16;
             if (auto v = property(n, "font-size"))
                 if (auto l = length(*v); l && *l > 0 && *l < kMaxSize)
                     fs = *l;
-            // A rough estimate: average glyph 0.6 em wide, ascent 0.8 em.
-            const double wide = 0.6 * fs * static_cast<double>(a.content.size());
-            a.bounds = {static_cast<float>(x), static_cast<float>(-y + 0.8 * fs), static_cast<float>(x + wide),
-                        static_cast<float>(-y - 0.2 * fs)};
+            a.bounds = svg::textBox(x, y, fs, svg::utf8Length(a.content));
         } else {
-            const double w = attr(n, "width"), h = attr(n, "height");
             a.content = n.attribute("xlink:href").value();
             if (a.content.empty())
                 a.content = n.attribute("href").value();
-            a.bounds = {static_cast<float>(x), static_cast<float>(-y), static_cast<float>(x + w),
-                        static_cast<float>(-y - h)};
+            a.bounds = svg::imageBox(x, y, attr(n, "width"), attr(n, "height"));
         }
-        pugi::xml_document copy;
-        pugi::xml_node kept = copy.append_copy(n);
-        kept.remove_attribute("transform");
-        std::ostringstream out;
-        kept.print(out, "", pugi::format_raw);
-        a.sourceXml = out.str();
+        a.sourceXml = svg::sourceWithoutTransform(n);
         return a;
     }
 

@@ -52,7 +52,8 @@ std::optional<TvRealMatrix> parseSvgTransform(std::string_view text)
                 ++i;
             double v = 0;
             auto res = std::from_chars(text.data() + i, text.data() + text.size(), v);
-            if (res.ec != std::errc() || !std::isfinite(v) || args.size() >= 6)
+            // Larger values would not fit the single-precision matrix.
+            if (res.ec != std::errc() || !std::isfinite(v) || std::fabs(v) > 1e30 || args.size() >= 6)
                 return std::nullopt;
             i = static_cast<size_t>(res.ptr - text.data());
             args.push_back(v);

@@ -45,7 +45,8 @@ TEST_F(AdmTest, TemplateItemsBecomeItemsOfTheirKindInPixels)
     ASSERT_EQ(runModal(nullptr, frontEnd, result), 0);
     EXPECT_EQ(result, 1);
     ASSERT_EQ(session.shown().size(), 1u);
-    EXPECT_EQ(session.shown()[0].texts.at(-1), "A line of text");
+    EXPECT_EQ(session.shown()[0].unnamedTexts, std::vector<std::string>{"A line of text"});
+    EXPECT_EQ(session.shown()[0].texts.count(-1), 0u);
 }
 
 TEST_F(AdmTest, InitRunsFirstAndItsItemsReachTheUser)

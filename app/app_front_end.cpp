@@ -1,0 +1,40 @@
+#include "app_front_end.hpp"
+
+#include "popup_choice.hpp"
+#include "view_point.hpp"
+
+namespace tovrins::app {
+
+using host::DialogAction;
+
+AppFrontEnd::AppFrontEnd(std::vector<DialogAction> script, const host::Document& document)
+    : ScriptedFrontEnd([&document](TvRealPoint p) { return artworkToView(document.view(), p); }),
+      script_(std::move(script))
+{
+}
+
+void AppFrontEnd::run(host::DialogUser& user)
+{
+    if (!checked_) {
+        checked_ = true; // the first dialog is the filter's
+        for (const DialogAction& action : script_) {
+            const host::AdmItem* item = user.dialog().find(action.item);
+            if (!item)
+                continue; // the scripted front end reports a missing item
+            if (auto refusal = checkPopupChoice(*item, action)) {
+                refusedChoice_ = std::move(refusal);
+                try {
+                    user.pressCancel();
+                } catch (const std::exception&) {
+                    // Returning without a result cancels the dialog too.
+                }
+                return;
+            }
+        }
+        // Queued only now, so that no later dialog is handed this script.
+        addScript(std::move(script_));
+    }
+    ScriptedFrontEnd::run(user);
+}
+
+} // namespace tovrins::app

@@ -1,0 +1,110 @@
+#include "dialog_script.hpp"
+
+#include <limits>
+#include <string>
+
+#include "app_error.hpp"
+#include "text_parsing.hpp"
+
+namespace tovrins::app {
+
+namespace {
+
+using host::DialogAction;
+
+DialogAction makeAction(DialogAction::Kind kind, int32_t item, std::string description)
+{
+    DialogAction action;
+    action.kind = kind;
+    action.item = item;
+    action.description = std::move(description);
+    return action;
+}
+
+// "NAME=VALUE" split at the first '='; throws when there is none.
+std::pair<std::string_view, std::string_view> splitAssignment(const ActionRequest& request, std::string_view shape)
+{
+    const std::string_view text = request.value;
+    const auto equals = text.find('=');
+    if (equals == std::string_view::npos || trimSpaces(text.substr(0, equals)).empty())
+        throw UsageError("'" + request.typed() + "' is not of the form " + std::string(shape));
+    return {trimSpaces(text.substr(0, equals)), text.substr(equals + 1)};
+}
+
+DialogAction setAction(const FilterInfo& filter, const ActionRequest& request)
+{
+    const auto [name, value] = splitAssignment(request, "FIELD=VALUE");
+    const Field& field = findField(filter, name);
+    checkFieldValue(field, value);
+    DialogAction action = makeAction(DialogAction::Kind::SetText, field.item, request.typed());
+    action.text = value;
+    return action;
+}
+
+DialogAction presetAction(const ActionRequest& request)
+{
+    if (trimSpaces(request.value).empty())
+        throw UsageError("--preset needs a preset's index or label");
+    DialogAction action = makeAction(DialogAction::Kind::SetText, kPresetItem, request.typed());
+    action.text = request.value;
+    return action;
+}
+
+DialogAction zoomAction(const ActionRequest& request)
+{
+    const auto percent = parseReal(request.value);
+    if (!percent || *percent <= 0 || *percent > std::numeric_limits<float>::max())
+        throw UsageError("--zoom '" + request.value + "' is not a zoom percentage; give a number above 0");
+    DialogAction action = makeAction(DialogAction::Kind::EnterNumber, kZoomItem, request.typed());
+    action.number = *percent;
+    return action;
+}
+
+DialogAction pickAction(const FilterInfo& filter, const ActionRequest& request)
+{
+    const auto [itemText, pointText] = splitAssignment(request, "ITEM=X,Y");
+    const std::string buttons = std::to_string(filter.firstPictureButton) + " to " +
+                                std::to_string(filter.lastPictureButton);
+    const auto item = parseInteger(itemText);
+    if (!item || *item < filter.firstPictureButton || *item > filter.lastPictureButton)
+        throw UsageError("'" + request.typed() + "' names no picture button of the " + std::string(filter.command) +
+                         " dialog; its picture buttons are items " + buttons);
+    const auto comma = pointText.find(',');
+    const auto x = parseReal(pointText.substr(0, comma));
+    const auto y = comma == std::string_view::npos ? std::nullopt : parseReal(pointText.substr(comma + 1));
+    if (!x || !y)
+        throw UsageError("'" + request.typed() + "' has no artwork point; write it as ITEM=X,Y, e.g. 61=100,200");
+    DialogAction action = makeAction(DialogAction::Kind::PickArtwork, static_cast<int32_t>(*item), request.typed());
+    action.artworkPoint = {static_cast<TvReal>(*x), static_cast<TvReal>(*y)};
+    return action;
+}
+
+} // namespace
+
+std::vector<DialogAction> buildDialogScript(const FilterInfo& filter, std::span<const ActionRequest> actions,
+                                            bool cancel)
+{
+    std::vector<DialogAction> script;
+    script.reserve(actions.size() + 1);
+    for (const ActionRequest& request : actions) {
+        switch (request.kind) {
+        case ActionRequest::Kind::Set: script.push_back(setAction(filter, request)); break;
+        case ActionRequest::Kind::Preset: script.push_back(presetAction(request)); break;
+        case ActionRequest::Kind::Zoom: script.push_back(zoomAction(request)); break;
+        case ActionRequest::Kind::Pick: script.push_back(pickAction(filter, request)); break;
+        case ActionRequest::Kind::Tumble:
+            script.push_back(makeAction(DialogAction::Kind::Click, kTumbleItem, request.typed()));
+            break;
+        case ActionRequest::Kind::Shuffle:
+            script.push_back(makeAction(DialogAction::Kind::Click, kShuffleItem, request.typed()));
+            break;
+        }
+    }
+    if (cancel)
+        script.push_back(makeAction(DialogAction::Kind::Cancel, 2, "--cancel"));
+    else
+        script.push_back(makeAction(DialogAction::Kind::Accept, 1, "accepting the dialog"));
+    return script;
+}
+
+} // namespace tovrins::app

@@ -1,0 +1,112 @@
+#include "document_files.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "app_error.hpp"
+#include "atomic_file.hpp"
+#include "json_document.hpp"
+#include "png_render.hpp"
+#include "svg_export.hpp"
+#include "svg_import.hpp"
+
+namespace tovrins::app {
+
+namespace {
+
+std::string lowerExtension(const std::filesystem::path& path)
+{
+    std::string ext = path.extension().string();
+    std::ranges::transform(ext, ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext;
+}
+
+std::string readWholeFile(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw RunError("cannot read input " + path.string() + ": it is a directory");
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw RunError("cannot read input " + path.string() + ": " +
+                       (std::filesystem::exists(path, ec) ? "it cannot be opened" : "no such file"));
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad())
+        throw RunError("cannot read input " + path.string() + ": reading failed");
+    return std::move(text).str();
+}
+
+} // namespace
+
+std::optional<FileFormat> formatOf(const std::filesystem::path& path)
+{
+    const std::string ext = lowerExtension(path);
+    if (ext == ".svg")
+        return FileFormat::Svg;
+    if (ext == ".json")
+        return FileFormat::Json;
+    if (ext == ".png")
+        return FileFormat::Png;
+    return std::nullopt;
+}
+
+std::vector<OutputFile> planOutputs(std::span<const std::filesystem::path> paths)
+{
+    std::vector<OutputFile> outputs;
+    std::set<std::filesystem::path> seen;
+    for (const std::filesystem::path& path : paths) {
+        const auto format = formatOf(path);
+        if (!format)
+            throw UsageError("output " + path.string() + " has no known extension; use .svg, .json or .png");
+        if (path.filename().empty() || path.filename() == "." || path.filename() == "..")
+            throw UsageError("output " + path.string() + " names no file");
+        std::error_code ec;
+        const std::filesystem::path directory = path.has_parent_path() ? path.parent_path() : ".";
+        if (!std::filesystem::is_directory(directory, ec))
+            throw UsageError("output " + path.string() + " cannot be written: directory " + directory.string() +
+                             " does not exist");
+        if (std::filesystem::is_directory(path, ec))
+            throw UsageError("output " + path.string() + " is a directory");
+        if (!seen.insert(std::filesystem::absolute(path, ec).lexically_normal()).second)
+            throw UsageError("output " + path.string() + " is given twice");
+        outputs.push_back({path, *format});
+    }
+    return outputs;
+}
+
+host::DocumentData loadDocument(const std::filesystem::path& path, std::vector<std::string>& warnings)
+{
+    const auto format = formatOf(path);
+    if (!format || *format == FileFormat::Png)
+        throw UsageError("input " + path.string() + " is neither an .svg nor a .json document");
+    const std::string text = readWholeFile(path);
+    try {
+        if (*format == FileFormat::Svg)
+            return host::readSvg(text, path.string(), warnings);
+        return host::readJson(text, path.string());
+    } catch (const std::exception& e) {
+        // The readers name the file and the fault themselves.
+        throw RunError(e.what());
+    }
+}
+
+void saveDocument(const host::DocumentData& document, const OutputFile& output)
+{
+    try {
+        switch (output.format) {
+        case FileFormat::Svg: writeFileAtomically(output.path, host::writeSvg(document)); return;
+        case FileFormat::Json: writeFileAtomically(output.path, host::writeJson(document)); return;
+        case FileFormat::Png: host::writePng(document, output.path.string()); return;
+        }
+    } catch (const RunError&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw RunError("cannot write " + output.path.string() + ": " + e.what());
+    }
+}
+
+} // namespace tovrins::app

@@ -1,0 +1,37 @@
+// The documents the program reads and writes, told apart by extension:
+// .svg and .json in, .svg, .json and .png out.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "document_data.hpp"
+
+namespace tovrins::app {
+
+enum class FileFormat { Svg, Json, Png };
+
+// By extension, ignoring case; nullopt for any other.
+std::optional<FileFormat> formatOf(const std::filesystem::path& path);
+
+struct OutputFile {
+    std::filesystem::path path;
+    FileFormat format;
+};
+
+// Checks every output before anything runs: a known extension, a directory
+// that exists, no file named twice. Throws UsageError naming the file.
+std::vector<OutputFile> planOutputs(std::span<const std::filesystem::path> paths);
+
+// Throws UsageError for an extension other than .svg or .json and RunError
+// for a file that cannot be read or parsed. The SVG reader's notes on what
+// it skipped are appended to warnings.
+host::DocumentData loadDocument(const std::filesystem::path& path, std::vector<std::string>& warnings);
+
+// Each file is written completely or not at all. Throws RunError.
+void saveDocument(const host::DocumentData& document, const OutputFile& output);
+
+} // namespace tovrins::app

@@ -1,0 +1,62 @@
+#include "text_parsing.hpp"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace tovrins::app {
+
+namespace {
+
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+template <class T> std::optional<T> parseWhole(std::string_view text)
+{
+    text = trimSpaces(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1); // from_chars takes no plus sign; users type one
+    if (text.empty())
+        return std::nullopt;
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::string_view trimSpaces(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool sameLabel(std::string_view a, std::string_view b)
+{
+    a = trimSpaces(a);
+    b = trimSpaces(b);
+    return std::ranges::equal(a, b, [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+std::optional<int64_t> parseInteger(std::string_view text) { return parseWhole<int64_t>(text); }
+
+std::optional<uint64_t> parseUnsigned(std::string_view text)
+{
+    if (trimSpaces(text).starts_with('-'))
+        return std::nullopt;
+    return parseWhole<uint64_t>(text);
+}
+
+std::optional<double> parseReal(std::string_view text)
+{
+    const auto value = parseWhole<double>(text);
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace tovrins::app

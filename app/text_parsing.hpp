@@ -1,0 +1,22 @@
+// Reading numbers and names from command-line text: whole-string parses
+// that reject trailing characters, and the comparison labels are matched by.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tovrins::app {
+
+std::string_view trimSpaces(std::string_view text);
+// Equal after trimming surrounding spaces, ignoring ASCII case.
+bool sameLabel(std::string_view a, std::string_view b);
+
+// nullopt unless the whole text (surrounding spaces allowed) is the number.
+std::optional<int64_t> parseInteger(std::string_view text);
+std::optional<uint64_t> parseUnsigned(std::string_view text);
+// Finite numbers only.
+std::optional<double> parseReal(std::string_view text);
+
+} // namespace tovrins::app

@@ -1,0 +1,151 @@
+#include "dialog_script.hpp"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app_error.hpp"
+#include "popup_choice.hpp"
+#include "view_point.hpp"
+
+namespace tovrins::app {
+namespace {
+
+using host::DialogAction;
+using ::testing::HasSubstr;
+using Kind = ActionRequest::Kind;
+
+std::vector<DialogAction> build(std::string_view filter, std::vector<ActionRequest> actions, bool cancel = false)
+{
+    return buildDialogScript(filterByCommand(filter), actions, cancel);
+}
+
+TEST(DialogScript, EachActionGoesToItsItemInOrderThenAccept)
+{
+    const auto script = build("rotate", {{Kind::Shuffle, ""},
+                                         {Kind::Set, "rotateCentreMode= Path worm "},
+                                         {Kind::Preset, "2"},
+                                         {Kind::Zoom, "250"},
+                                         {Kind::Pick, "62=-10.5,40"},
+                                         {Kind::Tumble, ""},
+                                         {Kind::Set, "rotateViewZoom=50"}});
+    ASSERT_EQ(script.size(), 8u);
+    EXPECT_EQ(script[0].kind, DialogAction::Kind::Click);
+    EXPECT_EQ(script[0].item, 50);
+    EXPECT_EQ(script[1].kind, DialogAction::Kind::SetText);
+    EXPECT_EQ(script[1].item, 30);
+    EXPECT_EQ(script[1].text, " Path worm "); // the dialog trims when it matches labels
+    EXPECT_EQ(script[1].description, "--set rotateCentreMode= Path worm ");
+    EXPECT_EQ(script[2].item, 36);
+    EXPECT_EQ(script[2].text, "2");
+    EXPECT_EQ(script[3].kind, DialogAction::Kind::EnterNumber);
+    EXPECT_EQ(script[3].item, 10);
+    EXPECT_EQ(script[3].number, 250);
+    EXPECT_EQ(script[4].kind, DialogAction::Kind::PickArtwork);
+    EXPECT_EQ(script[4].item, 62);
+    EXPECT_FLOAT_EQ(script[4].artworkPoint.h, -10.5f);
+    EXPECT_FLOAT_EQ(script[4].artworkPoint.v, 40.0f);
+    EXPECT_EQ(script[5].item, 51);
+    EXPECT_EQ(script[6].item, 10);
+    EXPECT_EQ(script[6].kind, DialogAction::Kind::SetText);
+    EXPECT_EQ(script.back().kind, DialogAction::Kind::Accept);
+}
+
+TEST(DialogScript, CancelEndsTheScriptInsteadOfAccept)
+{
+    const auto script = build("translate", {{Kind::Set, "translateCopies=3"}}, true);
+    ASSERT_EQ(script.size(), 2u);
+    EXPECT_EQ(script.back().kind, DialogAction::Kind::Cancel);
+    EXPECT_EQ(build("scale", {}, false).size(), 1u);
+}
+
+TEST(DialogScript, MalformedActionsAreRefusedBeforeAnythingRuns)
+{
+    const auto refused = [](std::string_view filter, ActionRequest action) {
+        try {
+            build(filter, {action});
+        } catch (const UsageError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_THAT(refused("rotate", {Kind::Set, "rotateCopies"}), HasSubstr("FIELD=VALUE"));
+    EXPECT_THAT(refused("rotate", {Kind::Set, "=3"}), HasSubstr("FIELD=VALUE"));
+    EXPECT_THAT(refused("rotate", {Kind::Set, "scaleCopies=3"}), HasSubstr("rotateCopies"));
+    EXPECT_THAT(refused("rotate", {Kind::Set, "rotateCopies=many"}), HasSubstr("whole number"));
+    EXPECT_THAT(refused("rotate", {Kind::Preset, " "}), HasSubstr("--preset"));
+    EXPECT_THAT(refused("rotate", {Kind::Zoom, "0"}), HasSubstr("zoom"));
+    EXPECT_THAT(refused("rotate", {Kind::Zoom, "big"}), HasSubstr("zoom"));
+    // Translate has four picture buttons, the others six.
+    EXPECT_THAT(refused("translate", {Kind::Pick, "64=1,2"}), HasSubstr("60 to 63"));
+    EXPECT_EQ(refused("scale", {Kind::Pick, "65=1,2"}), "accepted");
+    EXPECT_THAT(refused("scale", {Kind::Pick, "59=1,2"}), HasSubstr("60 to 65"));
+    EXPECT_THAT(refused("scale", {Kind::Pick, "60=1"}), HasSubstr("ITEM=X,Y"));
+    EXPECT_THAT(refused("scale", {Kind::Pick, "60=1,y"}), HasSubstr("ITEM=X,Y"));
+}
+
+host::AdmItem popupWith(std::vector<std::string> labels)
+{
+    host::AdmItem item;
+    item.id = 30;
+    item.kind = host::AdmItemKind::Popup;
+    int32_t id = 0;
+    for (std::string& label : labels)
+        item.entries.push_back(std::make_unique<host::AdmEntry>(host::AdmEntry{&item, id++, std::move(label)}));
+    return item;
+}
+
+DialogAction setText(std::string text)
+{
+    DialogAction action;
+    action.kind = DialogAction::Kind::SetText;
+    action.item = 30;
+    action.text = std::move(text);
+    action.description = "--set rotateCentreMode=" + action.text;
+    return action;
+}
+
+TEST(PopupChoice, IndexOrLabelIgnoringSurroundingSpacesAndCase)
+{
+    const host::AdmItem popup = popupWith({" Copies center default", " Path(s) top ", " Path worm "});
+    for (const char* ok : {"0", "2", "path worm", "  PATH(S) TOP", " Copies center default"})
+        EXPECT_FALSE(checkPopupChoice(popup, setText(ok))) << ok;
+    for (const char* bad : {"3", "-1", "Path", "pathworm"})
+        EXPECT_TRUE(checkPopupChoice(popup, setText(bad))) << bad;
+
+    const auto message = checkPopupChoice(popup, setText("worm"));
+    ASSERT_TRUE(message);
+    EXPECT_THAT(*message, HasSubstr("--set rotateCentreMode=worm"));
+    EXPECT_THAT(*message, HasSubstr("0 to 2"));
+    EXPECT_THAT(*message, HasSubstr("'Copies center default', 'Path(s) top', 'Path worm'"));
+}
+
+TEST(PopupChoice, OtherItemsAndActionsAreLeftToTheDialog)
+{
+    host::AdmItem spin;
+    spin.kind = host::AdmItemKind::SpinEdit;
+    EXPECT_FALSE(checkPopupChoice(spin, setText("anything")));
+    DialogAction click = setText("");
+    click.kind = DialogAction::Kind::Click;
+    EXPECT_FALSE(checkPopupChoice(popupWith({" a"}), click));
+}
+
+TEST(ViewPoint, ArtworkToViewInvertsTheDocumentsMapping)
+{
+    host::Document document;
+    host::DocumentView& view = document.view();
+    view.zoom = 2.5f;
+    view.centre = {100, 300};
+    for (const TvIntPoint pixel : {TvIntPoint{0, 0}, TvIntPoint{400, 300}, TvIntPoint{799, 17}, TvIntPoint{-50, 900}}) {
+        const TvIntPoint back = artworkToView(view, document.viewToArtwork(pixel));
+        EXPECT_EQ(back.h, pixel.h);
+        EXPECT_EQ(back.v, pixel.v);
+    }
+    // The view's centre is its middle pixel; y grows downward on screen.
+    const TvIntPoint middle = artworkToView(view, {100, 300});
+    EXPECT_EQ(middle.h, 400);
+    EXPECT_EQ(middle.v, 300);
+    EXPECT_LT(artworkToView(view, {100, 310}).v, 300);
+}
+
+} // namespace
+} // namespace tovrins::app

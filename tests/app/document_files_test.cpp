@@ -1,0 +1,153 @@
+#include "document_files.hpp"
+
+#include <fstream>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app_error.hpp"
+#include "atomic_file.hpp"
+
+namespace tovrins::app {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+// A fresh directory per test, removed afterwards.
+class FilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() /
+               ("tovrins_app_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string read(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::vector<fs::path> entries()
+    {
+        std::vector<fs::path> names;
+        for (const auto& entry : fs::directory_iterator(dir_))
+            names.push_back(entry.path().filename());
+        return names;
+    }
+
+    fs::path dir_;
+};
+
+TEST(FileFormat, ByExtensionIgnoringCase)
+{
+    EXPECT_EQ(formatOf("a/b.svg"), FileFormat::Svg);
+    EXPECT_EQ(formatOf("B.JSON"), FileFormat::Json);
+    EXPECT_EQ(formatOf("x.Png"), FileFormat::Png);
+    EXPECT_FALSE(formatOf("x.pdf"));
+    EXPECT_FALSE(formatOf("svg"));
+    EXPECT_FALSE(formatOf("x.svg.bak"));
+}
+
+TEST_F(FilesTest, OutputsAreCheckedBeforeAnythingRuns)
+{
+    const auto refused = [](std::vector<fs::path> paths) {
+        try {
+            planOutputs(paths);
+        } catch (const UsageError& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    const auto plan = planOutputs(std::vector<fs::path>{dir_ / "a.svg", dir_ / "a.PNG", dir_ / "a.json"});
+    ASSERT_EQ(plan.size(), 3u);
+    EXPECT_EQ(plan[1].format, FileFormat::Png);
+
+    EXPECT_THAT(refused({dir_ / "a.svg", dir_ / "a.pdf"}), HasSubstr("a.pdf"));
+    EXPECT_THAT(refused({dir_ / "a.pdf"}), HasSubstr(".svg, .json or .png"));
+    EXPECT_THAT(refused({dir_ / "missing" / "a.svg"}), HasSubstr("does not exist"));
+    fs::create_directory(dir_ / "d.svg");
+    EXPECT_THAT(refused({dir_ / "d.svg"}), HasSubstr("is a directory"));
+    EXPECT_THAT(refused({dir_ / "a.svg", dir_ / "." / "a.svg"}), HasSubstr("twice"));
+    // Nothing was created while checking.
+    EXPECT_EQ(entries(), std::vector<fs::path>{"d.svg"});
+}
+
+TEST_F(FilesTest, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
+{
+    const fs::path target = dir_ / "out.svg";
+    writeFileAtomically(target, "first");
+    writeFileAtomically(target, std::string(100000, 'x'));
+    EXPECT_EQ(read(target), std::string(100000, 'x'));
+    EXPECT_EQ(entries(), std::vector<fs::path>{"out.svg"});
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::owner_read, fs::perms::owner_read);
+}
+
+TEST_F(FilesTest, FailingWriteLeavesNoFile)
+{
+    // The target cannot be replaced: a non-empty directory stands there.
+    fs::create_directories(dir_ / "busy.json" / "inside");
+    try {
+        writeFileAtomically(dir_ / "busy.json", "content");
+        FAIL() << "writing over a directory succeeded";
+    } catch (const RunError& e) {
+        EXPECT_THAT(e.what(), HasSubstr("busy.json"));
+    }
+    EXPECT_EQ(entries(), std::vector<fs::path>{"busy.json"});
+    EXPECT_TRUE(fs::is_directory(dir_ / "busy.json"));
+
+    // No directory to put the temporary file in.
+    EXPECT_THROW(writeFileAtomically(dir_ / "no" / "x.svg", "content"), RunError);
+    EXPECT_FALSE(fs::exists(dir_ / "no"));
+}
+
+TEST_F(FilesTest, FailingSaveKeepsTheOldFile)
+{
+    const fs::path target = dir_ / "keep.json";
+    writeFileAtomically(target, "old");
+    fs::create_directories(dir_ / "keep.svg" / "x");
+    EXPECT_THROW(saveDocument(host::DocumentData{}, {dir_ / "keep.svg", FileFormat::Svg}), RunError);
+    EXPECT_EQ(read(target), "old");
+    saveDocument(host::DocumentData{}, {target, FileFormat::Json});
+    EXPECT_THAT(read(target), HasSubstr("tovrins-document"));
+}
+
+TEST_F(FilesTest, UnreadableInputsNameTheFile)
+{
+    std::vector<std::string> warnings;
+    const auto message = [&](const fs::path& path) {
+        try {
+            loadDocument(path, warnings);
+        } catch (const std::runtime_error& e) {
+            return std::string(e.what());
+        }
+        return std::string("loaded");
+    };
+    EXPECT_THROW(loadDocument(dir_ / "in.png", warnings), UsageError);
+    EXPECT_THROW(loadDocument(dir_ / "in.txt", warnings), UsageError);
+    EXPECT_THAT(message(dir_ / "absent.svg"), HasSubstr("absent.svg: no such file"));
+    fs::create_directory(dir_ / "folder.json");
+    EXPECT_THAT(message(dir_ / "folder.json"), HasSubstr("is a directory"));
+    std::ofstream(dir_ / "broken.json") << "{ not json";
+    EXPECT_THROW(loadDocument(dir_ / "broken.json", warnings), RunError);
+    EXPECT_THAT(message(dir_ / "broken.json"), HasSubstr("broken.json"));
+    std::ofstream(dir_ / "broken.svg") << "<svg";
+    EXPECT_THROW(loadDocument(dir_ / "broken.svg", warnings), RunError);
+}
+
+TEST(DocumentFiles, ReadsTheTestDocument)
+{
+    std::vector<std::string> warnings;
+    const host::DocumentData doc = loadDocument(fs::path(TOVRINS_APP_TEST_DATA) / "shapes.svg", warnings);
+    ASSERT_FALSE(doc.layers.empty());
+    size_t art = 0;
+    for (const auto& layer : doc.layers)
+        art += layer.art.size();
+    EXPECT_EQ(art, 3u);
+}
+
+} // namespace
+} // namespace tovrins::app
