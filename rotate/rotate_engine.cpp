@@ -25,6 +25,7 @@ struct RotateRun {
     explicit RotateRun(FilterParams& params) : p(params) {}
 
     FilterParams& p;
+    std::span<TvArtHandle> entries; // read once per run
     SuiteRandom random;
     SuiteMath math;
     TvRealPoint documentSize{};
@@ -66,7 +67,6 @@ struct RotateRun {
     // Layer options 0 and 2: one series per selected object.
     TvErr perObject()
     {
-        auto entries = selectionEntries();
         for (std::size_t k = entries.size(); k-- > 0;) {
             TvArtHandle selected = entries[k];
             if (selected == nullptr)
@@ -105,7 +105,6 @@ struct RotateRun {
         Accumulators a;
         float fraction = 1.0f;
         int32_t countdown = p.rotateCopiesPerLayer - 1;
-        auto entries = selectionEntries();
         for (int32_t i = 0; i < p.rotateCopies; ++i) {
             if (TvErr code = layerStep(countdown, p.rotateCopiesPerLayer, p.rotatePlaceAbove == 1); code != 0)
                 return code;
@@ -136,22 +135,24 @@ TvErr rotateEngine(FilterParams& params)
 {
     if (params.rotateGoRun == 1 && params.rotatePreviewApplied == 1) {
         params.rotatePreviewApplied = 0;
-        return finishRun(true, params.rotateDeleteOriginal == 1);
+        return finishKeptPreview(params.rotateDeleteOriginal == 1);
     }
     TvDocumentSetup setup{};
     if (TvErr code = beginRun(setup); code != 0)
         return failRun(code);
     RotateRun run(params);
+    if (TvErr code = readSelection(run.entries); code != 0)
+        return failRun(code);
     run.documentSize = {setup.width, setup.height};
     run.angleStep = suites().math->degreeToRadian(params.rotateAngleStep);
     if (params.rotateCentreMode == 10)
-        run.averageCentre = averageSelectionCentre();
+        run.averageCentre = averageSelectionCentre(run.entries);
     if (params.rotateCentreMode == 11)
-        run.firstCentre = firstSelectionCentre();
+        run.firstCentre = firstSelectionCentre(run.entries);
     run.colourFactor = params.rotateColourFactor * 0.01f;
     if (run.colourFactor != 1.0f) {
         TvErr code = 0;
-        run.target = buildTargetStyle(params.rotateInterpolateMode, run.random, code);
+        run.target = buildTargetStyle(run.entries, params.rotateInterpolateMode, run.random, code);
         if (code != 0)
             return failRun(code);
     }
@@ -164,7 +165,7 @@ TvErr rotateEngine(FilterParams& params)
         code = run.perCopyIndex();
     if (code != 0)
         return failRun(code);
-    return finishRun(params.rotateGoRun == 1, params.rotateDeleteOriginal == 1);
+    return finishRun(params.rotateGoRun == 1, params.rotateDeleteOriginal == 1, run.entries);
 }
 
 } // namespace tovrins

@@ -24,6 +24,7 @@ struct ScaleRun {
     explicit ScaleRun(FilterParams& params) : p(params) {}
 
     FilterParams& p;
+    std::span<TvArtHandle> entries; // read once per run
     SuiteRandom random;
     SuiteMath math;
     float width = 0;
@@ -74,7 +75,6 @@ struct ScaleRun {
     // Layer options 0 and 2: one series per selected path, last entry first.
     TvErr perPath()
     {
-        auto entries = selectionEntries();
         for (std::size_t k = entries.size(); k-- > 0;) {
             TvArtHandle selected = entries[k];
             if (selected == nullptr)
@@ -107,7 +107,6 @@ struct ScaleRun {
     // Layer option 1: copy index by copy index over all paths.
     TvErr perCopyIndex()
     {
-        auto entries = selectionEntries();
         std::vector<TvRealPoint> selectedCentres(entries.size());
         Running r;
         float fraction = 1.0f;
@@ -140,22 +139,24 @@ TvErr scaleEngine(FilterParams& params)
 {
     if (params.scaleGoRun == 1 && params.scalePreviewApplied == 1) {
         params.scalePreviewApplied = 0;
-        return finishRun(true, params.scaleDeleteOriginal == 1);
+        return finishKeptPreview(params.scaleDeleteOriginal == 1);
     }
     TvDocumentSetup setup{};
     if (TvErr code = beginRun(setup); code != 0)
         return failRun(code);
     ScaleRun run(params);
+    if (TvErr code = readSelection(run.entries); code != 0)
+        return failRun(code);
     run.width = setup.width;
     run.height = setup.height;
     if (params.scaleCentreMode == 15)
-        run.averageCentre = averageSelectionCentre();
+        run.averageCentre = averageSelectionCentre(run.entries);
     if (params.scaleCentreMode == 6)
-        run.firstCentre = firstSelectionCentre(); // (0, 0) when it cannot be read
+        run.firstCentre = firstSelectionCentre(run.entries); // (0, 0) when it cannot be read
     run.colourFactor = params.scaleColourPercent * 0.01f;
     if (run.colourFactor != 1.0f) {
         TvErr code = 0;
-        run.target = buildTargetStyle(params.scaleInterpolate, run.random, code);
+        run.target = buildTargetStyle(run.entries, params.scaleInterpolate, run.random, code);
         if (code != 0)
             return failRun(code);
     }
@@ -168,7 +169,7 @@ TvErr scaleEngine(FilterParams& params)
         code = run.perCopyIndex();
     if (code != 0)
         return failRun(code);
-    return finishRun(params.scaleGoRun == 1, params.scaleDeleteOriginal == 1);
+    return finishRun(params.scaleGoRun == 1, params.scaleDeleteOriginal == 1, run.entries);
 }
 
 } // namespace tovrins

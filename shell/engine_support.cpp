@@ -14,10 +14,10 @@ TvRealPoint rectCentre(const TvRealRect& rect)
             static_cast<float>(rect.bottom + (static_cast<double>(rect.top) - rect.bottom) / 2)};
 }
 
-TvRealPoint averageSelectionCentre()
+TvRealPoint averageSelectionCentre(std::span<const TvArtHandle> entries)
 {
     std::optional<TvRealRect> all;
-    for (TvArtHandle art : selectionEntries()) {
+    for (TvArtHandle art : entries) {
         TvRealRect bounds{};
         if (art == nullptr || suites().art->getArtBounds(art, &bounds) != 0)
             continue; // an unreadable entry does not end the run
@@ -33,21 +33,22 @@ TvRealPoint averageSelectionCentre()
     return all ? rectCentre(*all) : TvRealPoint{0, 0};
 }
 
-TvRealPoint firstSelectionCentre()
+TvRealPoint firstSelectionCentre(std::span<const TvArtHandle> entries)
 {
-    TvArtHandle first = firstSelectedArt();
+    TvArtHandle first = firstSelectedArt(entries);
     TvRealRect bounds{};
     if (first == nullptr || suites().art->getArtBounds(first, &bounds) != 0)
         return {0, 0};
     return rectCentre(bounds);
 }
 
-std::optional<TvPathStyle> buildTargetStyle(int32_t mode, RandomSource& random, TvErr& code)
+std::optional<TvPathStyle> buildTargetStyle(std::span<const TvArtHandle> entries, int32_t mode, RandomSource& random,
+                                            TvErr& code)
 {
     code = 0;
     // Taken from the first non-empty entry, so an emptied compound-path
     // member is never handed to the host.
-    TvArtHandle first = firstSelectedArt();
+    TvArtHandle first = firstSelectedArt(entries);
     if (first == nullptr)
         return std::nullopt;
     TvPathStyle reference{};
@@ -131,14 +132,14 @@ TvErr transformAndRestyle(TvArtHandle copy, bool compound, const TvRealMatrix& m
     return 0;
 }
 
-TvErr finishRun(bool goRun, bool deleteOriginal)
+TvErr finishRun(bool goRun, bool deleteOriginal, std::span<const TvArtHandle> entries)
 {
     if (!goRun) {
         suites().document->redrawDocument(); // a redraw failure changes nothing
         return 0;
     }
     if (deleteOriginal) {
-        for (TvArtHandle art : selectionEntries()) {
+        for (TvArtHandle art : entries) {
             if (art == nullptr)
                 continue;
             if (TvErr code = suites().art->disposeArt(art); code != 0)
@@ -147,6 +148,15 @@ TvErr finishRun(bool goRun, bool deleteOriginal)
     }
     releaseSelection();
     return 0;
+}
+
+TvErr finishKeptPreview(bool deleteOriginal)
+{
+    std::span<TvArtHandle> entries;
+    if (deleteOriginal)
+        if (TvErr code = readSelection(entries); code != 0)
+            return failRun(code);
+    return finishRun(true, deleteOriginal, entries);
 }
 
 TvErr failRun(TvErr code)

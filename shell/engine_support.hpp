@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "filter_params.hpp"
 #include "host_services.hpp"
@@ -14,17 +15,21 @@ namespace tovrins {
 // The centre of a rectangle: left + (right - left) / 2, bottom + (top - bottom) / 2.
 TvRealPoint rectCentre(const TvRealRect& rect);
 
+// The run's selection entries are read once, after beginRun, so that a list
+// the host cannot hand over ends the run instead of passing for an empty one.
+
 // The centre of the union of the bounds of every non-empty entry; entries
 // whose bounds cannot be read are skipped. (0, 0) when none can be read.
-TvRealPoint averageSelectionCentre();
+TvRealPoint averageSelectionCentre(std::span<const TvArtHandle> entries);
 // The centre of the first non-empty entry's bounds; (0, 0) when there is no
 // such entry or its bounds cannot be read.
-TvRealPoint firstSelectionCentre();
+TvRealPoint firstSelectionCentre(std::span<const TvArtHandle> entries);
 
 // Reads the style of the first non-empty entry and turns its fill towards
 // the colour target mode. Returns nullopt when there is no entry;
 // a failing read is returned in code.
-std::optional<TvPathStyle> buildTargetStyle(int32_t mode, RandomSource& random, TvErr& code);
+std::optional<TvPathStyle> buildTargetStyle(std::span<const TvArtHandle> entries, int32_t mode, RandomSource& random,
+                                            TvErr& code);
 
 // Undoes the previous preview, gathers the selection when no list is held
 // (a failed gather leaves none, so no copies are made) and reads the
@@ -46,8 +51,10 @@ TvErr transformAndRestyle(TvArtHandle copy, bool compound, const TvRealMatrix& m
                           const std::optional<TvPathStyle>& target);
 
 // The end of a run: a preview redraws and keeps the list; a final run
-// deletes the selected objects when asked and releases the list.
-TvErr finishRun(bool goRun, bool deleteOriginal);
+// deletes the selected objects (entries) when asked and releases the list.
+TvErr finishRun(bool goRun, bool deleteOriginal, std::span<const TvArtHandle> entries);
+// The end of a final run that keeps the last preview's copies.
+TvErr finishKeptPreview(bool deleteOriginal);
 
 // Releases the selection list and returns code: how a run fails.
 TvErr failRun(TvErr code);

@@ -118,4 +118,14 @@ TvErr filterGo(TvFilterMessage& message)
     return command->engine(*params);
 }
 
+void abandonFilterCommand(const TvFilterMessage& message, const TvAIMdMemorySuiteV1* memory)
+{
+    const FilterCommand* command = pickCommand(message.filter);
+    void* pointer = nullptr;
+    if (command && memory && message.parameters && memory->getPointer(message.parameters, &pointer) == TV_ERR_NONE &&
+        pointer)
+        static_cast<FilterParams*>(pointer)->*command->previewApplied = 0;
+    releaseSelection(memory);
+}
+
 } // namespace tovrins

@@ -15,4 +15,10 @@ TvErr filterGetParameters(TvFilterMessage& message);
 // Sets the go-run flag and runs the engine; the engine's code.
 TvErr filterGo(TvFilterMessage& message);
 
+// After a filter message failed, also one that never got to run: nothing
+// of the command may reach a later one, neither the selection list nor the
+// mark of an applied preview, which would make the next Go keep copies the
+// host has undone. memory is the caller's memory suite, null if it has none.
+void abandonFilterCommand(const TvFilterMessage& message, const TvAIMdMemorySuiteV1* memory);
+
 } // namespace tovrins

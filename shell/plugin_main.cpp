@@ -80,6 +80,10 @@ public:
         TvErr result = scope.code();
         if (result == TV_ERR_NONE)
             result = callerIs(kTvCallerSPInterface) ? spInterface() : illustrator();
+        // A filter command that fails, even before it could start, ends here
+        // (a cancelled dialog has already put everything back).
+        if (result != TV_ERR_NONE && result != TV_ERR_CANCELLED && callerIs(kTvCallerAIFilter))
+            abandonFilterCommandAfterFailure();
         // A missing suite was already announced by the loading alert.
         if (result != TV_ERR_NONE && result != TV_ERR_SUITE_NOT_FOUND)
             reportError(message_.self, result);
@@ -87,6 +91,24 @@ public:
     }
 
 private:
+    // With the suites acquired only in part, the memory suite is asked for
+    // on its own so that the command's leftovers are given back to the host.
+    void abandonFilterCommandAfterFailure()
+    {
+        const auto& filter = reinterpret_cast<const TvFilterMessage&>(message_);
+        if (suites().memory) {
+            abandonFilterCommand(filter, suites().memory);
+            return;
+        }
+        const void* table = nullptr;
+        if (message_.basic->acquireSuite(kTvAIMdMemorySuite, kTvAIMdMemorySuiteVersion, &table) != TV_ERR_NONE) {
+            abandonFilterCommand(filter, nullptr); // the list is forgotten, so that no later run uses it
+            return;
+        }
+        abandonFilterCommand(filter, static_cast<const TvAIMdMemorySuiteV1*>(table));
+        message_.basic->releaseSuite(kTvAIMdMemorySuite, kTvAIMdMemorySuiteVersion);
+    }
+
     const char* caller_;
     const char* selector_;
     TvSPMessageData& message_;

@@ -110,12 +110,17 @@ TvErr gatherSelection()
 
 void releaseSelection()
 {
+    releaseSelection(suites().memory);
+}
+
+void releaseSelection(const TvAIMdMemorySuiteV1* memory)
+{
     PluginGlobals* globals = pluginGlobals();
     if (!globals)
         return;
     if (globals->selectionList) {
-        if (suites().memory)
-            suites().memory->disposeHandle(globals->selectionList);
+        if (memory)
+            memory->disposeHandle(globals->selectionList);
         globals->selectionList = nullptr;
     }
     globals->selectionCount = -1;
@@ -136,9 +141,28 @@ std::span<TvArtHandle> selectionEntries()
     return entriesOf(globals->selectionList, globals->selectionCount, code);
 }
 
+TvErr readSelection(std::span<TvArtHandle>& entries)
+{
+    entries = {};
+    const PluginGlobals* globals = pluginGlobals();
+    if (!selectionHeld() || !globals->selectionList || globals->selectionCount <= 0)
+        return TV_ERR_NONE;
+    if (!suites().memory)
+        return TV_ERR_BAD_PARAMETER;
+    TvErr code = TV_ERR_NONE;
+    entries = entriesOf(globals->selectionList, globals->selectionCount, code);
+    if (code == TV_ERR_NONE && entries.empty())
+        code = TV_ERR_BAD_PARAMETER; // a held list without memory
+    return code;
+}
+
 TvArtHandle firstSelectedArt()
 {
-    const auto entries = selectionEntries();
+    return firstSelectedArt(selectionEntries());
+}
+
+TvArtHandle firstSelectedArt(std::span<const TvArtHandle> entries)
+{
     const auto found = std::find_if(entries.begin(), entries.end(), [](TvArtHandle art) { return art != nullptr; });
     return found == entries.end() ? nullptr : *found;
 }

@@ -15,11 +15,18 @@ namespace tovrins {
 TvErr gatherSelection();
 // Disposes the held list, if any, and sets the count to -1.
 void releaseSelection();
+// The same through a memory suite acquired by the caller, for a message
+// whose own acquisition of the suites failed.
+void releaseSelection(const TvAIMdMemorySuiteV1* memory);
 // True while a list is held (count is not -1).
 bool selectionHeld();
 // The held entries, null entries included; empty when no list is held.
 std::span<TvArtHandle> selectionEntries();
+// The same, for a run that must not mistake a list it cannot read for an
+// empty selection: the host's code when the list's memory cannot be read.
+TvErr readSelection(std::span<TvArtHandle>& entries);
 // The first non-null entry, or null.
 TvArtHandle firstSelectedArt();
+TvArtHandle firstSelectedArt(std::span<const TvArtHandle> entries);
 
 } // namespace tovrins

@@ -16,6 +16,7 @@ struct TranslateRun {
     explicit TranslateRun(FilterParams& params) : p(params) {}
 
     FilterParams& p;
+    std::span<TvArtHandle> entries; // read once per run
     SuiteRandom random;
     SuiteMath math;
     float width = 0;
@@ -48,7 +49,6 @@ struct TranslateRun {
     // Layer options 0 and 2: each selected object from offset 0, last entry first.
     TvErr perObject()
     {
-        auto entries = selectionEntries();
         const int32_t n = p.translateCopies;
         for (std::size_t k = entries.size(); k-- > 0;) {
             TvArtHandle selected = entries[k];
@@ -79,7 +79,6 @@ struct TranslateRun {
     // Layer option 1: one pass per copy index makes one copy of every object.
     TvErr perPass()
     {
-        auto entries = selectionEntries();
         const int32_t n = p.translateCopies;
         float fraction = 1.0f;
         int32_t countdown = p.translateCopiesPerLayer - 1;
@@ -110,12 +109,14 @@ TvErr translateEngine(FilterParams& params)
 {
     if (params.translateGoRun == 1 && params.translatePreviewApplied == 1) {
         params.translatePreviewApplied = 0;
-        return finishRun(true, params.translateDeleteOriginal == 1);
+        return finishKeptPreview(params.translateDeleteOriginal == 1);
     }
     TvDocumentSetup setup{};
     if (TvErr code = beginRun(setup); code != 0)
         return failRun(code);
     TranslateRun run(params);
+    if (TvErr code = readSelection(run.entries); code != 0)
+        return failRun(code);
     run.width = setup.width;
     run.depth = setup.height;
     run.h = params.translateHorizontal;
@@ -123,7 +124,7 @@ TvErr translateEngine(FilterParams& params)
     if (params.translatePlacement == 24) {
         // The first non-empty entry: an emptied compound-path member is never
         // handed to the host. With none, the anchor stays at the origin.
-        if (TvArtHandle first = firstSelectedArt(); first != nullptr) {
+        if (TvArtHandle first = firstSelectedArt(run.entries); first != nullptr) {
             TvRealRect bounds{};
             if (TvErr code = suites().art->getArtBounds(first, &bounds); code != 0)
                 return failRun(code);
@@ -133,7 +134,7 @@ TvErr translateEngine(FilterParams& params)
     run.colourFactor = params.translateColourPercent * 0.01f;
     if (run.colourFactor != 1.0f) {
         TvErr code = 0;
-        run.target = buildTargetStyle(params.translateInterpolate, run.random, code);
+        run.target = buildTargetStyle(run.entries, params.translateInterpolate, run.random, code);
         if (code != 0)
             return failRun(code);
     }
@@ -146,7 +147,7 @@ TvErr translateEngine(FilterParams& params)
         code = run.perPass();
     if (code != 0)
         return failRun(code);
-    return finishRun(params.translateGoRun == 1, params.translateDeleteOriginal == 1);
+    return finishRun(params.translateGoRun == 1, params.translateDeleteOriginal == 1, run.entries);
 }
 
 } // namespace tovrins
