@@ -86,6 +86,16 @@ const FilterWords* filterWords(int32_t filterKind)
     }
 }
 
+TvErr dialogParams(TvDialogRef dialog, FilterParams*& params)
+{
+    params = nullptr;
+    void* userData = nullptr;
+    if (const TvErr code = suites().dialog->getUserData(dialog, &userData); code != TV_ERR_NONE)
+        return code;
+    params = static_cast<FilterParams*>(userData);
+    return params != nullptr ? TV_ERR_NONE : TV_ERR_BAD_PARAMETER;
+}
+
 FilterParams* paramsOfDialog(TvDialogRef dialog)
 {
     void* userData = nullptr;

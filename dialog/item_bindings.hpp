@@ -33,6 +33,10 @@ struct FilterWords {
 std::span<const ItemBinding> itemBindings(int32_t filterKind);
 const FilterWords* filterWords(int32_t filterKind);
 
+// The block a builder is given as its dialog's user data: the host's code
+// when it cannot be read, TV_ERR_BAD_PARAMETER when there is none.
+TvErr dialogParams(TvDialogRef dialog, FilterParams*& params);
+
 // The block of the dialog an item belongs to; null when it cannot be reached.
 FilterParams* paramsOfItem(TvItemRef item);
 FilterParams* paramsOfDialog(TvDialogRef dialog);

@@ -214,7 +214,11 @@ void changeNotifier(TvItemRef item, TvNotifierRef notifier)
     enableSteps(dialog, *p);
     if (p->*words->preview == 1) {
         p->*words->previewApplied = 1;
-        runEngine(*p); // a failed preview is not reported; the next change tries again
+        // A failed preview is not reported and the next change tries again.
+        // Its copies may be incomplete, so Go must not keep them: with the
+        // flag cleared Go undoes them and makes the copies afresh.
+        if (runEngine(*p) != 0)
+            p->*words->previewApplied = 0;
     } else {
         p->*words->previewApplied = 0;
     }

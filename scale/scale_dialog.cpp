@@ -9,9 +9,9 @@ namespace tovrins {
 
 TvErr scaleDialogBuilder(TvDialogRef dialog)
 {
-    FilterParams* found = paramsOfDialog(dialog);
-    if (found == nullptr)
-        return TV_ERR_BAD_PARAMETER;
+    FilterParams* found = nullptr;
+    if (const TvErr code = dialogParams(dialog, found); code != TV_ERR_NONE)
+        return code; // the dialog closes at once and the command reports the host's code
     const FilterParams& p = *found;
     DialogBuilder b(dialog);
     b.placeAndSize(p.scaleDialogBounds, p.scaleBoundsSaved != 0, 385, 300);

@@ -126,6 +126,8 @@ private:
     Change applyAttach(change::Attach& c);
     Change applyLayerDetach(change::LayerDetach& c);
     Change applyLayerAttach(change::LayerAttach& c);
+    void dropSubtree(const change::Detach& c);
+    void dropLayer(const change::LayerDetach& c);
     std::vector<Change> revert(std::vector<Change> changes);
 
     TvReal width_ = 612;

@@ -153,11 +153,7 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
     if (!objects && !lines)
         return 0;
     EditScope scope(*this);
-    std::vector<ArtId> stack{id};
-    while (!stack.empty()) {
-        Node& node = nodes_.at(stack.back());
-        stack.pop_back();
-        stack.insert(stack.end(), node.children.begin(), node.children.end());
+    auto transformNode = [&](Node& node) {
         change::Geometry before{node.id, node.segments, node.matrix, node.style.strokeWidth};
         if (objects) {
             for (Segment& s : node.segments) {
@@ -171,6 +167,18 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         if (lines)
             node.style.strokeWidth *= lineScale;
         record(std::move(before));
+    };
+    Node& top = nodes_.at(id);
+    if (top.children.empty()) { // a lone path, the common case: no walk to set up
+        transformNode(top);
+        return 0;
+    }
+    std::vector<ArtId> stack{id};
+    while (!stack.empty()) {
+        Node& node = nodes_.at(stack.back());
+        stack.pop_back();
+        stack.insert(stack.end(), node.children.begin(), node.children.end());
+        transformNode(node);
     }
     return 0;
 }
@@ -225,8 +233,11 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     if (objectCount() + 1 > objectLimit_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
-    Layer fresh{nextId_++, "Layer " + std::to_string(nextLayerNumber_++), true, false, {}};
-    layer = fresh.id;
+    // Made in place: moving a layer's deque allocates.
+    auto fresh = std::make_unique<Layer>();
+    fresh->id = nextId_++;
+    fresh->name = "Layer " + std::to_string(nextLayerNumber_++);
+    layer = fresh->id;
     commit(change::LayerAttach{index, std::move(fresh)});
     return 0;
 }

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -53,12 +55,16 @@ struct Geometry { ArtId id; std::vector<Segment> segments; TvRealMatrix matrix; 
 struct Select { ArtId id; bool selected; };
 struct Style { ArtId id; TvPathStyle style; };
 struct LayerDetach { LayerId id; };                                  // the layer is empty
-struct LayerAttach { size_t index; Layer layer; };
+// The layer is held by pointer: a deque's move may throw, and a Change that
+// cannot move without throwing is copied, segments and all, whenever the
+// journal grows.
+struct LayerAttach { size_t index; std::unique_ptr<Layer> layer; };
 struct LayerProps { LayerId id; std::string name; bool visible; bool locked; };
 struct CurrentLayer { LayerId id; };
 } // namespace change
 
 using Change = std::variant<change::Detach, change::Attach, change::Geometry, change::Select, change::Style,
                             change::LayerDetach, change::LayerAttach, change::LayerProps, change::CurrentLayer>;
+static_assert(std::is_nothrow_move_constructible_v<Change>, "the journal must move its changes, not copy them");
 
 } // namespace tovrins::host

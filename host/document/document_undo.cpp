@@ -110,15 +110,15 @@ Change Document::applyLayerDetach(change::LayerDetach& d)
 {
     const size_t index = positionOf(layerOrder_, d.id);
     layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index));
-    Layer layer = std::move(layers_.extract(d.id).mapped());
+    auto layer = std::make_unique<Layer>(std::move(layers_.extract(d.id).mapped()));
     return change::LayerAttach{index, std::move(layer)};
 }
 
 Change Document::applyLayerAttach(change::LayerAttach& a)
 {
-    const LayerId id = a.layer.id;
+    const LayerId id = a.layer->id;
     layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, layerOrder_.size())), id);
-    layers_.emplace(id, std::move(a.layer));
+    layers_.emplace(id, std::move(*a.layer));
     return change::LayerDetach{id};
 }
 
@@ -137,10 +137,44 @@ void Document::beginCommand()
     inCommand_ = true;
 }
 
+// A detached subtree that will never come back: out of its list and the id
+// map, without the record that would bring it back.
+void Document::dropSubtree(const change::Detach& d)
+{
+    withList(d.where, [&](auto& list) {
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(positionOf(list, d.id)));
+    });
+    auto root = nodes_.extract(d.id);
+    if (root.mapped().children.empty())
+        return; // a lone path, the common case
+    std::vector<ArtId> stack(root.mapped().children.begin(), root.mapped().children.end());
+    while (!stack.empty()) {
+        auto node = nodes_.extract(stack.back());
+        stack.pop_back();
+        stack.insert(stack.end(), node.mapped().children.begin(), node.mapped().children.end());
+    }
+}
+
+// An empty layer that will never come back.
+void Document::dropLayer(const change::LayerDetach& d)
+{
+    layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(positionOf(layerOrder_, d.id)));
+    layers_.erase(d.id);
+}
+
+// The inverses of an undo are not kept, so none are built up.
 void Document::undoChanges()
 {
-    revert(std::move(journal_));
+    std::vector<Change> changes = std::move(journal_);
     journal_.clear();
+    for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
+        if (const auto* detach = std::get_if<change::Detach>(&*it))
+            dropSubtree(*detach);
+        else if (const auto* layer = std::get_if<change::LayerDetach>(&*it))
+            dropLayer(*layer);
+        else
+            apply(std::move(*it));
+    }
 }
 
 void Document::endCommand()
