@@ -58,11 +58,19 @@ public:
         Context top;
         top.ctm = root;
         std::optional<size_t> loose;
+        // Top-level groups become layers. A file that marks its layers the
+        // Inkscape way says which groups are layers, so there any other
+        // top-level group stays a group.
+        auto isInkscapeLayer = [](const pugi::xml_node& n) {
+            return localName(n) == "g" && std::string_view(n.attribute("inkscape:groupmode").value()) == "layer";
+        };
+        bool marksLayers = false;
+        for (const pugi::xml_node& child : svg.children())
+            marksLayers = marksLayers || isInkscapeLayer(child);
         for (const pugi::xml_node& child : svg.children()) {
             if (child.type() != pugi::node_element)
                 continue;
-            // Inkscape's layers become layers; any other group is a group.
-            if (localName(child) == "g" && std::string_view(child.attribute("inkscape:groupmode").value()) == "layer") {
+            if (marksLayers ? isInkscapeLayer(child) : localName(child) == "g") {
                 doc.layers.push_back(layer(child, top, doc.layers.size()));
                 loose.reset();
                 continue;

@@ -141,6 +141,22 @@ TEST(SvgImport, ArcsAndSmoothCurvesAreFlipped)
     EXPECT_POINT_NEAR(a.segments.back().p, 50, 30, kTol);
 }
 
+TEST(SvgImport, WithoutInkscapeLayersEveryTopLevelGroupIsALayer)
+{
+    const DocumentData d = importClean(R"(<rect width="1" height="1"/>)"
+                                       R"(<g id="shapes"><g id="pair"><circle r="1"/><circle r="2"/></g></g>)"
+                                       R"~(<g transform="translate(5 0)"><rect width="2" height="2"/></g>)~");
+    ASSERT_EQ(d.layers.size(), 3u);
+    EXPECT_EQ(d.layers[0].name, "Layer 1"); // the loose rect
+    EXPECT_EQ(d.layers[1].name, "shapes");
+    ASSERT_EQ(d.layers[1].art.size(), 1u);
+    EXPECT_EQ(d.layers[1].art[0].id, "pair");
+    EXPECT_EQ(d.layers[2].name, "Layer 3");
+    ASSERT_EQ(d.layers[2].art.size(), 1u);
+    EXPECT_EQ(d.layers[2].art[0].type, ArtType::Path);
+    EXPECT_NEAR(d.layers[2].art[0].segments[0].p.h, 5, kTol); // the layer's transform applies
+}
+
 TEST(SvgImport, TransformsNestOnGroups)
 {
     const DocumentData d = importClean(
@@ -166,7 +182,8 @@ TEST(SvgImport, TransformsNestOnGroups)
 
 TEST(SvgImport, StrokeWidthScalesWithTheTransform)
 {
-    const ArtData a = firstArt(importClean(R"~(<g transform="scale(3)"><path d="M0 0 L1 1" stroke="black" stroke-width="2"/></g>)~"));
+    const ArtData a = firstArt(importClean(
+        R"~(<g transform="scale(3)"><g><path d="M0 0 L1 1" stroke="black" stroke-width="2"/></g></g>)~"));
     ASSERT_EQ(a.type, ArtType::Group);
     ASSERT_EQ(a.children.size(), 1u);
     EXPECT_NEAR(a.children[0].style.strokeWidth, 6, kTol);
@@ -214,7 +231,7 @@ TEST(SvgImport, Colours)
 TEST(SvgImport, UnknownColoursWarnAndKeepTheInheritedPaint)
 {
     std::vector<std::string> warnings;
-    const DocumentData d = import(R"(<g fill="red"><rect id="r" width="1" height="1" fill="#12345"/></g>)", warnings);
+    const DocumentData d = import(R"(<g><g fill="red"><rect id="r" width="1" height="1" fill="#12345"/></g></g>)", warnings);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_THAT(warnings[0], HasSubstr("test.svg"));
     EXPECT_THAT(warnings[0], HasSubstr("#12345"));
@@ -227,8 +244,8 @@ TEST(SvgImport, UnknownColoursWarnAndKeepTheInheritedPaint)
 TEST(SvgImport, StyleAttributeOverridesPresentationAttributesAndInherits)
 {
     const ArtData g = firstArt(importClean(
-        R"(<g stroke="blue" stroke-width="4" opacity="0.5">)"
-        R"(<rect width="1" height="1" fill="red" style="fill: #00ff00 ; stroke-width:2;opacity:0.5"/></g>)"));
+        R"(<g><g stroke="blue" stroke-width="4" opacity="0.5">)"
+        R"(<rect width="1" height="1" fill="red" style="fill: #00ff00 ; stroke-width:2;opacity:0.5"/></g></g>)"));
     ASSERT_EQ(g.children.size(), 1u);
     const TvPathStyle& s = g.children[0].style;
     EXPECT_EQ(s.fill.components[1], 1);
