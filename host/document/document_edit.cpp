@@ -87,14 +87,13 @@ std::vector<ArtId>::size_type Document::subtreeSize(ArtId id) const
 void Document::copySubtree(ArtId source, Container parent, std::vector<Node>& out)
 {
     const Node& from = nodes_.at(source);
-    Node copy = from;
+    const size_t at = out.size();
+    Node& copy = out.emplace_back(from); // made in place: a node is large
     copy.id = nextId_++;
     copy.parent = parent;
     copy.selected = false; // the selection stays on what the user chose
     copy.name.clear();     // a file's ids stay unique: copies have none of their own
     copy.children.clear();
-    const size_t at = out.size();
-    out.push_back(std::move(copy));
     for (ArtId child : from.children) {
         const ArtId childId = nextId_;
         copySubtree(child, Container{parent.layer, out[at].id}, out);
@@ -117,10 +116,12 @@ TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, Art
     const Layer* target = findLayer(where.layer);
     if (!target->visible || target->locked)
         return TV_ERR_LAYER_LOCKED;
-    if (objectCount() + subtreeSize(source) > objectLimit_)
+    const size_t size = subtreeSize(source);
+    if (objectCount() + size > objectLimit_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
     std::vector<Node> nodes;
+    nodes.reserve(size); // one allocation for the whole subtree
     copySubtree(source, where, nodes);
     copy = nodes.front().id;
     commit(change::Attach{where, index, std::move(nodes)});

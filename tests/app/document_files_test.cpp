@@ -146,7 +146,11 @@ TEST(DocumentFiles, ReadsTheTestDocument)
     size_t art = 0;
     for (const auto& layer : doc.layers)
         art += layer.art.size();
-    EXPECT_EQ(art, 3u);
+    // The top-level group "pair" is a layer of its own, so its two shapes
+    // count at the top level, beside the rect and the polygon.
+    ASSERT_EQ(doc.layers.size(), 3u);
+    EXPECT_EQ(doc.layers[1].name, "pair");
+    EXPECT_EQ(art, 4u);
 }
 
 } // namespace
