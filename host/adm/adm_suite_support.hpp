@@ -29,4 +29,14 @@ TvErr admCall(std::string_view suite, std::string_view operation, F&& body) noex
     }
 }
 
+// Runs body with the live item behind ref, or refuses the call.
+template <class F>
+TvErr withItem(const char* suite, const char* operation, TvItemRef ref, F&& body)
+{
+    return admCall(suite, operation, [&](AdmSession& session) -> TvErr {
+        AdmItem* item = session.liveItem(ref);
+        return item ? body(session, *item) : TV_ERR_BAD_PARAMETER;
+    });
+}
+
 } // namespace tovrins::host
