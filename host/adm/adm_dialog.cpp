@@ -66,8 +66,13 @@ std::string AdmItem::displayText() const
 {
     switch (kind) {
     case AdmItemKind::SpinEdit: {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*f", std::clamp(precision, 0, 12), value);
+        // Rounded half away from zero, as integer reads round, so that the
+        // text shown and the value read agree.
+        const int decimals = std::clamp(precision, 0, 12);
+        const double scale = std::pow(10.0, decimals);
+        const double shown = std::abs(value) * scale < 1e15 ? std::round(value * scale) / scale : value;
+        char buffer[400];
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, shown);
         return buffer;
     }
     case AdmItemKind::CheckBox: return value != 0 ? "1" : "0";

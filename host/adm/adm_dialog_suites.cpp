@@ -1,4 +1,5 @@
 // The ADM Basic and ADM Dialog suites.
+#include <climits>
 #include <cstring>
 
 #include "adm_suite_support.hpp"
@@ -16,7 +17,10 @@ TvErr getIndexString(TvPluginRef plugin, int32_t listId, int32_t index, char* bu
         const PluginResources* resources = session.resourcesOf(plugin);
         if (!resources || !buffer || bufferSize <= 0 || index < 0)
             return TV_ERR_BAD_PARAMETER;
-        const auto found = resources->strings.find(listId + index);
+        const int64_t id = int64_t{listId} + index;
+        if (id > INT32_MAX)
+            return TV_ERR_BAD_PARAMETER;
+        const auto found = resources->strings.find(static_cast<int32_t>(id));
         const std::string_view text = found == resources->strings.end() ? std::string_view() : found->second;
         const size_t length = std::min(text.size(), static_cast<size_t>(bufferSize - 1));
         if (length > 0)
@@ -114,9 +118,9 @@ TvErr createItem(TvDialogRef ref, int32_t itemId, const char* itemType, const Tv
         item->bounds = *bounds;
         if (*kind == AdmItemKind::CheckBox)
             item->minimum = 0, item->maximum = 1;
-        session.noteItem(*item);
-        *out = reinterpret_cast<TvItemRef>(item.get());
-        dialog.items.push_back(std::move(item));
+        AdmItem& added = *dialog.items.emplace_back(std::move(item));
+        session.noteItem(added);
+        *out = reinterpret_cast<TvItemRef>(&added);
         return TV_ERR_NONE;
     });
 }

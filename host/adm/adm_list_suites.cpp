@@ -35,9 +35,9 @@ TvErr insertEntry(TvListRef ref, int32_t index, TvEntryRef* out)
             return TV_ERR_BAD_PARAMETER;
         auto entry = std::make_unique<AdmEntry>();
         entry->owner = &popup;
-        session.noteEntry(*entry);
-        *out = entryRef(entry.get());
-        popup.entries.insert(popup.entries.begin() + index, std::move(entry));
+        AdmEntry& added = **popup.entries.insert(popup.entries.begin() + index, std::move(entry));
+        session.noteEntry(added);
+        *out = entryRef(&added);
         return TV_ERR_NONE;
     });
 }

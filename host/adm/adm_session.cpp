@@ -26,6 +26,8 @@ constexpr uint32_t kButtonKindMask = 0xF;
 constexpr uint32_t kCheckBox = 2, kAutoCheckBox = 3, kGroupBox = 7;
 constexpr uint32_t kStaticKindMask = 0x1F;
 constexpr uint32_t kStaticIcon = 3;
+// Black, gray and white rectangles and frames, and the etched frame.
+bool isStaticFrame(uint32_t kind) { return (kind >= 4 && kind <= 9) || kind == 0x12; }
 
 AdmItemKind kindOfTemplateItem(const DialogItem& item)
 {
@@ -37,6 +39,8 @@ AdmItemKind kindOfTemplateItem(const DialogItem& item)
     }
     if (item.className == "Static" && (item.style & kStaticKindMask) == kStaticIcon)
         return AdmItemKind::PictureStatic;
+    if (item.className == "Static" && isStaticFrame(item.style & kStaticKindMask))
+        return AdmItemKind::Frame;
     return AdmItemKind::TextStatic;
 }
 
@@ -105,15 +109,15 @@ TvErr AdmSession::runModal(TvPluginRef plugin, const char* name, int32_t dialogI
 
     std::unique_ptr<AdmDialog> dialog = buildFromTemplate(found->second, name, dialogId);
     dialog->userData = userData;
-    open_.push_back(dialog.get());
-    for (const auto& item : dialog->items)
-        noteItem(*item);
     // Whatever happens below, the dialog's references die with it.
     struct Closer {
         AdmSession& session;
         AdmDialog& dialog;
         ~Closer() { session.forget(dialog); }
     } closer{*this, *dialog};
+    open_.push_back(dialog.get());
+    for (const auto& item : dialog->items)
+        noteItem(*item);
 
     if (init) {
         if (const TvErr code = init(reinterpret_cast<TvDialogRef>(dialog.get()))) {

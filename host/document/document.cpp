@@ -1,5 +1,6 @@
 #include "document.hpp"
 
+#include <climits>
 #include <cmath>
 
 #include <algorithm>
@@ -181,12 +182,14 @@ TvRealPoint Document::viewToArtwork(TvIntPoint px) const
             view_.centre.v - (static_cast<TvReal>(px.v) - halfH) / view_.zoom};
 }
 
-TvIntPoint Document::artworkToView(TvRealPoint point) const
+std::optional<TvIntPoint> Document::artworkToView(TvRealPoint point) const
 {
-    const TvReal halfW = static_cast<TvReal>(view_.width) / 2;
-    const TvReal halfH = static_cast<TvReal>(view_.height) / 2;
-    return {static_cast<int32_t>(std::lround((point.h - view_.centre.h) * view_.zoom + halfW)),
-            static_cast<int32_t>(std::lround(halfH - (point.v - view_.centre.v) * view_.zoom))};
+    const double h = std::round((double{point.h} - view_.centre.h) * view_.zoom + view_.width / 2.0);
+    const double v = std::round(view_.height / 2.0 - (double{point.v} - view_.centre.v) * view_.zoom);
+    constexpr double lowest = INT32_MIN, highest = INT32_MAX;
+    if (!(h >= lowest && h <= highest && v >= lowest && v <= highest))
+        return std::nullopt;
+    return TvIntPoint{static_cast<int32_t>(h), static_cast<int32_t>(v)};
 }
 
 } // namespace tovrins::host

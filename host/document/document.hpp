@@ -87,8 +87,9 @@ public:
     DocumentView& view() { return view_; }
     const DocumentView& view() const { return view_; }
     TvRealPoint viewToArtwork(TvIntPoint px) const;
-    // The pixel nearest to an artwork point.
-    TvIntPoint artworkToView(TvRealPoint point) const;
+    // The pixel nearest to an artwork point; none when that pixel is beyond
+    // what 32 bits hold.
+    std::optional<TvIntPoint> artworkToView(TvRealPoint point) const;
     void noteRedraw() { ++redraws_; }
     uint64_t redrawCount() const { return redraws_; }
 

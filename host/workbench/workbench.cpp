@@ -59,7 +59,7 @@ Workbench::Workbench(const std::filesystem::path& pluginPath, uint64_t seed)
 
 Workbench::~Workbench()
 {
-    if (started_) {
+    if (started_ && plugin_) {
         TvSPMessageData message = messageData();
         send(kTvCallerSPInterface, kTvSelectorShutdown, &message);
         TvSPMessageData unload = messageData();
@@ -96,8 +96,14 @@ void Workbench::sendStartup()
     TvSPMessageData message = messageData();
     const TvErr code = send(kTvCallerSPInterface, kTvSelectorStartup, &message);
     filters_.setAcceptingFilters(false);
-    if (code != TV_ERR_NONE)
-        throw WorkbenchError("plug-in " + pluginPath_.string() + " failed to start: error " + codeText(code));
+    if (code != TV_ERR_NONE) {
+        std::string message = "plug-in " + pluginPath_.string() + " failed to start: error " + codeText(code);
+        // What the plug-in said about it in its alerts.
+        if (auto* alerts = dynamic_cast<DefaultFrontEnd*>(&adm_.frontEnd()))
+            for (const std::string& alert : alerts->alerts)
+                message += "; it said \"" + alert + "\"";
+        throw WorkbenchError(message);
+    }
     started_ = true;
 }
 
@@ -108,6 +114,8 @@ TvSPMessageData Workbench::messageData()
 
 TvErr Workbench::send(const char* caller, const char* selector, void* message)
 {
+    if (!plugin_)
+        throw WorkbenchError("plug-in " + pluginPath_.string() + " is not loaded");
     const TvErr code = plugin_->entry()(caller, selector, message);
     // The globals travel with every message; the plug-in may replace them.
     globals_ = static_cast<TvSPMessageData*>(message)->globals;
@@ -150,8 +158,10 @@ CommandOutcome Workbench::runFilter(RegisteredFilter& filter, DialogFrontEnd& fr
 CommandOutcome Workbench::repeatLastFilter(DialogFrontEnd& frontEnd)
 {
     Document* doc = document();
-    if (!lastFilter_ || !doc)
-        throw WorkbenchError("there is no filter to repeat: none has run on this document");
+    if (!doc)
+        throw WorkbenchError("no document is open to repeat the last filter on");
+    if (!lastFilter_)
+        throw WorkbenchError("there is no filter to repeat: none has run yet");
     const FrontEndScope scope(adm_, frontEnd);
     const size_t dialogsBefore = adm_.shown().size();
     doc->beginCommand();
@@ -184,15 +194,21 @@ TvErr Workbench::about(DialogFrontEnd& frontEnd)
     return send(kTvCallerSPInterface, kTvSelectorAbout, &message);
 }
 
+// A plug-in that cannot be loaded again, or refuses its Reload, stays
+// unloaded: Shutdown cannot be sent to it, and later messages throw.
 void Workbench::unloadAndReload()
 {
     TvSPMessageData unload = messageData();
-    send(kTvCallerSPAccess, kTvSelectorUnload, &unload);
+    if (const TvErr code = send(kTvCallerSPAccess, kTvSelectorUnload, &unload))
+        throw WorkbenchError("plug-in " + pluginPath_.string() + " refused to unload: error " + codeText(code));
+    started_ = false;
     adm_.removePlugin(pluginRef());
     plugin_.reset();
     load();
     TvSPMessageData reload = messageData();
-    send(kTvCallerSPAccess, kTvSelectorReload, &reload);
+    if (const TvErr code = send(kTvCallerSPAccess, kTvSelectorReload, &reload))
+        throw WorkbenchError("plug-in " + pluginPath_.string() + " failed to reload: error " + codeText(code));
+    started_ = true;
 }
 
 } // namespace tovrins::host

@@ -28,7 +28,7 @@ public:
 struct CommandOutcome {
     TvErr code = 0;        // what the last message answered
     bool accepted = false; // Get Parameters answered 0 (always so for a lone Go)
-    bool reverted = false; // the command failed or was cancelled; the host undid its changes
+    bool reverted = false; // the command failed; the host undid what it had left in the document
     std::vector<ShownDialog> dialogs; // every dialog shown during the command, in order
     // The plug-in reports a failure with a dialog as the last thing it does
     // before it answers, so a failing command's last dialog is its report.
@@ -65,11 +65,12 @@ public:
     CommandOutcome repeatLastFilter(DialogFrontEnd& frontEnd);
     // Sends About; the dialog goes to the front end.
     TvErr about(DialogFrontEnd& frontEnd);
-    // Sends Unload, closes and reopens the library, sends Reload.
+    // Sends Unload, closes and reopens the library, sends Reload. Throws
+    // WorkbenchError when the plug-in cannot be loaded again or refuses.
     void unloadAndReload();
 
     // Sends one message with the plug-in's globals; for tests of the
-    // protocol itself.
+    // protocol itself. Throws WorkbenchError when no plug-in is loaded.
     TvErr send(const char* caller, const char* selector, void* message);
     TvSPMessageData messageData();
     bool started() const { return started_; }

@@ -15,6 +15,7 @@ PluginResources fakeResources()
     t.items.push_back({3, "Button", "Check", std::nullopt, {8, 8, 60, 10}, 0x50010003});
     t.items.push_back({4, "Static", "", uint16_t{16051}, {8, 30, 20, 20}, 0x50000003});
     t.items.push_back({-1, "Static", "A line of text", std::nullopt, {8, 60, 120, 8}, 0x50000000});
+    t.items.push_back({6, "Static", "", std::nullopt, {30, 30, 20, 20}, 0x50000007});
     r.dialogs[100] = t;
     return r;
 }

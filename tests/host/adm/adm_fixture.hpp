@@ -14,7 +14,8 @@
 namespace tovrins::host::testing {
 
 // Template 100: an OK button (1), a Cancel button (2), an auto check box
-// (3), an icon (4) and a text without id, 200 x 80 dialog units.
+// (3), an icon (4), a text without id and a black frame (6), 200 x 80
+// dialog units.
 PluginResources fakeResources();
 
 // A front end that runs a function on each dialog.

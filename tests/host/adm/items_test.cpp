@@ -71,6 +71,10 @@ TEST_F(ItemTest, SpinEditsClampToTheirLimitsAndReadBackRounded)
         items.setFloatValue(spin, 50.6f);
         items.getIntValue(spin, &value);
         EXPECT_EQ(value, 51);
+        // The text shown rounds as integer reads do: half away from zero.
+        items.setFloatValue(spin, 2.5f);
+        EXPECT_EQ(session.liveItem(spin)->displayText(), "3");
+        items.setFloatValue(spin, 50.6f);
         items.setMaxFloatValue(spin, 20.25f);
         TvReal real = 0;
         items.getFloatValue(spin, &real);

@@ -1,5 +1,6 @@
 // Modal dialogs: built from templates, init before the user, references
 // that die with the dialog, results, nesting, resource strings.
+#include <climits>
 #include <cstring>
 
 #include "adm_fixture.hpp"
@@ -34,6 +35,7 @@ TEST_F(AdmTest, TemplateItemsBecomeItemsOfTheirKindInPixels)
         EXPECT_EQ(d.find(3)->kind, AdmItemKind::CheckBox);
         EXPECT_EQ(d.find(4)->kind, AdmItemKind::PictureStatic);
         EXPECT_EQ(d.find(-1)->kind, AdmItemKind::TextStatic);
+        EXPECT_EQ(d.find(6)->kind, AdmItemKind::Frame);
         const TvIntRect r = d.find(1)->bounds;
         EXPECT_EQ(r.left, 210);
         EXPECT_EQ(r.top, 13);
@@ -158,6 +160,7 @@ TEST_F(AdmTest, IndexStringsAreCutToTheBufferAndMissingOnesAreEmpty)
     EXPECT_STREQ(buffer, "");
     EXPECT_EQ(basic.getIndexString(plugin(), 16000, 0, buffer, 0), TV_ERR_BAD_PARAMETER);
     EXPECT_EQ(basic.getIndexString(nullptr, 16000, 0, buffer, sizeof buffer), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(basic.getIndexString(plugin(), INT32_MAX, 1, buffer, sizeof buffer), TV_ERR_BAD_PARAMETER);
 }
 
 TEST_F(AdmTest, AlertsReachTheFrontEndAndInjectedFaultsFailTheCall)

@@ -90,6 +90,25 @@ TEST(Workbench, AfterUnloadAndReloadTheFiltersRunWithTheBlocksTheyKept)
     EXPECT_EQ(harness.bench.environment().suites.totalReferences(), 0);
 }
 
+TEST(Workbench, APluginThatCannotBeLoadedAgainStaysUnloaded)
+{
+    const std::filesystem::path copy = std::filesystem::temp_directory_path() / "tovrins_reload_test.aip";
+    std::filesystem::copy_file(TOVRINS_PLUGIN_PATH, copy, std::filesystem::copy_options::overwrite_existing);
+    {
+        Workbench bench(copy, 1);
+        std::filesystem::remove(copy);
+        try {
+            bench.unloadAndReload();
+            FAIL() << "reloaded a deleted file";
+        } catch (const WorkbenchError& error) {
+            EXPECT_NE(std::string(error.what()).find(copy.string()), std::string::npos) << error.what();
+        }
+        EXPECT_FALSE(bench.started());
+        DefaultFrontEnd accept;
+        EXPECT_THROW(bench.about(accept), WorkbenchError);
+    } // and closing it sends nothing to the missing plug-in
+}
+
 TEST(Workbench, ACommandIsOneStepOfTheUsersUndo)
 {
     PluginHarness harness;
