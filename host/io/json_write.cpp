@@ -106,24 +106,96 @@ json art(const ArtData& a)
 
 } // namespace
 
+// The document is written piece by piece, one art object at a time, in
+// exactly the layout one dump of the whole tree would have (keys in sorted
+// order, one tab per level): a whole-document tree costs several times the
+// memory of the text it becomes.
+namespace {
+
+std::string dumped(const json& j) { return j.dump(1, '\t', false, json::error_handler_t::replace); }
+
+// Appends j as it would stand at the given depth of a larger dump.
+void appendAt(std::string& out, const json& j, int depth)
+{
+    const std::string text = dumped(j);
+    const std::string indent(static_cast<size_t>(depth), '\t');
+    out += indent;
+    for (char c : text) {
+        out += c;
+        if (c == '\n')
+            out += indent;
+    }
+}
+
+void appendKey(std::string& out, int depth, const char* key)
+{
+    out.append(static_cast<size_t>(depth), '\t');
+    out += '"';
+    out += key;
+    out += "\": ";
+}
+
+void appendLayer(std::string& out, const LayerData& l)
+{
+    out += "\t\t{\n";
+    appendKey(out, 3, "art");
+    if (l.art.empty()) {
+        out += "[]";
+    } else {
+        out += "[\n";
+        for (size_t i = 0; i < l.art.size(); ++i) {
+            appendAt(out, art(l.art[i]), 4);
+            out += i + 1 < l.art.size() ? ",\n" : "\n";
+        }
+        out += "\t\t\t]";
+    }
+    out += ",\n";
+    appendKey(out, 3, "locked");
+    out += l.locked ? "true,\n" : "false,\n";
+    appendKey(out, 3, "name");
+    out += dumped(json(l.name));
+    out += ",\n";
+    appendKey(out, 3, "visible");
+    out += l.visible ? "true\n" : "false\n";
+    out += "\t\t}";
+}
+
+} // namespace
+
 std::string writeJson(const DocumentData& doc)
 {
-    json j = {{"format", "tovrins-document"},
-              {"version", 1},
-              {"width", number(doc.width)},
-              {"height", number(doc.height)},
-              {"currentLayer", doc.currentLayer}};
-    if (doc.seed)
-        j["seed"] = *doc.seed;
-    json layers = json::array();
-    for (const LayerData& l : doc.layers) {
-        json items = json::array();
-        for (const ArtData& a : l.art)
-            items.push_back(art(a));
-        layers.push_back({{"name", l.name}, {"visible", l.visible}, {"locked", l.locked}, {"art", std::move(items)}});
+    std::string out = "{\n";
+    appendKey(out, 1, "currentLayer");
+    out += dumped(json(doc.currentLayer));
+    out += ",\n";
+    appendKey(out, 1, "format");
+    out += "\"tovrins-document\",\n";
+    appendKey(out, 1, "height");
+    out += dumped(number(doc.height));
+    out += ",\n";
+    appendKey(out, 1, "layers");
+    if (doc.layers.empty()) {
+        out += "[]";
+    } else {
+        out += "[\n";
+        for (size_t i = 0; i < doc.layers.size(); ++i) {
+            appendLayer(out, doc.layers[i]);
+            out += i + 1 < doc.layers.size() ? ",\n" : "\n";
+        }
+        out += "\t]";
     }
-    j["layers"] = std::move(layers);
-    return j.dump(1, '\t', false, json::error_handler_t::replace) + "\n";
+    out += ",\n";
+    if (doc.seed) {
+        appendKey(out, 1, "seed");
+        out += dumped(json(*doc.seed));
+    out += ",\n";
+    }
+    appendKey(out, 1, "version");
+    out += "1,\n";
+    appendKey(out, 1, "width");
+    out += dumped(number(doc.width));
+    out += "\n}\n";
+    return out;
 }
 
 } // namespace tovrins::host

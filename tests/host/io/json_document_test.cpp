@@ -6,6 +6,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "io_test_support.hpp"
 #include "json_document.hpp"
@@ -152,6 +153,18 @@ TEST(JsonDocument, RoundTripKeepsEveryField)
         for (size_t k = 0; k < d.layers[i].art.size(); ++k)
             expectSameArt(back.layers[i].art[k], d.layers[i].art[k],
                           "layer " + std::to_string(i) + " art " + std::to_string(k));
+    }
+}
+
+// The writer streams the document one object at a time; its text must be
+// exactly what one dump of the whole tree gives, empty layers included.
+TEST(JsonDocument, StreamedTextIsTheLayoutOfAWholeTreeDump)
+{
+    DocumentData d = everything();
+    d.layers.push_back({"Empty \"quoted\"", false, true, {}});
+    for (const DocumentData& doc : {d, DocumentData{}}) {
+        const std::string text = writeJson(doc);
+        EXPECT_EQ(text, nlohmann::json::parse(text).dump(1, '\t') + "\n");
     }
 }
 
