@@ -1,7 +1,8 @@
 // The user at the filter's dialog: plays the command line's script through
 // the scripted front end, after checking each popup choice against the
 // entries the open dialog offers, so a mistyped label is reported with the
-// labels there are. Later dialogs (the plug-in's error dialog) are accepted.
+// labels there are. Any other dialog (the plug-in's error dialog, shown
+// before or after the filter's) is accepted as it is.
 #pragma once
 
 #include <optional>
@@ -13,6 +14,9 @@
 
 namespace tovrins::app {
 
+// The resource id of the filter dialog all three filters open.
+inline constexpr int32_t kFilterDialogResource = 16100;
+
 class AppFrontEnd : public host::ScriptedFrontEnd {
 public:
     // The view is read when a pick is played, so zooming first is honoured.
@@ -22,6 +26,8 @@ public:
 
     // A popup choice the dialog does not offer, found before playing.
     const std::optional<std::string>& refusedChoice() const { return refusedChoice_; }
+    // Whether the filter's dialog opened, and so the script was played.
+    bool openedFilterDialog() const { return checked_; }
 
 private:
     std::vector<host::DialogAction> script_;

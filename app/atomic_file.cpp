@@ -14,78 +14,101 @@ namespace tovrins::app {
 
 namespace {
 
-// Owns the temporary file until it has been renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::filesystem::path& target)
-    {
-        const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
-        name_ = (directory / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
-        fd_ = ::mkstemp(name_.data());
-        if (fd_ < 0)
-            fail(target, "cannot create a temporary file beside it");
-    }
-    ~TemporaryFile()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!renamed_)
-            ::unlink(name_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
+[[noreturn]] void fail(const std::filesystem::path& target, const std::string& what)
+{
+    throw RunError("cannot write " + target.string() + ": " + what + " (" + std::strerror(errno) + ")");
+}
 
-    void write(const std::filesystem::path& target, std::string_view content)
-    {
-        while (!content.empty()) {
-            const ssize_t n = ::write(fd_, content.data(), content.size());
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                fail(target, "writing failed");
-            content.remove_prefix(static_cast<size_t>(n));
-        }
-        const int fd = fd_;
-        fd_ = -1;
-        const bool synced = ::fsync(fd) == 0;
-        const int syncError = errno;
-        if (::close(fd) != 0 || !synced) {
-            if (!synced)
-                errno = syncError;
+// Creates the temporary file beside target; returns its open descriptor.
+int createTemporary(const std::filesystem::path& target, std::string& name)
+{
+    const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
+    name = (directory / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const int fd = ::mkstemp(name.data());
+    if (fd < 0)
+        fail(target, "cannot create a temporary file beside it");
+    return fd;
+}
+
+void writeAndClose(int fd, const std::filesystem::path& target, std::string_view content)
+{
+    while (!content.empty()) {
+        const ssize_t n = ::write(fd, content.data(), content.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int writeError = errno;
+            ::close(fd);
+            errno = writeError;
             fail(target, "writing failed");
         }
+        content.remove_prefix(static_cast<size_t>(n));
     }
-
-    void renameTo(const std::filesystem::path& target)
-    {
-        // mkstemp makes the file readable by its owner only; give it the
-        // permissions an ordinary new file gets.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(name_.c_str(), 0666 & ~mask);
-        if (::rename(name_.c_str(), target.c_str()) != 0)
-            fail(target, "it cannot be replaced");
-        renamed_ = true;
+    const bool synced = ::fsync(fd) == 0;
+    const int syncError = errno;
+    if (::close(fd) != 0 || !synced) {
+        if (!synced)
+            errno = syncError;
+        fail(target, "writing failed");
     }
-
-private:
-    [[noreturn]] static void fail(const std::filesystem::path& target, const std::string& what)
-    {
-        throw RunError("cannot write " + target.string() + ": " + what + " (" + std::strerror(errno) + ")");
-    }
-
-    std::string name_;
-    int fd_ = -1;
-    bool renamed_ = false;
-};
+}
 
 } // namespace
 
+StagedFiles::~StagedFiles()
+{
+    for (const Staged& file : staged_)
+        ::unlink(file.temporary.c_str());
+}
+
+void StagedFiles::write(const std::filesystem::path& target, std::string_view content)
+{
+    std::string name;
+    const int fd = createTemporary(target, name);
+    staged_.push_back({name, target}); // removed by the destructor from here on
+    writeAndClose(fd, target, content);
+}
+
+std::filesystem::path StagedFiles::reserve(const std::filesystem::path& target)
+{
+    std::string name;
+    const int fd = createTemporary(target, name);
+    staged_.push_back({name, target});
+    if (::close(fd) != 0)
+        fail(target, "cannot create a temporary file beside it");
+    return name;
+}
+
+void StagedFiles::commit()
+{
+    // mkstemp makes files readable by their owner only; give them the
+    // permissions an ordinary new file gets.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    // A directory where an output goes is what makes a rename fail; look for
+    // one before any file is put in place. A rename failing after that for
+    // another reason leaves the outputs before it written.
+    for (const Staged& file : staged_) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(file.target, ec)) {
+            errno = EISDIR;
+            fail(file.target, "it cannot be replaced");
+        }
+    }
+    while (!staged_.empty()) {
+        const Staged& file = staged_.front();
+        ::chmod(file.temporary.c_str(), 0666 & ~mask);
+        if (::rename(file.temporary.c_str(), file.target.c_str()) != 0)
+            fail(file.target, "it cannot be replaced");
+        staged_.erase(staged_.begin());
+    }
+}
+
 void writeFileAtomically(const std::filesystem::path& path, std::string_view content)
 {
-    TemporaryFile file(path);
+    StagedFiles file;
     file.write(path, content);
-    file.renameTo(path);
+    file.commit();
 }
 
 } // namespace tovrins::app

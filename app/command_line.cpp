@@ -9,6 +9,9 @@ namespace tovrins::app {
 
 namespace {
 
+// Enough for any use we know of, and a bound on how long a run can take.
+constexpr int kMostRepeats = 1000;
+
 constexpr const char* kRunExamples = R"(
 Dialog actions are played in the order given, each on its dialog item as a
 user would, and the dialog is then accepted (or cancelled with --cancel).
@@ -129,15 +132,23 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
     std::string seedText;
     CLI::Option* seedOption = run->add_option("--seed", seedText, "The host's random seed, 0 to 2^64-1 (default: from the clock)")
         ->type_name("N");
-    run->add_option("--repeat", request.repeat, "Repeat the filter K more times without the dialog")
-        ->check(CLI::NonNegativeNumber)
-        ->type_name("K");
+    std::string repeatText;
+    CLI::Option* repeatOption =
+        run->add_option("--repeat", repeatText, "Repeat the filter K more times without the dialog, K from 0 to " +
+                                                    std::to_string(kMostRepeats))
+            ->type_name("K");
     addPluginOption(*run);
 
     CLI::App* filters = app.add_subcommand("filters", "List the filters the plug-in registers.");
     addPluginOption(*filters);
     CLI::App* about = app.add_subcommand("about", "Show the texts of the plug-in's About box.");
     addPluginOption(*about);
+
+    // With nothing to do, the user gets the list of commands.
+    if (args.empty()) {
+        result.helpText = app.help();
+        return result;
+    }
 
     // CLI11 parses a reversed vector of the arguments.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -152,6 +163,8 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
         result.helpText = app.help("", CLI::AppFormatMode::All);
         return result;
     } catch (const CLI::ParseError& e) {
+        if (app.get_subcommands().empty())
+            throw UsageError(std::string(e.what()) + "; the commands are run, filters and about (see tovrins --help)");
         throw UsageError(e.what());
     }
 
@@ -173,6 +186,13 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
         request.seed = parseUnsigned(seedText);
         if (!request.seed)
             throw UsageError("--seed '" + seedText + "' is not a seed; give a whole number from 0 to 18446744073709551615");
+    }
+    if (repeatOption->count() > 0) {
+        const auto repeat = parseInteger(repeatText);
+        if (!repeat || *repeat < 0 || *repeat > kMostRepeats)
+            throw UsageError("--repeat '" + repeatText + "' is not a repeat count; give a whole number from 0 to " +
+                             std::to_string(kMostRepeats));
+        request.repeat = static_cast<int>(*repeat);
     }
     if (request.cancel && request.repeat > 0)
         throw UsageError("--repeat cannot follow --cancel: a cancelled command leaves nothing to repeat");

@@ -1,5 +1,6 @@
 #include "dialog_script.hpp"
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -35,9 +36,8 @@ DialogAction setAction(const FilterInfo& filter, const ActionRequest& request)
 {
     const auto [name, value] = splitAssignment(request, "FIELD=VALUE");
     const Field& field = findField(filter, name);
-    checkFieldValue(field, value);
     DialogAction action = makeAction(DialogAction::Kind::SetText, field.item, request.typed());
-    action.text = value;
+    action.text = checkFieldValue(field, value);
     return action;
 }
 
@@ -46,7 +46,7 @@ DialogAction presetAction(const ActionRequest& request)
     if (trimSpaces(request.value).empty())
         throw UsageError("--preset needs a preset's index or label");
     DialogAction action = makeAction(DialogAction::Kind::SetText, kPresetItem, request.typed());
-    action.text = request.value;
+    action.text = plainChoice(request.value);
     return action;
 }
 
@@ -74,6 +74,11 @@ DialogAction pickAction(const FilterInfo& filter, const ActionRequest& request)
     const auto y = comma == std::string_view::npos ? std::nullopt : parseReal(pointText.substr(comma + 1));
     if (!x || !y)
         throw UsageError("'" + request.typed() + "' has no artwork point; write it as ITEM=X,Y, e.g. 61=100,200");
+    // Artwork coordinates are single-precision numbers.
+    constexpr double largest = std::numeric_limits<TvReal>::max();
+    if (std::abs(*x) > largest || std::abs(*y) > largest)
+        throw UsageError("'" + request.typed() + "' names an artwork point beyond the artwork's coordinates, " +
+                         "which reach about 3.4e38 either way");
     DialogAction action = makeAction(DialogAction::Kind::PickArtwork, static_cast<int32_t>(*item), request.typed());
     action.artworkPoint = {static_cast<TvReal>(*x), static_cast<TvReal>(*y)};
     return action;

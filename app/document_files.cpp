@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -38,6 +39,34 @@ std::string readWholeFile(const std::filesystem::path& path)
     if (in.bad())
         throw RunError("cannot read input " + path.string() + ": reading failed");
     return std::move(text).str();
+}
+
+// The renderer's own limit (host/io/png_render.cpp), which it checks only
+// while writing; the header does not offer it, so it is repeated here.
+constexpr double kMaxPngPixels = 10000;
+
+// A size as whole pixels: "20000", or "3.40282e+38" beyond all reason.
+std::string pixelText(double pixels)
+{
+    std::ostringstream text;
+    text << pixels;
+    return std::move(text).str();
+}
+
+// The renderer names the file it wrote, here the temporary one; the
+// message names the output instead.
+void writePngTo(const std::filesystem::path& temporary, const host::DocumentData& document,
+                const std::filesystem::path& target)
+{
+    try {
+        host::writePng(document, temporary.string());
+    } catch (const std::exception& e) {
+        std::string_view what = e.what();
+        const std::string prefix = temporary.string() + ": ";
+        if (what.starts_with(prefix))
+            what.remove_prefix(prefix.size());
+        throw RunError("cannot write " + target.string() + ": " + std::string(what));
+    }
 }
 
 } // namespace
@@ -94,19 +123,36 @@ host::DocumentData loadDocument(const std::filesystem::path& path, std::vector<s
     }
 }
 
-void saveDocument(const host::DocumentData& document, const OutputFile& output)
+void checkPngSizes(const host::DocumentData& document, std::span<const OutputFile> outputs)
 {
-    try {
-        switch (output.format) {
-        case FileFormat::Svg: writeFileAtomically(output.path, host::writeSvg(document)); return;
-        case FileFormat::Json: writeFileAtomically(output.path, host::writeJson(document)); return;
-        case FileFormat::Png: host::writePng(document, output.path.string()); return;
+    const double width = std::ceil(document.width), height = std::ceil(document.height);
+    if (width >= 1 && height >= 1 && width <= kMaxPngPixels && height <= kMaxPngPixels)
+        return;
+    for (const OutputFile& output : outputs)
+        if (output.format == FileFormat::Png)
+            throw RunError("cannot write " + output.path.string() + ": the document would render as a " +
+                           pixelText(width) + " x " + pixelText(height) +
+                           " pixel image, and a PNG must be from 1 to 10000 pixels a side");
+}
+
+void saveDocuments(const host::DocumentData& document, std::span<const OutputFile> outputs)
+{
+    checkPngSizes(document, outputs);
+    StagedFiles files;
+    for (const OutputFile& output : outputs) {
+        try {
+            switch (output.format) {
+            case FileFormat::Svg: files.write(output.path, host::writeSvg(document)); break;
+            case FileFormat::Json: files.write(output.path, host::writeJson(document)); break;
+            case FileFormat::Png: writePngTo(files.reserve(output.path), document, output.path); break;
+            }
+        } catch (const RunError&) {
+            throw;
+        } catch (const std::exception& e) {
+            throw RunError("cannot write " + output.path.string() + ": " + e.what());
         }
-    } catch (const RunError&) {
-        throw;
-    } catch (const std::exception& e) {
-        throw RunError("cannot write " + output.path.string() + ": " + e.what());
     }
+    files.commit();
 }
 
 } // namespace tovrins::app

@@ -31,7 +31,12 @@ std::vector<OutputFile> planOutputs(std::span<const std::filesystem::path> paths
 // it skipped are appended to warnings.
 host::DocumentData loadDocument(const std::filesystem::path& path, std::vector<std::string>& warnings);
 
-// Each file is written completely or not at all. Throws RunError.
-void saveDocument(const host::DocumentData& document, const OutputFile& output);
+// Throws RunError when a PNG output is asked for a document too small or
+// too large to render, so the run can be refused before anything runs.
+void checkPngSizes(const host::DocumentData& document, std::span<const OutputFile> outputs);
+
+// Writes every output, or none of them when one fails: each goes to a
+// temporary file first, and they are put in place together. Throws RunError.
+void saveDocuments(const host::DocumentData& document, std::span<const OutputFile> outputs);
 
 } // namespace tovrins::app

@@ -126,7 +126,7 @@ std::string_view kindName(FieldKind kind)
     return "item";
 }
 
-void checkFieldValue(const Field& field, std::string_view text)
+std::string checkFieldValue(const Field& field, std::string_view text)
 {
     const auto refuse = [&](std::string_view wants) {
         throw UsageError("the value '" + std::string(text) + "' cannot be set into " + std::string(field.name) +
@@ -137,26 +137,27 @@ void checkFieldValue(const Field& field, std::string_view text)
         const auto v = parseInteger(text);
         if (!v || (*v != 0 && *v != 1))
             refuse("0 or 1");
-        return;
+        return std::to_string(*v);
     }
     case Integer: {
         const auto v = parseInteger(text);
         if (!v || *v < std::numeric_limits<int32_t>::min() || *v > std::numeric_limits<int32_t>::max())
             refuse("a whole number");
-        return;
+        return plainNumber(text);
     }
     case Real: {
         // The block stores single-precision numbers.
         const auto v = parseReal(text);
         if (!v || std::abs(*v) > std::numeric_limits<float>::max())
             refuse("a number");
-        return;
+        return plainNumber(text);
     }
     case Popup:
         if (trimSpaces(text).empty())
             refuse("an entry's index or label");
-        return;
+        return plainChoice(text);
     }
+    return std::string(text);
 }
 
 } // namespace tovrins::app

@@ -45,7 +45,9 @@ std::string_view kindName(FieldKind kind);
 // Throws UsageError when the text is not a value of the field's kind: a
 // whole number for integer spin edits, a finite number for real ones, 0 or
 // 1 for check boxes. Popups take an index or a label; which labels exist
-// only the open dialog knows, so any non-empty text passes here.
-void checkFieldValue(const Field& field, std::string_view text);
+// only the open dialog knows, so any non-empty text passes here. Returns
+// the text as the dialog reads it: check boxes as 0 or 1, numbers without
+// surrounding spaces or a '+', popup choices as plainChoice gives them.
+std::string checkFieldValue(const Field& field, std::string_view text);
 
 } // namespace tovrins::app

@@ -8,6 +8,7 @@
 #include "dialog_script.hpp"
 #include "document_files.hpp"
 #include "field_table.hpp"
+#include "json_document.hpp"
 #include "outcome_report.hpp"
 #include "workbench/workbench.hpp"
 
@@ -39,6 +40,31 @@ host::RegisteredFilter& registeredFilter(host::Workbench& workbench, const Filte
     return *registered;
 }
 
+// Runs the filter `times` more times and warns when a repeat left the
+// document as it was (say, the originals were deleted, so nothing is
+// selected any more).
+void repeatFilter(host::Workbench& workbench, const FilterInfo& filter, int times, std::ostream& err)
+{
+    const std::string what = "repeating the " + std::string(filter.command) + " filter";
+    std::string before = times > 0 ? host::writeJson(workbench.document()->data()) : std::string();
+    int unchanged = 0;
+    for (int i = 0; i < times; ++i) {
+        host::DefaultFrontEnd repeatFrontEnd;
+        checkOutcome(filter, workbench.repeatLastFilter(repeatFrontEnd), what);
+        std::string after = host::writeJson(workbench.document()->data());
+        if (after == before)
+            ++unchanged;
+        before = std::move(after);
+    }
+    if (unchanged == 0)
+        return;
+    const std::string which = unchanged < times ? std::to_string(unchanged) + " of the " + std::to_string(times) +
+                                                      " repeats"
+                              : times == 1 ? "the repeat"
+                                           : "every repeat";
+    err << "tovrins: warning: " << which << " of the " << filter.command << " filter changed nothing in the document\n";
+}
+
 } // namespace
 
 void runFilterCommand(const RunRequest& request, const std::filesystem::path& plugin, std::ostream& out,
@@ -54,6 +80,7 @@ void runFilterCommand(const RunRequest& request, const std::filesystem::path& pl
     for (const std::string& warning : warnings)
         err << "tovrins: warning: " << warning << '\n';
     applySelection(input, request.selection, request.input.string());
+    checkPngSizes(input, outputs);
 
     const uint64_t seed = request.seed ? *request.seed : host::RandomGenerator::fromClock().seed();
     out << "seed " << seed << '\n';
@@ -70,18 +97,13 @@ void runFilterCommand(const RunRequest& request, const std::filesystem::path& pl
     if (frontEnd.failure())
         throw RunError("the " + std::string(filter.command) + " dialog refused an action: " + *frontEnd.failure());
     checkOutcome(filter, outcome, "the " + std::string(filter.command) + " command");
+    if (!frontEnd.openedFilterDialog())
+        throw RunError("the " + std::string(filter.command) + " command ended without opening its dialog");
     if (!request.cancel && !outcome.accepted)
         throw RunError("the " + std::string(filter.command) + " dialog closed without being accepted");
 
-    for (int i = 0; i < request.repeat; ++i) {
-        host::DefaultFrontEnd repeatFrontEnd;
-        checkOutcome(filter, workbench.repeatLastFilter(repeatFrontEnd),
-                     "repeating the " + std::string(filter.command) + " filter");
-    }
-
-    const host::DocumentData result = workbench.document()->data();
-    for (const OutputFile& output : outputs)
-        saveDocument(result, output);
+    repeatFilter(workbench, filter, request.repeat, err);
+    saveDocuments(workbench.document()->data(), outputs);
 }
 
 } // namespace tovrins::app

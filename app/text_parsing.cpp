@@ -59,4 +59,19 @@ std::optional<double> parseReal(std::string_view text)
     return value;
 }
 
+std::string plainNumber(std::string_view text)
+{
+    text = trimSpaces(text);
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+    return std::string(text);
+}
+
+std::string plainChoice(std::string_view text)
+{
+    if (const auto index = parseInteger(text))
+        return std::to_string(*index);
+    return std::string(trimSpaces(text));
+}
+
 } // namespace tovrins::app

@@ -19,4 +19,11 @@ std::optional<uint64_t> parseUnsigned(std::string_view text);
 // Finite numbers only.
 std::optional<double> parseReal(std::string_view text);
 
+// A number as the parsers above accept it, written as the dialog reads
+// numbers: without surrounding spaces or a leading '+'.
+std::string plainNumber(std::string_view text);
+// A popup choice as the dialog reads it: an index as plain digits, a label
+// without surrounding spaces.
+std::string plainChoice(std::string_view text);
+
 } // namespace tovrins::app

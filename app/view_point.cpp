@@ -1,16 +1,19 @@
 #include "view_point.hpp"
 
-#include <cmath>
+#include <sstream>
+
+#include "adm/dialog_front_end.hpp"
 
 namespace tovrins::app {
 
-TvIntPoint artworkToView(const host::DocumentView& view, TvRealPoint artwork)
+TvIntPoint pickPixel(const host::Document& document, TvRealPoint artwork)
 {
-    const double halfW = view.width / 2.0;
-    const double halfH = view.height / 2.0;
-    const double h = (artwork.h - view.centre.h) * view.zoom + halfW;
-    const double v = halfH - (artwork.v - view.centre.v) * view.zoom;
-    return {static_cast<int32_t>(std::lround(h)), static_cast<int32_t>(std::lround(v))};
+    if (const std::optional<TvIntPoint> pixel = document.artworkToView(artwork))
+        return *pixel;
+    std::ostringstream message;
+    message << "artwork point " << artwork.h << ',' << artwork.v << " is outside the view at zoom "
+            << document.view().zoom * 100 << " %";
+    throw host::DialogActionError(message.str());
 }
 
 } // namespace tovrins::app

@@ -1,12 +1,13 @@
-// From artwork coordinates to the document view's pixels.
+// From an artwork point to the document view's pixel a pick presses.
 #pragma once
 
 #include "document/document.hpp"
 
 namespace tovrins::app {
 
-// The pixel of the view that shows an artwork point: the inverse of
-// Document::viewToArtwork, rounded to the nearest pixel.
-TvIntPoint artworkToView(const host::DocumentView& view, TvRealPoint artwork);
+// The view pixel nearest to the artwork point. Throws DialogActionError
+// when that pixel lies beyond what a view position holds at the current
+// zoom.
+TvIntPoint pickPixel(const host::Document& document, TvRealPoint artwork);
 
 } // namespace tovrins::app

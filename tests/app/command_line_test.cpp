@@ -55,8 +55,20 @@ TEST(CommandLine, EqualsSignFormsAndRunOptions)
 
 TEST(CommandLine, RepeatAndSeedAreChecked)
 {
-    EXPECT_EQ(parse({"run", "translate", "i.svg", "-o", "o.svg", "--repeat", "3"}).run.repeat, 3);
-    EXPECT_THROW(parse({"run", "translate", "i.svg", "-o", "o.svg", "--repeat", "-1"}), UsageError);
+    const auto repeat = [](std::string count) {
+        return parse({"run", "translate", "i.svg", "-o", "o.svg", "--repeat", count}).run.repeat;
+    };
+    EXPECT_EQ(repeat("3"), 3);
+    EXPECT_EQ(repeat("1000"), 1000);
+    for (const char* bad : {"-1", "1001", "2.5", "many", "99999999999999999999"}) {
+        try {
+            repeat(bad);
+            ADD_FAILURE() << "--repeat " << bad << " was accepted";
+        } catch (const UsageError& e) {
+            EXPECT_THAT(e.what(), HasSubstr("--repeat '" + std::string(bad) + "'"));
+            EXPECT_THAT(e.what(), HasSubstr("from 0 to 1000"));
+        }
+    }
     EXPECT_THROW(parse({"run", "translate", "i.svg", "-o", "o.svg", "--seed", "x"}), UsageError);
     EXPECT_THROW(parse({"run", "translate", "i.svg", "-o", "o.svg", "--seed", "-3"}), UsageError);
     try {
@@ -69,7 +81,17 @@ TEST(CommandLine, RepeatAndSeedAreChecked)
 
 TEST(CommandLine, MissingPiecesAreUsageErrors)
 {
-    EXPECT_THROW(parse({}), UsageError);
+    // No command at all: the help, which lists the commands.
+    const CommandLine bare = parse({});
+    EXPECT_EQ(bare.command, CommandLine::Command::Help);
+    for (const char* command : {"run", "filters", "about"})
+        EXPECT_THAT(bare.helpText, HasSubstr(command));
+    try {
+        parse({"--plugin", "p.aip"});
+        ADD_FAILURE() << "options without a command were accepted";
+    } catch (const UsageError& e) {
+        EXPECT_THAT(e.what(), HasSubstr("run, filters and about"));
+    }
     EXPECT_THROW(parse({"run", "rotate", "in.svg"}), UsageError);  // no output
     EXPECT_THROW(parse({"run", "rotate", "-o", "o.svg"}), UsageError); // no input
     EXPECT_THROW(parse({"run", "rotate", "in.svg", "-o", "o.svg", "--bogus"}), UsageError);

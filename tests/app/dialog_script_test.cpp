@@ -5,7 +5,6 @@
 
 #include "app_error.hpp"
 #include "popup_choice.hpp"
-#include "view_point.hpp"
 
 namespace tovrins::app {
 namespace {
@@ -33,7 +32,7 @@ TEST(DialogScript, EachActionGoesToItsItemInOrderThenAccept)
     EXPECT_EQ(script[0].item, 50);
     EXPECT_EQ(script[1].kind, DialogAction::Kind::SetText);
     EXPECT_EQ(script[1].item, 30);
-    EXPECT_EQ(script[1].text, " Path worm "); // the dialog trims when it matches labels
+    EXPECT_EQ(script[1].text, "Path worm"); // as the dialog reads it
     EXPECT_EQ(script[1].description, "--set rotateCentreMode= Path worm ");
     EXPECT_EQ(script[2].item, 36);
     EXPECT_EQ(script[2].text, "2");
@@ -81,6 +80,10 @@ TEST(DialogScript, MalformedActionsAreRefusedBeforeAnythingRuns)
     EXPECT_THAT(refused("scale", {Kind::Pick, "59=1,2"}), HasSubstr("60 to 65"));
     EXPECT_THAT(refused("scale", {Kind::Pick, "60=1"}), HasSubstr("ITEM=X,Y"));
     EXPECT_THAT(refused("scale", {Kind::Pick, "60=1,y"}), HasSubstr("ITEM=X,Y"));
+    // Beyond single precision; the largest float itself still passes.
+    EXPECT_THAT(refused("scale", {Kind::Pick, "60=1e39,0"}), HasSubstr("'--pick 60=1e39,0'"));
+    EXPECT_THAT(refused("scale", {Kind::Pick, "60=0,-1e39"}), HasSubstr("beyond"));
+    EXPECT_EQ(refused("scale", {Kind::Pick, "60=3.4e38,-3.4e38"}), "accepted");
 }
 
 host::AdmItem popupWith(std::vector<std::string> labels)
@@ -127,24 +130,6 @@ TEST(PopupChoice, OtherItemsAndActionsAreLeftToTheDialog)
     DialogAction click = setText("");
     click.kind = DialogAction::Kind::Click;
     EXPECT_FALSE(checkPopupChoice(popupWith({" a"}), click));
-}
-
-TEST(ViewPoint, ArtworkToViewInvertsTheDocumentsMapping)
-{
-    host::Document document;
-    host::DocumentView& view = document.view();
-    view.zoom = 2.5f;
-    view.centre = {100, 300};
-    for (const TvIntPoint pixel : {TvIntPoint{0, 0}, TvIntPoint{400, 300}, TvIntPoint{799, 17}, TvIntPoint{-50, 900}}) {
-        const TvIntPoint back = artworkToView(view, document.viewToArtwork(pixel));
-        EXPECT_EQ(back.h, pixel.h);
-        EXPECT_EQ(back.v, pixel.v);
-    }
-    // The view's centre is its middle pixel; y grows downward on screen.
-    const TvIntPoint middle = artworkToView(view, {100, 300});
-    EXPECT_EQ(middle.h, 400);
-    EXPECT_EQ(middle.v, 300);
-    EXPECT_LT(artworkToView(view, {100, 310}).v, 300);
 }
 
 } // namespace

@@ -104,15 +104,48 @@ TEST_F(FilesTest, FailingWriteLeavesNoFile)
     EXPECT_FALSE(fs::exists(dir_ / "no"));
 }
 
-TEST_F(FilesTest, FailingSaveKeepsTheOldFile)
+TEST_F(FilesTest, SavingWritesEveryOutputOrNone)
 {
-    const fs::path target = dir_ / "keep.json";
-    writeFileAtomically(target, "old");
-    fs::create_directories(dir_ / "keep.svg" / "x");
-    EXPECT_THROW(saveDocument(host::DocumentData{}, {dir_ / "keep.svg", FileFormat::Svg}), RunError);
-    EXPECT_EQ(read(target), "old");
-    saveDocument(host::DocumentData{}, {target, FileFormat::Json});
-    EXPECT_THAT(read(target), HasSubstr("tovrins-document"));
+    const fs::path kept = dir_ / "keep.json";
+    writeFileAtomically(kept, "old");
+    // The last output cannot be put in place: a non-empty directory stands there.
+    fs::create_directories(dir_ / "busy.svg" / "x");
+    const std::vector<OutputFile> failing = {
+        {kept, FileFormat::Json}, {dir_ / "new.png", FileFormat::Png}, {dir_ / "busy.svg", FileFormat::Svg}};
+    EXPECT_THROW(saveDocuments(host::DocumentData{}, failing), RunError);
+    EXPECT_EQ(read(kept), "old");
+    EXPECT_THAT(entries(), ::testing::UnorderedElementsAre("keep.json", "busy.svg"));
+
+    const std::vector<OutputFile> outputs = {{kept, FileFormat::Json}, {dir_ / "new.png", FileFormat::Png}};
+    saveDocuments(host::DocumentData{}, outputs);
+    EXPECT_THAT(read(kept), HasSubstr("tovrins-document"));
+    EXPECT_EQ(read(dir_ / "new.png").substr(1, 3), "PNG");
+    EXPECT_THAT(entries(), ::testing::UnorderedElementsAre("keep.json", "new.png", "busy.svg"));
+}
+
+TEST_F(FilesTest, APngTooLargeToRenderIsRefusedBeforeAnythingIsWritten)
+{
+    host::DocumentData big;
+    big.width = 20000;
+    big.height = 300.5f;
+    const std::vector<OutputFile> outputs = {{dir_ / "first.svg", FileFormat::Svg},
+                                             {dir_ / "big.png", FileFormat::Png}};
+    try {
+        checkPngSizes(big, outputs);
+        FAIL() << "a 20000 pixel wide PNG was accepted";
+    } catch (const RunError& e) {
+        EXPECT_EQ(std::string(e.what()), "cannot write " + (dir_ / "big.png").string() +
+                                             ": the document would render as a 20000 x 301 pixel image, and a PNG "
+                                             "must be from 1 to 10000 pixels a side");
+    }
+    EXPECT_THROW(saveDocuments(big, outputs), RunError);
+    EXPECT_THAT(entries(), ::testing::IsEmpty());
+    // Without a PNG output any size is fine; so is the largest PNG.
+    EXPECT_NO_THROW(checkPngSizes(big, std::span(outputs).first(1)));
+    big.width = 10000;
+    EXPECT_NO_THROW(checkPngSizes(big, outputs));
+    big.height = 0.f;
+    EXPECT_THROW(checkPngSizes(big, outputs), RunError);
 }
 
 TEST_F(FilesTest, UnreadableInputsNameTheFile)

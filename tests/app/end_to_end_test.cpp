@@ -205,6 +205,38 @@ TEST_F(TovrinsRun, RepeatRunsTheFilterAgainWithoutTheDialog)
     EXPECT_GT(artCount(json("r2.json")), artCount(json("r0.json")));
 }
 
+TEST_F(TovrinsRun, ARepeatThatChangesNothingIsReported)
+{
+    // Rotate deletes the originals, so the repeats find nothing selected.
+    const Result r = run({"run", "rotate", input(), "-o", path("r.json"), "--seed", "5", "--repeat", "2"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_THAT(r.err, HasSubstr("warning: every repeat of the rotate filter changed nothing"));
+    const Result changing = run({"run", "translate", input(), "-o", path("t.json"), "--seed", "5", "--set",
+                                 "translateDeleteOriginal=0", "--repeat", "1"});
+    ASSERT_EQ(changing.exitCode, 0) << changing.err;
+    EXPECT_EQ(changing.err, "");
+}
+
+TEST_F(TovrinsRun, AFailingOutputLeavesTheOthersUnwritten)
+{
+    std::string big = readFile(input());
+    const std::string size = R"(width="200" height="200")";
+    const auto at = big.find(size);
+    ASSERT_NE(at, std::string::npos);
+    big.replace(at, size.size(), R"(width="20000" height="20000")");
+    std::ofstream(path("big.svg")) << big;
+    const Result r =
+        run({"run", "rotate", path("big.svg"), "-o", path("p1.svg"), "-o", path("p1.png"), "--seed", "1"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, "") << "the run stopped before the filter ran";
+    EXPECT_THAT(r.err, HasSubstr("20000 x 20000 pixel image"));
+    // A PNG that cannot be written at all, after a JSON that could.
+    const Result unwritable = run({"run", "rotate", input(), "-o", path("p2.json"), "-o", "/proc/x.png"});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_THAT(unwritable.err, HasSubstr("/proc/x.png"));
+    EXPECT_THAT(written(), ::testing::ElementsAre("big.svg"));
+}
+
 TEST_F(TovrinsRun, SelectionByIdCopiesOnlyThatArt)
 {
     ASSERT_EQ(run({"run", "rotate", input(), "-o", path("all.json"), "--seed", "2"}).exitCode, 0);

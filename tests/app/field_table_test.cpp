@@ -87,6 +87,14 @@ TEST(FieldTable, ValuesAreCheckedByTheFieldsKind)
     EXPECT_NO_THROW(checkFieldValue(centre, "8"));
     EXPECT_THROW(checkFieldValue(centre, "  "), UsageError);
 
+    // What passes is handed on as the dialog reads it.
+    EXPECT_EQ(checkFieldValue(copies, " +7 "), "7");
+    EXPECT_EQ(checkFieldValue(angle, "\t+2.5e1 "), "2.5e1");
+    EXPECT_EQ(checkFieldValue(preview, " +1"), "1");
+    EXPECT_EQ(checkFieldValue(preview, "00"), "0");
+    EXPECT_EQ(checkFieldValue(centre, " +2 "), "2");
+    EXPECT_EQ(checkFieldValue(centre, " Path worm "), "Path worm");
+
     const std::string message = usageMessage([&] { checkFieldValue(preview, "2"); });
     EXPECT_THAT(message, HasSubstr("rotatePreview"));
     EXPECT_THAT(message, HasSubstr("0 or 1"));
