@@ -1,5 +1,6 @@
 // Arcs as cubic curves, and the corner flags of anchors.
 #include "path_data.hpp"
+#include "path_point.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -9,15 +10,7 @@ namespace tovrins::host {
 
 namespace {
 
-struct Pt {
-    double x = 0, y = 0;
-};
-Pt operator+(Pt a, Pt b) { return {a.x + b.x, a.y + b.y}; }
-Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
-Pt operator*(Pt a, double k) { return {a.x * k, a.y * k}; }
-
-TvRealPoint real(Pt p) { return {static_cast<float>(p.x), static_cast<float>(p.y)}; }
-Pt pt(TvRealPoint p) { return {p.h, p.v}; }
+using namespace path_geometry;
 
 } // namespace
 

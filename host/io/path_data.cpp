@@ -1,4 +1,5 @@
 #include "path_data.hpp"
+#include "path_point.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -9,14 +10,7 @@ namespace tovrins::host {
 
 namespace {
 
-struct Pt {
-    double x = 0, y = 0;
-};
-Pt operator+(Pt a, Pt b) { return {a.x + b.x, a.y + b.y}; }
-Pt operator-(Pt a, Pt b) { return {a.x - b.x, a.y - b.y}; }
-Pt operator*(Pt a, double k) { return {a.x * k, a.y * k}; }
-
-TvRealPoint real(Pt p) { return {static_cast<float>(p.x), static_cast<float>(p.y)}; }
+using namespace path_geometry;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }

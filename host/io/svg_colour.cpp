@@ -1,4 +1,5 @@
 #include "svg_colour.hpp"
+#include "svg_attributes.hpp"
 
 #include <algorithm>
 #include <array>
@@ -37,14 +38,7 @@ constexpr std::array kNamed = {
     Named{"turquoise", 0x40e0d0}, Named{"lightgreen", 0x90ee90}, Named{"darkorange", 0xff8c00},
 };
 
-std::string_view trim(std::string_view s)
-{
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    return s;
-}
+using svg::trim;
 
 TvColor rgb(double r, double g, double b)
 {
