@@ -41,10 +41,6 @@ std::string readWholeFile(const std::filesystem::path& path)
     return std::move(text).str();
 }
 
-// The renderer's own limit (host/io/png_render.cpp), which it checks only
-// while writing; the header does not offer it, so it is repeated here.
-constexpr double kMaxPngPixels = 10000;
-
 // A size as whole pixels: "20000", or "3.40282e+38" beyond all reason.
 std::string pixelText(double pixels)
 {
@@ -125,14 +121,16 @@ host::DocumentData loadDocument(const std::filesystem::path& path, std::vector<s
 
 void checkPngSizes(const host::DocumentData& document, std::span<const OutputFile> outputs)
 {
-    const double width = std::ceil(document.width), height = std::ceil(document.height);
-    if (width >= 1 && height >= 1 && width <= kMaxPngPixels && height <= kMaxPngPixels)
+    // The renderer's own rule, checked before the run instead of at writing.
+    const host::PngSize size = host::pngSize(document);
+    if (host::pngSizeFits(size))
         return;
     for (const OutputFile& output : outputs)
         if (output.format == FileFormat::Png)
             throw RunError("cannot write " + output.path.string() + ": the document would render as a " +
-                           pixelText(width) + " x " + pixelText(height) +
-                           " pixel image, and a PNG must be from 1 to 10000 pixels a side");
+                           pixelText(size.width) + " x " + pixelText(size.height) +
+                           " pixel image, and a PNG must be from 1 to " + pixelText(host::kMaxPngSide) +
+                           " pixels a side");
 }
 
 void saveDocuments(const host::DocumentData& document, std::span<const OutputFile> outputs)

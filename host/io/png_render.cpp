@@ -12,8 +12,6 @@ namespace tovrins::host {
 
 namespace {
 
-constexpr double kMaxPixels = 10000; // per side
-
 struct SurfaceFree {
     void operator()(cairo_surface_t* s) const { cairo_surface_destroy(s); }
 };
@@ -89,10 +87,21 @@ void draw(cairo_t* cr, const ArtData& a)
 
 } // namespace
 
+PngSize pngSize(const DocumentData& doc, double scale)
+{
+    return {std::ceil(doc.width * scale), std::ceil(doc.height * scale)};
+}
+
+bool pngSizeFits(PngSize size)
+{
+    return size.width >= 1 && size.height >= 1 && size.width <= kMaxPngSide && size.height <= kMaxPngSide;
+}
+
 void writePng(const DocumentData& doc, const std::string& path, double scale)
 {
-    const double w = std::ceil(doc.width * scale), h = std::ceil(doc.height * scale);
-    if (!(scale > 0) || !(w >= 1 && h >= 1 && w <= kMaxPixels && h <= kMaxPixels))
+    const PngSize size = pngSize(doc, scale);
+    const double w = size.width, h = size.height;
+    if (!(scale > 0) || !pngSizeFits(size))
         throw std::runtime_error(path + ": cannot render a " + std::to_string(w) + " x " + std::to_string(h) +
                                  " pixel image; the size must be from 1 to 10000 pixels a side.");
     std::unique_ptr<cairo_surface_t, SurfaceFree> surface(

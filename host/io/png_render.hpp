@@ -7,6 +7,17 @@
 
 namespace tovrins::host {
 
+// The image a document renders as, in whole pixels a side (rounded up).
+struct PngSize {
+    double width = 0;
+    double height = 0;
+};
+inline constexpr double kMaxPngSide = 10000;
+
+PngSize pngSize(const DocumentData& doc, double scale = 1.0);
+// Whether writePng renders that size: 1 to kMaxPngSide pixels a side.
+bool pngSizeFits(PngSize size);
+
 // Writes to a temporary file beside `path` and renames it into place, so a
 // failure leaves no half-written output. Throws std::runtime_error.
 void writePng(const DocumentData& doc, const std::string& path, double scale = 1.0);
