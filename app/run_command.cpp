@@ -8,7 +8,6 @@
 #include "dialog_script.hpp"
 #include "document_files.hpp"
 #include "field_table.hpp"
-#include "json_document.hpp"
 #include "outcome_report.hpp"
 #include "workbench/workbench.hpp"
 
@@ -46,15 +45,13 @@ host::RegisteredFilter& registeredFilter(host::Workbench& workbench, const Filte
 void repeatFilter(host::Workbench& workbench, const FilterInfo& filter, int times, std::ostream& err)
 {
     const std::string what = "repeating the " + std::string(filter.command) + " filter";
-    std::string before = times > 0 ? host::writeJson(workbench.document()->data()) : std::string();
     int unchanged = 0;
     for (int i = 0; i < times; ++i) {
         host::DefaultFrontEnd repeatFrontEnd;
-        checkOutcome(filter, workbench.repeatLastFilter(repeatFrontEnd), what);
-        std::string after = host::writeJson(workbench.document()->data());
-        if (after == before)
+        const host::CommandOutcome outcome = workbench.repeatLastFilter(repeatFrontEnd);
+        checkOutcome(filter, outcome, what);
+        if (!outcome.changed)
             ++unchanged;
-        before = std::move(after);
     }
     if (unchanged == 0)
         return;

@@ -181,6 +181,7 @@ CommandOutcome Workbench::finishCommand(TvErr code, bool accepted, size_t dialog
         outcome.reverted = doc.pendingChanges() > 0;
         doc.undoChanges();
     }
+    outcome.changed = doc.pendingChanges() > 0;
     doc.endCommand();
     const auto& shown = adm_.shown();
     outcome.dialogs.assign(shown.begin() + static_cast<std::ptrdiff_t>(dialogsBefore), shown.end());

@@ -29,6 +29,7 @@ struct CommandOutcome {
     TvErr code = 0;        // what the last message answered
     bool accepted = false; // Get Parameters answered 0 (always so for a lone Go)
     bool reverted = false; // the command failed; the host undid what it had left in the document
+    bool changed = false;  // the command succeeded and left a change in the document
     std::vector<ShownDialog> dialogs; // every dialog shown during the command, in order
     // The plug-in reports a failure with a dialog as the last thing it does
     // before it answers, so a failing command's last dialog is its report.

@@ -47,7 +47,9 @@ TEST(Probe, TheHostKeepsEachFiltersBlockAcrossCommandsAndRepeats)
     ASSERT_EQ(bench.runFilter(probe, accept).code, 0);
     const TvMemoryHandle block = probe.parameters;
     ASSERT_NE(block, nullptr);
-    ASSERT_EQ(bench.repeatLastFilter(accept).code, 0);
+    const CommandOutcome repeated = bench.repeatLastFilter(accept);
+    ASSERT_EQ(repeated.code, 0);
+    EXPECT_FALSE(repeated.changed); // the probe's Go changes only its own block
     ASSERT_EQ(bench.runFilter(probe, accept).code, 0);
     EXPECT_EQ(probe.parameters, block);
     EXPECT_EQ(counter(bench, probe), 3);

@@ -114,7 +114,9 @@ TEST(Workbench, ACommandIsOneStepOfTheUsersUndo)
     PluginHarness harness;
     harness.bench.open(onePath());
     const DocumentData before = harness.document().data();
-    ASSERT_EQ(harness.run(harness.scale()).code, 0);
+    const CommandOutcome outcome = harness.run(harness.scale());
+    ASSERT_EQ(outcome.code, 0);
+    EXPECT_TRUE(outcome.changed);
     const DocumentData after = harness.document().data();
     ASSERT_TRUE(harness.document().undo());
     host::testing::expectSameDocument(harness.document().data(), before);
