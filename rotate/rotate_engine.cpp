@@ -5,7 +5,6 @@
 
 #include "engine_support.hpp"
 #include "rotate_copy_values.hpp"
-#include "selection.hpp"
 #include "suite_services.hpp"
 #include "suites.hpp"
 
@@ -137,11 +136,9 @@ TvErr rotateEngine(FilterParams& params)
         params.rotatePreviewApplied = 0;
         return finishKeptPreview(params.rotateDeleteOriginal == 1);
     }
-    TvDocumentSetup setup{};
-    if (TvErr code = beginRun(setup); code != 0)
-        return failRun(code);
     RotateRun run(params);
-    if (TvErr code = readSelection(run.entries); code != 0)
+    TvDocumentSetup setup{};
+    if (TvErr code = beginRun(setup, run.entries); code != 0)
         return failRun(code);
     run.documentSize = {setup.width, setup.height};
     run.angleStep = suites().math->degreeToRadian(params.rotateAngleStep);
@@ -150,12 +147,9 @@ TvErr rotateEngine(FilterParams& params)
     if (params.rotateCentreMode == 11)
         run.firstCentre = firstSelectionCentre(run.entries);
     run.colourFactor = params.rotateColourFactor * 0.01f;
-    if (run.colourFactor != 1.0f) {
-        TvErr code = 0;
-        run.target = buildTargetStyle(run.entries, params.rotateInterpolateMode, run.random, code);
-        if (code != 0)
-            return failRun(code);
-    }
+    if (TvErr code = buildTargetStyle(run.colourFactor, run.entries, params.rotateInterpolateMode, run.random, run.target);
+        code != 0)
+        return failRun(code);
     run.paintOrder = params.rotatePlaceAbove == 1 ? TV_PLACE_ABOVE_ALL : TV_PLACE_BELOW_ALL;
 
     TvErr code = 0;

@@ -5,7 +5,6 @@
 
 #include "engine_support.hpp"
 #include "scale_copy_values.hpp"
-#include "selection.hpp"
 #include "suite_services.hpp"
 #include "suites.hpp"
 
@@ -141,11 +140,9 @@ TvErr scaleEngine(FilterParams& params)
         params.scalePreviewApplied = 0;
         return finishKeptPreview(params.scaleDeleteOriginal == 1);
     }
-    TvDocumentSetup setup{};
-    if (TvErr code = beginRun(setup); code != 0)
-        return failRun(code);
     ScaleRun run(params);
-    if (TvErr code = readSelection(run.entries); code != 0)
+    TvDocumentSetup setup{};
+    if (TvErr code = beginRun(setup, run.entries); code != 0)
         return failRun(code);
     run.width = setup.width;
     run.height = setup.height;
@@ -154,12 +151,9 @@ TvErr scaleEngine(FilterParams& params)
     if (params.scaleCentreMode == 6)
         run.firstCentre = firstSelectionCentre(run.entries); // (0, 0) when it cannot be read
     run.colourFactor = params.scaleColourPercent * 0.01f;
-    if (run.colourFactor != 1.0f) {
-        TvErr code = 0;
-        run.target = buildTargetStyle(run.entries, params.scaleInterpolate, run.random, code);
-        if (code != 0)
-            return failRun(code);
-    }
+    if (TvErr code = buildTargetStyle(run.colourFactor, run.entries, params.scaleInterpolate, run.random, run.target);
+        code != 0)
+        return failRun(code);
     run.paintOrder = params.scalePlaceAbove == 1 ? TV_PLACE_ABOVE_ALL : TV_PLACE_BELOW_ALL;
 
     TvErr code = 0;

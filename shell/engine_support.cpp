@@ -42,32 +42,37 @@ TvRealPoint firstSelectionCentre(std::span<const TvArtHandle> entries)
     return rectCentre(bounds);
 }
 
-std::optional<TvPathStyle> buildTargetStyle(std::span<const TvArtHandle> entries, int32_t mode, RandomSource& random,
-                                            TvErr& code)
+TvErr buildTargetStyle(float colourFactor, std::span<const TvArtHandle> entries, int32_t mode, RandomSource& random,
+                       std::optional<TvPathStyle>& target)
 {
-    code = 0;
+    target.reset();
+    if (colourFactor == 1.0f)
+        return 0;
     // Taken from the first non-empty entry, so an emptied compound-path
     // member is never handed to the host.
     TvArtHandle first = firstSelectedArt(entries);
     if (first == nullptr)
-        return std::nullopt;
+        return 0;
     TvPathStyle reference{};
-    TvPathStyle target{};
-    if ((code = suites().pathStyle->getPathStyle(first, &reference)) != 0)
-        return std::nullopt;
-    if ((code = suites().pathStyle->getPathStyle(first, &target)) != 0)
-        return std::nullopt;
-    applyInterpolateTarget(mode, reference.fill, target.fill, random);
-    return target;
+    TvPathStyle style{};
+    if (TvErr code = suites().pathStyle->getPathStyle(first, &reference); code != 0)
+        return code;
+    if (TvErr code = suites().pathStyle->getPathStyle(first, &style); code != 0)
+        return code;
+    applyInterpolateTarget(mode, reference.fill, style.fill, random);
+    target = style;
+    return 0;
 }
 
-TvErr beginRun(TvDocumentSetup& setup)
+TvErr beginRun(TvDocumentSetup& setup, std::span<TvArtHandle>& entries)
 {
     if (TvErr code = suites().undo->undoChanges(); code != 0)
         return code;
     if (!selectionHeld())
         gatherSelection();
-    return suites().document->getDocumentSetup(&setup);
+    if (TvErr code = suites().document->getDocumentSetup(&setup); code != 0)
+        return code;
+    return readSelection(entries);
 }
 
 bool isCompoundPath(TvArtHandle art)

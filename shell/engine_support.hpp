@@ -15,9 +15,6 @@ namespace tovrins {
 // The centre of a rectangle: left + (right - left) / 2, bottom + (top - bottom) / 2.
 TvRealPoint rectCentre(const TvRealRect& rect);
 
-// The run's selection entries are read once, after beginRun, so that a list
-// the host cannot hand over ends the run instead of passing for an empty one.
-
 // The centre of the union of the bounds of every non-empty entry; entries
 // whose bounds cannot be read are skipped. (0, 0) when none can be read.
 TvRealPoint averageSelectionCentre(std::span<const TvArtHandle> entries);
@@ -25,16 +22,19 @@ TvRealPoint averageSelectionCentre(std::span<const TvArtHandle> entries);
 // such entry or its bounds cannot be read.
 TvRealPoint firstSelectionCentre(std::span<const TvArtHandle> entries);
 
-// Reads the style of the first non-empty entry and turns its fill towards
-// the colour target mode. Returns nullopt when there is no entry;
-// a failing read is returned in code.
-std::optional<TvPathStyle> buildTargetStyle(std::span<const TvArtHandle> entries, int32_t mode, RandomSource& random,
-                                            TvErr& code);
+// The colour target of a run whose colour factor is not exactly 1: the
+// style of the first non-empty entry with its fill turned towards the
+// colour target mode. None at factor 1 (nothing is read) or when there is
+// no entry; a failing read is the run's failure.
+TvErr buildTargetStyle(float colourFactor, std::span<const TvArtHandle> entries, int32_t mode, RandomSource& random,
+                       std::optional<TvPathStyle>& target);
 
 // Undoes the previous preview, gathers the selection when no list is held
-// (a failed gather leaves none, so no copies are made) and reads the
-// document's size. A failing undo or size query is the run's failure.
-TvErr beginRun(TvDocumentSetup& setup);
+// (a failed gather leaves none, so no copies are made), reads the
+// document's size and then the selection entries, once for the whole run.
+// A failing undo, size query or list read is the run's failure: a list the
+// host cannot hand over must not pass for an empty selection.
+TvErr beginRun(TvDocumentSetup& setup, std::span<TvArtHandle>& entries);
 
 // True when the selected object is a compound path, whose copies are
 // transformed child by child. An unreadable type counts as a plain object.

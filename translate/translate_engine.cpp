@@ -111,11 +111,9 @@ TvErr translateEngine(FilterParams& params)
         params.translatePreviewApplied = 0;
         return finishKeptPreview(params.translateDeleteOriginal == 1);
     }
-    TvDocumentSetup setup{};
-    if (TvErr code = beginRun(setup); code != 0)
-        return failRun(code);
     TranslateRun run(params);
-    if (TvErr code = readSelection(run.entries); code != 0)
+    TvDocumentSetup setup{};
+    if (TvErr code = beginRun(setup, run.entries); code != 0)
         return failRun(code);
     run.width = setup.width;
     run.depth = setup.height;
@@ -132,12 +130,9 @@ TvErr translateEngine(FilterParams& params)
         }
     }
     run.colourFactor = params.translateColourPercent * 0.01f;
-    if (run.colourFactor != 1.0f) {
-        TvErr code = 0;
-        run.target = buildTargetStyle(run.entries, params.translateInterpolate, run.random, code);
-        if (code != 0)
-            return failRun(code);
-    }
+    if (TvErr code = buildTargetStyle(run.colourFactor, run.entries, params.translateInterpolate, run.random, run.target);
+        code != 0)
+        return failRun(code);
     run.paintOrder = params.translatePlaceAbove == 1 ? TV_PLACE_ABOVE_ALL : TV_PLACE_BELOW_ALL;
 
     TvErr code = 0;
