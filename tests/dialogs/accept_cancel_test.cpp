@@ -107,7 +107,7 @@ TEST_P(AcceptCancel, OkWithPreviewKeepsThePreviewedCopies)
     EXPECT_EQ(findArt(after, "s0"), nullptr);
     EXPECT_EQ(findArt(after, "s1"), nullptr);
     EXPECT_NE(findArt(after, "bystander"), nullptr);
-    EXPECT_EQ(artCount(after), artCount(before) + 5 * kSelected - kSelected);
+    EXPECT_EQ(topLevelArtCount(after), topLevelArtCount(before) + 5 * kSelected - kSelected);
 
     // The previewed bounds without the two deleted squares are the result.
     std::vector<TvRealRect> kept;
@@ -135,11 +135,11 @@ TEST_P(AcceptCancel, OkWithPreviewOffMakesTheCopiesOnceWithTheLastValues)
         u.setChecked(3, false);
         u.enterNumber(4, 3);
         u.setChecked(21, false);
-        EXPECT_EQ(artCount(now()), artCount(before) + 7 * kSelected) << "the stale preview should still show";
+        EXPECT_EQ(topLevelArtCount(now()), topLevelArtCount(before) + 7 * kSelected) << "the stale preview should still show";
         u.pressDefault();
     });
     ASSERT_EQ(harness.run(filter(), user).code, 0);
-    EXPECT_EQ(artCount(now()), artCount(before) + 3 * kSelected);
+    EXPECT_EQ(topLevelArtCount(now()), topLevelArtCount(before) + 3 * kSelected);
     EXPECT_NE(findArt(now(), "s0"), nullptr);
     EXPECT_EQ(harness.params(filter())->*fields().previewApplied, 0);
 
@@ -147,7 +147,7 @@ TEST_P(AcceptCancel, OkWithPreviewOffMakesTheCopiesOnceWithTheLastValues)
     const size_t dialogs = harness.bench.adm().shown().size();
     ASSERT_EQ(harness.repeat().code, 0);
     EXPECT_EQ(harness.bench.adm().shown().size(), dialogs);
-    EXPECT_EQ(artCount(now()), artCount(before) + 6 * kSelected);
+    EXPECT_EQ(topLevelArtCount(now()), topLevelArtCount(before) + 6 * kSelected);
 }
 
 // A preview the host stops half-way is not kept: Go removes what it made
@@ -160,14 +160,14 @@ TEST_P(AcceptCancel, OkAfterAFailedPreviewMakesTheCopiesAfresh)
         faults.failOperation(kTvAITransformArtSuite, "transformArt", TV_ERR_MEMORY_FULL);
         u.enterNumber(4, 6);
         faults.clear();
-        EXPECT_GT(artCount(now()), artCount(before)) << "the preview made no copy before the failure";
-        EXPECT_LT(artCount(now()), artCount(before) + 6 * kSelected) << "the failure did not stop the preview";
+        EXPECT_GT(topLevelArtCount(now()), topLevelArtCount(before)) << "the preview made no copy before the failure";
+        EXPECT_LT(topLevelArtCount(now()), topLevelArtCount(before) + 6 * kSelected) << "the failure did not stop the preview";
         EXPECT_EQ(blockOf(u).*fields().previewApplied, 0);
         u.setChecked(21, false);
         u.pressDefault();
     });
     ASSERT_EQ(harness.run(filter(), user).code, 0);
-    EXPECT_EQ(artCount(now()), artCount(before) + 6 * kSelected);
+    EXPECT_EQ(topLevelArtCount(now()), topLevelArtCount(before) + 6 * kSelected);
 }
 
 // Accepting records the values the dialog showed: what Go used.

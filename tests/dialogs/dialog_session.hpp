@@ -96,14 +96,7 @@ inline host::DocumentData squaresDocument(int selected = 1)
     return data;
 }
 
-// Top-level art over all layers.
-inline size_t artCount(const host::DocumentData& data)
-{
-    size_t count = 0;
-    for (const host::LayerData& layer : data.layers)
-        count += layer.art.size();
-    return count;
-}
+using host::testing::topLevelArtCount;
 
 // The art with the given id, searched over all layers; null when absent.
 inline const host::ArtData* findArt(const host::DocumentData& data, std::string_view id)

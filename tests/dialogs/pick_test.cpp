@@ -81,7 +81,7 @@ TEST_P(Pick, SetsTheValueFromTheArtworkPointAndPreviews)
         EXPECT_GT(harness.document().redrawCount(), redraws) << "the pick ran no preview";
         if (c.integerField == &P::rotateCopies || c.integerField == &P::scaleCopies ||
             c.integerField == &P::translateCopies) {
-            EXPECT_EQ(artCount(harness.document().data()) - artCount(before), static_cast<size_t>(c.expected));
+            EXPECT_EQ(topLevelArtCount(harness.document().data()) - topLevelArtCount(before), static_cast<size_t>(c.expected));
         }
         // The view itself is left as it was.
         EXPECT_FLOAT_EQ(harness.document().view().zoom, kZoom);

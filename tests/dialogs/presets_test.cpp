@@ -13,7 +13,7 @@ class Presets : public ::testing::Test {
 protected:
     Presets() { before = harness.bench.open(squaresDocument(1)).data(); }
 
-    size_t copiesNow() { return artCount(harness.document().data()) - artCount(before); }
+    size_t copiesNow() { return topLevelArtCount(harness.document().data()) - topLevelArtCount(before); }
 
     tovrins::testing::PluginHarness harness;
     host::DocumentData before;

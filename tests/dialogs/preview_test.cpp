@@ -17,7 +17,7 @@ protected:
     FilterParams& block() { return *harness.params(filter()); } // after the first command
     FilterFields fields() const { return fieldsOf(GetParam()); }
     host::DocumentData now() { return harness.document().data(); }
-    size_t copiesNow() { return artCount(now()) - artCount(before); }
+    size_t copiesNow() { return topLevelArtCount(now()) - topLevelArtCount(before); }
 
     tovrins::testing::PluginHarness harness;
     host::DocumentData before;

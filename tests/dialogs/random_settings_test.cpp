@@ -47,7 +47,7 @@ TEST_P(RandomSettings, TumbleWithAFixedSeedIsReproducible)
     const Result again = tumbleTwice(GetParam(), 42);
     EXPECT_EQ(std::memcmp(&first.block, &again.block, sizeof(FilterParams)), 0);
     EXPECT_TRUE(sameBounds(allBounds(first.document), allBounds(again.document)));
-    EXPECT_EQ(artCount(first.document), artCount(again.document));
+    EXPECT_EQ(topLevelArtCount(first.document), topLevelArtCount(again.document));
 
     // Another seed draws other settings.
     const Result other = tumbleTwice(GetParam(), 43);
@@ -78,7 +78,7 @@ TEST_P(RandomSettings, TumbleShowsItsDrawsAndKeepsWhatItMustNotDraw)
             EXPECT_LE(p.*f.copies, 100);
             // Some drawn settings grow the copies past what a transform can
             // hold; the preview then stops early without a report.
-            const size_t made = artCount(harness.document().data()) - artCount(before);
+            const size_t made = topLevelArtCount(harness.document().data()) - topLevelArtCount(before);
             EXPECT_GT(made, 0u);
             EXPECT_LE(made, static_cast<size_t>(p.*f.copies));
             // Go keeps a preview only when it was made whole.
@@ -140,7 +140,7 @@ TEST_P(RandomSettings, ShuffleChangesTheCopiesButNoValue)
                 EXPECT_EQ(std::memcmp(&values, &blockOf(u), sizeof values), 0) << "Shuffle changed a value";
                 const std::vector<TvRealRect> shuffled = allBounds(harness.document().data());
                 EXPECT_FALSE(sameBounds(copies, shuffled)) << "round " << round;
-                EXPECT_EQ(artCount(harness.document().data()), artCount(before) + 14);
+                EXPECT_EQ(topLevelArtCount(harness.document().data()), topLevelArtCount(before) + 14);
                 seen.push_back(shuffled);
             }
             u.pressCancel();

@@ -15,7 +15,7 @@ const std::vector<Point> kRect{{100, 100}, {200, 100}, {200, 150}, {100, 150}};
 std::vector<std::vector<Point>> copiesWithoutBase(testing::PluginHarness& h, host::RegisteredFilter& filter)
 {
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({setText(item::layerOption, "2"), setText(item::baseOnOriginal, "0")});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::layerOption, "2"), host::DialogAction::setText(item::baseOnOriginal, "0")});
     const host::CommandOutcome outcome = h.run(filter, frontEnd);
     EXPECT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     EXPECT_EQ(outcome.code, 0);
@@ -83,13 +83,13 @@ TEST_P(BaseOnOriginalPerCopyIndex, FlagHasNoEffect)
         testing::PluginHarness h;
         h.bench.open(twoSelectedRects());
         host::ScriptedFrontEnd frontEnd =
-            scripted({setText(item::layerOption, "1"), setText(item::baseOnOriginal, std::to_string(base))});
+            scripted({host::DialogAction::setText(item::layerOption, "1"), host::DialogAction::setText(item::baseOnOriginal, std::to_string(base))});
         ASSERT_EQ(h.run(h.filter(GetParam()->title), frontEnd).code, 0);
         ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
         EXPECT_EQ(h.params(h.filter(GetParam()->title))->*GetParam()->baseOnOriginal, base);
         results[base] = h.document().data();
     }
-    EXPECT_EQ(artCount(results[0]), 14u);
+    EXPECT_EQ(topLevelArtCount(results[0]), 14u);
     expectSameIgnoringLayerNames(results[0], results[1]);
 }
 

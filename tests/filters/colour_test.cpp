@@ -97,7 +97,7 @@ void expectBlendedFills(testing::PluginHarness& h, const FilterWords& filter, co
     SCOPED_TRACE(std::string(filter.title) + " " + fill.name + " target " + std::to_string(mode));
     h.bench.open(filledRect(fill));
     host::ScriptedFrontEnd frontEnd =
-        scripted({setText(item::colourPercent, "50"), setText(item::colourTarget, std::to_string(mode))});
+        scripted({host::DialogAction::setText(item::colourPercent, "50"), host::DialogAction::setText(item::colourTarget, std::to_string(mode))});
     ASSERT_EQ(h.run(h.filter(filter.title), frontEnd).code, 0);
     ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     EXPECT_EQ(h.params(h.filter(filter.title))->*filter.colourPercent, 50.0f);
@@ -151,7 +151,7 @@ TEST(ColourTarget, FullPercentReadsNoStyle)
         h.bench.environment().faults.failOperation(kTvAIPathStyleSuite, "getPathStyle", TV_ERR_BAD_PARAMETER);
         const host::CommandOutcome full = h.run(h.filter(filter->title));
         EXPECT_EQ(full.code, 0);
-        EXPECT_EQ(artCount(h.document().data()), 7u);
+        EXPECT_EQ(topLevelArtCount(h.document().data()), 7u);
 
         h.bench.open(filledRect(kFills[1]));
         h.params(h.filter(filter->title))->*filter->colourPercent = 50;

@@ -89,7 +89,7 @@ TEST(CompoundPath, MembersAreRecolouredOneByOne)
 {
     testing::PluginHarness h;
     h.bench.open(compoundDocument());
-    host::ScriptedFrontEnd frontEnd = scripted({setText(item::colourPercent, "50"), setText(item::colourTarget, "5")});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::colourPercent, "50"), host::DialogAction::setText(item::colourTarget, "5")});
     ASSERT_EQ(h.run(h.translate(), frontEnd).code, 0);
     ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     const auto copies = copiesOf(h.document().data());

@@ -140,7 +140,7 @@ TEST(FilterDefaults, PlaceAboveOffPutsNewLayersBelowAllOthers)
 {
     testing::PluginHarness h;
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({setText(item::placeAbove, "0")});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::placeAbove, "0")});
     ASSERT_EQ(h.run(h.translate(), frontEnd).code, 0);
     ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     const DocumentData d = h.document().data();

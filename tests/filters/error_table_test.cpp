@@ -141,7 +141,7 @@ TEST_F(ErrorTable, ZeroAndStopShowNothing)
     EXPECT_EQ(ok.dialogs[0].resourceId, 16100);
 
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({cancel()});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::cancel()});
     const host::CommandOutcome cancelled = h.run(h.scale(), frontEnd);
     EXPECT_EQ(cancelled.code, TV_ERR_CANCELLED);
     ASSERT_EQ(cancelled.dialogs.size(), 1u);

@@ -63,7 +63,7 @@ protected:
         ASSERT_EQ(h.repeat().code, 0);
         repeatCalls = env().faults.callCount();
         afterRepeat = h.document().data();
-        ASSERT_NE(artCount(afterRepeat), artCount(before));
+        ASSERT_NE(topLevelArtCount(afterRepeat), topLevelArtCount(before));
     }
 
     host::HostEnvironment& env() { return h.bench.environment(); }
@@ -147,7 +147,7 @@ TEST_P(FaultSweep, RepeatWithEachCallFailing)
                 nothingMade.push_back(n);
             } else if (!sameDocument(now, afterRepeat)) {
                 otherResult.push_back(n);
-                EXPECT_EQ(artCount(now), artCount(afterRepeat)) << where;
+                EXPECT_EQ(topLevelArtCount(now), topLevelArtCount(afterRepeat)) << where;
             }
         }
         // The one ignored failure that changes the result is the compound
@@ -168,7 +168,7 @@ TEST_P(FaultSweep, CancelledDialogWithEachCallFailing)
 {
     prepare();
     {
-        host::ScriptedFrontEnd frontEnd = scripted({cancel()});
+        host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::cancel()});
         env().faults.resetCount();
         ASSERT_EQ(h.run(filter(), frontEnd).code, TV_ERR_CANCELLED);
     }
@@ -177,7 +177,7 @@ TEST_P(FaultSweep, CancelledDialogWithEachCallFailing)
         const TvErr code = alternateCode(n);
         prepare();
         const Held was = held();
-        host::ScriptedFrontEnd frontEnd = scripted({cancel()});
+        host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::cancel()});
         env().faults.failNthCall(n, code);
         const host::CommandOutcome outcome = h.run(filter(), frontEnd);
         env().faults.clear();

@@ -76,20 +76,6 @@ inline std::string filterName(const ::testing::TestParamInfo<const FilterWords*>
 }
 
 // Dialog scripts.
-inline host::DialogAction setText(int32_t itemId, std::string text)
-{
-    host::DialogAction a;
-    a.kind = host::DialogAction::Kind::SetText;
-    a.item = itemId;
-    a.text = std::move(text);
-    return a;
-}
-inline host::DialogAction cancel()
-{
-    host::DialogAction a;
-    a.kind = host::DialogAction::Kind::Cancel;
-    return a;
-}
 inline host::ScriptedFrontEnd scripted(std::vector<host::DialogAction> actions)
 {
     host::ScriptedFrontEnd frontEnd;
@@ -169,13 +155,7 @@ inline void expectPoints(const std::vector<Point>& actual, const std::vector<Poi
     }
 }
 
-inline size_t artCount(const DocumentData& d)
-{
-    size_t n = 0;
-    for (const LayerData& l : d.layers)
-        n += l.art.size();
-    return n;
-}
+using host::testing::topLevelArtCount;
 inline std::vector<size_t> artPerLayer(const DocumentData& d)
 {
     std::vector<size_t> out;

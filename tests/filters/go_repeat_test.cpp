@@ -19,11 +19,11 @@ protected:
 TEST_P(GoAndRepeat, GoAfterAKeptPreviewMakesNoSecondSet)
 {
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({setText(item::copies, "5"), setText(item::copies, "3")});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::copies, "5"), host::DialogAction::setText(item::copies, "3")});
     const host::CommandOutcome outcome = h.run(filter(), frontEnd);
     ASSERT_EQ(outcome.code, 0);
     EXPECT_TRUE(outcome.accepted);
-    EXPECT_EQ(artCount(h.document().data()), 3u) << "the three copies of the last preview, the original deleted";
+    EXPECT_EQ(topLevelArtCount(h.document().data()), 3u) << "the three copies of the last preview, the original deleted";
     EXPECT_EQ(block().*GetParam()->previewApplied, 0);
     EXPECT_EQ(block().*GetParam()->goRun, 1);
     EXPECT_EQ(h.bench.environment().memory.liveCount(), 1u) << "the list is released, the block is kept";
@@ -41,7 +41,7 @@ TEST_P(GoAndRepeat, GoWithPreviewOffMakesTheCopiesOnce)
     const DocumentData withPreview = h.document().data();
 
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({setText(item::preview, "0")});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::preview, "0")});
     ASSERT_EQ(h.run(filter(), frontEnd).code, 0);
     ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     EXPECT_EQ(block().*GetParam()->preview, 0);
@@ -53,7 +53,7 @@ TEST_P(GoAndRepeat, GoWithPreviewOffMakesTheCopiesOnce)
 TEST_P(GoAndRepeat, FailingGoIsReportedAndUndone)
 {
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({setText(item::preview, "0")});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::preview, "0")});
     h.document().setObjectLimit(h.document().objectCount() + 5);
     const host::CommandOutcome outcome = h.run(filter(), frontEnd);
     EXPECT_TRUE(outcome.accepted);
@@ -106,10 +106,10 @@ TEST_P(GoAndRepeat, AGoThatCannotStartLeavesNoListBehind)
 TEST_P(GoAndRepeat, DeleteOriginalOffKeepsTheSelection)
 {
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({setText(item::deleteOriginal, "0")});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::deleteOriginal, "0")});
     ASSERT_EQ(h.run(filter(), frontEnd).code, 0);
     const DocumentData d = h.document().data();
-    EXPECT_EQ(artCount(d), 8u);
+    EXPECT_EQ(topLevelArtCount(d), 8u);
     ASSERT_FALSE(d.layers[0].art.empty());
     EXPECT_TRUE(d.layers[0].art[0].selected);
 }
@@ -124,7 +124,7 @@ TEST_P(GoAndRepeat, CancelRevertsTheDocumentAndTheBlock)
     const size_t liveBefore = h.bench.environment().memory.liveCount();
 
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({setText(item::copies, "3"), setText(item::layerOption, "2"), cancel()});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::copies, "3"), host::DialogAction::setText(item::layerOption, "2"), host::DialogAction::cancel()});
     const host::CommandOutcome outcome = h.run(filter(), frontEnd);
     EXPECT_EQ(outcome.code, TV_ERR_CANCELLED);
     EXPECT_FALSE(outcome.accepted);

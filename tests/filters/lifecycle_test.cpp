@@ -60,7 +60,7 @@ TEST(Lifecycle, NestedMessagesNeitherAcquireNorReleaseTheSuites)
     EXPECT_EQ(menuGoCode, TV_ERR_BAD_SELECTION);
     EXPECT_EQ(afterFailure, held);
     EXPECT_EQ(suites.totalReferences(), 0) << "released once, by the outermost call";
-    EXPECT_EQ(artCount(h.document().data()), 7u) << "the command itself finished";
+    EXPECT_EQ(topLevelArtCount(h.document().data()), 7u) << "the command itself finished";
     // The nested report came first, then the filter dialog closed.
     ASSERT_EQ(outcome.dialogs.size(), 2u);
     EXPECT_EQ(outcome.dialogs[0].resourceId, 16051);
@@ -91,10 +91,10 @@ TEST(Lifecycle, UnloadAndReloadKeepTheGlobalsAndTheFilters)
     // still holds the changed copy count.
     h.bench.open(oneSelectedRect());
     ASSERT_EQ(h.repeat().code, 0);
-    EXPECT_EQ(artCount(h.document().data()), 3u);
+    EXPECT_EQ(topLevelArtCount(h.document().data()), 3u);
     h.bench.open(oneSelectedRect());
     ASSERT_EQ(h.run(h.rotate()).code, 0);
-    EXPECT_EQ(artCount(h.document().data()), 7u);
+    EXPECT_EQ(topLevelArtCount(h.document().data()), 7u);
     EXPECT_EQ(h.bench.environment().suites.totalReferences(), 0);
 }
 
@@ -166,7 +166,7 @@ TEST(Lifecycle, ASuiteThatFailsToLoadIsAnnouncedAndTheRestReleased)
     EXPECT_EQ(h.bench.environment().suites.totalReferences(), 0);
     h.bench.environment().faults.clear();
     EXPECT_EQ(h.run(h.rotate()).code, 0);
-    EXPECT_EQ(artCount(h.document().data()), 7u);
+    EXPECT_EQ(topLevelArtCount(h.document().data()), 7u);
 }
 
 } // namespace

@@ -52,6 +52,15 @@ inline LayerData layer(std::string name, std::vector<ArtData> art, bool locked =
     return LayerData{std::move(name), visible, locked, std::move(art)};
 }
 
+// Art at the top level of every layer together.
+inline size_t topLevelArtCount(const DocumentData& data)
+{
+    size_t count = 0;
+    for (const LayerData& l : data.layers)
+        count += l.art.size();
+    return count;
+}
+
 inline bool sameBytes(const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 inline void expectSameArt(const ArtData& a, const ArtData& b, const std::string& where)

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "document_fixtures.hpp"
 #include "filter_params.hpp"
 #include "workbench/workbench.hpp"
 
@@ -56,13 +57,7 @@ public:
     }
 
     // Top-level art of every layer together.
-    size_t topLevelArtCount()
-    {
-        size_t count = 0;
-        for (const host::LayerData& layer : document().data().layers)
-            count += layer.art.size();
-        return count;
-    }
+    size_t topLevelArtCount() { return host::testing::topLevelArtCount(document().data()); }
 
     host::Workbench bench;
 };
