@@ -53,6 +53,7 @@ private:
     AdmItem& enabledItem(int32_t itemId, std::string_view action);
     AdmItem& ofKind(AdmItem& item, AdmItemKind kind, std::string_view action);
     void announce(AdmItem& item);
+    void pressKeyFor(int32_t itemId);
 
     AdmDialog& dialog_;
 };

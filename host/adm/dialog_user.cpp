@@ -173,22 +173,19 @@ void DialogUser::pick(int32_t itemId, TvIntPoint viewPoint)
     }
 }
 
-void DialogUser::pressDefault()
+// A key that stands for a button: the button's click when the dialog has
+// it enabled; a dialog that is still open afterwards closes with 2.
+void DialogUser::pressKeyFor(int32_t itemId)
 {
-    AdmItem* ok = dialog_.find(1);
-    if (ok && ok->enabled && !ended())
-        announce(*ok);
+    AdmItem* button = dialog_.find(itemId);
+    if (button && button->enabled && !ended())
+        announce(*button);
     if (!ended())
         dialog_.result = 2;
 }
 
-void DialogUser::pressCancel()
-{
-    AdmItem* cancel = dialog_.find(2);
-    if (cancel && cancel->enabled && !ended())
-        announce(*cancel);
-    if (!ended())
-        dialog_.result = 2;
-}
+void DialogUser::pressDefault() { pressKeyFor(1); }
+
+void DialogUser::pressCancel() { pressKeyFor(2); }
 
 } // namespace tovrins::host
