@@ -15,10 +15,8 @@ std::optional<std::string> checkPopupChoice(const host::AdmItem& popup, const Di
     if (const auto index = parseInteger(action.text)) {
         if (*index >= 0 && *index < entryCount)
             return std::nullopt;
-    } else {
-        for (const auto& entry : popup.entries)
-            if (sameLabel(entry->text, action.text))
-                return std::nullopt;
+    } else if (popup.entryIndexOfLabel(action.text)) {
+        return std::nullopt;
     }
     std::string labels;
     for (const auto& entry : popup.entries) {

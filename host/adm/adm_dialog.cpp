@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -19,6 +20,17 @@ constexpr std::array<std::pair<std::string_view, AdmItemKind>, 8> kItemTypes{{
     {kTvADMFrameType, AdmItemKind::Frame},
     {kTvADMPictureStaticType, AdmItemKind::PictureStatic},
 }};
+
+std::string trimmedLower(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    return out;
+}
 
 } // namespace
 
@@ -60,6 +72,15 @@ int32_t AdmItem::activeIndex() const
         if (entries[i].get() == active)
             return static_cast<int32_t>(i);
     return -1;
+}
+
+std::optional<int32_t> AdmItem::entryIndexOfLabel(std::string_view label) const
+{
+    const std::string wanted = trimmedLower(label);
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (trimmedLower(entries[i]->text) == wanted)
+            return static_cast<int32_t>(i);
+    return std::nullopt;
 }
 
 std::string AdmItem::displayText() const

@@ -63,6 +63,9 @@ struct AdmItem {
     void setValue(double v);
     // The index of the selected entry, or -1.
     int32_t activeIndex() const;
+    // The first entry whose label is label, compared ignoring surrounding
+    // spaces and case, as a user picks a popup entry by its label.
+    std::optional<int32_t> entryIndexOfLabel(std::string_view label) const;
     // The value as the item shows it: spin edits at their precision, check
     // boxes as 0/1, popups as the selected label.
     std::string displayText() const;

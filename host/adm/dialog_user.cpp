@@ -1,6 +1,5 @@
 #include "dialog_front_end.hpp"
 
-#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -14,17 +13,6 @@ namespace tovrins::host {
 namespace {
 
 TvItemRef refOf(AdmItem& item) { return reinterpret_cast<TvItemRef>(&item); }
-
-std::string trimmedLower(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
-    return out;
-}
 
 std::string itemName(const AdmItem& item)
 {
@@ -114,10 +102,8 @@ void DialogUser::choose(int32_t itemId, int32_t index)
 void DialogUser::choose(int32_t itemId, std::string_view label)
 {
     AdmItem& item = ofKind(enabledItem(itemId, "choose"), AdmItemKind::Popup, "choose");
-    const std::string wanted = trimmedLower(label);
-    for (size_t i = 0; i < item.entries.size(); ++i)
-        if (trimmedLower(item.entries[i]->text) == wanted)
-            return choose(itemId, static_cast<int32_t>(i));
+    if (const auto index = item.entryIndexOfLabel(label))
+        return choose(itemId, *index);
     throw DialogActionError(itemName(item) + " has no entry \"" + std::string(label) + "\"; its entries are " +
                             labelList(item));
 }
