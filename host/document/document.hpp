@@ -118,6 +118,11 @@ private:
         return f(layers_.at(where.layer).art);
     }
     std::vector<ArtId>::size_type subtreeSize(ArtId id) const;
+    // Visits id and everything inside it. A node's children are taken before
+    // it is visited, so visit may change the node but not its children.
+    template <class F> void forEachInSubtree(ArtId id, F&& visit) { walkSubtree(*this, id, visit); }
+    template <class F> void forEachInSubtree(ArtId id, F&& visit) const { walkSubtree(*this, id, visit); }
+    template <class Self, class F> static void walkSubtree(Self& self, ArtId id, F& visit);
     void copySubtree(ArtId source, Container parent, std::vector<Node>& out);
 
     void commit(Change c);
@@ -166,6 +171,17 @@ template <class F> void Document::forEachInOrder(F&& visit) const
                     stack.push_back(*it);
             }
         }
+    }
+}
+
+template <class Self, class F> void Document::walkSubtree(Self& self, ArtId id, F& visit)
+{
+    std::vector<ArtId> stack{id};
+    while (!stack.empty()) {
+        auto& node = self.nodes_.at(stack.back());
+        stack.pop_back();
+        stack.insert(stack.end(), node.children.begin(), node.children.end());
+        visit(node);
     }
 }
 

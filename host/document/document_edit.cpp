@@ -74,13 +74,7 @@ TvErr Document::placement(int16_t paintOrder, ArtId reference, Container& where,
 std::vector<ArtId>::size_type Document::subtreeSize(ArtId id) const
 {
     size_t n = 0;
-    std::vector<ArtId> stack{id};
-    while (!stack.empty()) {
-        const Node& node = nodes_.at(stack.back());
-        stack.pop_back();
-        ++n;
-        stack.insert(stack.end(), node.children.begin(), node.children.end());
-    }
+    forEachInSubtree(id, [&n](const Node&) { ++n; });
     return n;
 }
 
@@ -174,13 +168,7 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         transformNode(top);
         return 0;
     }
-    std::vector<ArtId> stack{id};
-    while (!stack.empty()) {
-        Node& node = nodes_.at(stack.back());
-        stack.pop_back();
-        stack.insert(stack.end(), node.children.begin(), node.children.end());
-        transformNode(node);
-    }
+    forEachInSubtree(id, transformNode);
     return 0;
 }
 
@@ -192,13 +180,7 @@ TvErr Document::setStyle(ArtId id, const TvPathStyle& style)
         return TV_ERR_LAYER_LOCKED;
     EditScope scope(*this);
     // A group or compound path passes its style on to everything inside.
-    std::vector<ArtId> stack{id};
-    while (!stack.empty()) {
-        const Node& node = nodes_.at(stack.back());
-        stack.pop_back();
-        stack.insert(stack.end(), node.children.begin(), node.children.end());
-        commit(change::Style{node.id, style});
-    }
+    forEachInSubtree(id, [&](const Node& node) { commit(change::Style{node.id, style}); });
     return 0;
 }
 
@@ -207,14 +189,10 @@ TvErr Document::setSelected(ArtId id, bool selected)
     if (!find(id))
         return TV_ERR_BAD_PARAMETER;
     EditScope scope(*this);
-    std::vector<ArtId> stack{id};
-    while (!stack.empty()) {
-        const Node& node = nodes_.at(stack.back());
-        stack.pop_back();
-        stack.insert(stack.end(), node.children.begin(), node.children.end());
+    forEachInSubtree(id, [&](const Node& node) {
         if (node.selected != selected)
             commit(change::Select{node.id, selected});
-    }
+    });
     return 0;
 }
 
