@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "resources/tovrins_ids.h"
+
 namespace tovrins::app {
 
 enum class FieldKind { CheckBox, Integer, Real, Popup };
@@ -28,10 +30,10 @@ struct FilterInfo {
 };
 
 // Dialog items with the same role in all three dialogs.
-inline constexpr int32_t kZoomItem = 10;
-inline constexpr int32_t kPresetItem = 36;
-inline constexpr int32_t kShuffleItem = 50;
-inline constexpr int32_t kTumbleItem = 51;
+inline constexpr int32_t kZoomItem = item::kZoom;
+inline constexpr int32_t kPresetItem = item::kPreset;
+inline constexpr int32_t kShuffleItem = item::kShuffle;
+inline constexpr int32_t kTumbleItem = item::kTumble;
 
 std::span<const FilterInfo> allFilters();
 // Throws UsageError listing the filters for an unknown command name.

@@ -45,8 +45,8 @@ public:
     // Attaches proc to an item that already exists.
     void attach(int32_t id, TvADMNotifyProc proc);
 
-    // Gathers the selection afresh and announces a change to item 4, which
-    // fills the block from the items and makes the first preview.
+    // Gathers the selection afresh and announces a change to the copies
+    // field, which fills the block from the items and makes the first preview.
     void finish();
 
 private:

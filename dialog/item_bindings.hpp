@@ -1,35 +1,17 @@
-// Which dialog item holds which field of FilterParams, per filter, and the
-// header words each filter owns.
+// The block a dialog edits and a filter's item bindings and header words,
+// as the shared dialog procedures reach them.
 #pragma once
 
 #include <cstdint>
 #include <span>
 
 #include "filter_params.hpp"
+#include "filter_record.hpp"
 #include "tv_sdk.h"
 
 namespace tovrins {
 
-enum class ItemKind { CheckBox, IntegerSpin, RealSpin, Popup };
-
-struct ItemBinding {
-    int32_t item;
-    ItemKind kind;
-    int32_t FilterParams::*integerField = nullptr; // check boxes, integer spins, popups
-    float FilterParams::*realField = nullptr;      // real spins
-};
-
-// The header words and dialog-only fields of one filter.
-struct FilterWords {
-    int32_t FilterParams::*previewApplied;
-    int32_t FilterParams::*goRun;
-    int32_t FilterParams::*preview;
-    float FilterParams::*zoom;
-    DialogBounds FilterParams::*bounds;
-    int32_t FilterParams::*boundsSaved;
-};
-
-// Empty / null for a filterKind other than 1, 2 or 3.
+// Empty / null for a filterKind no filter has.
 std::span<const ItemBinding> itemBindings(int32_t filterKind);
 const FilterWords* filterWords(int32_t filterKind);
 

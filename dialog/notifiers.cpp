@@ -2,15 +2,11 @@
 
 #include <cmath>
 
+#include "filter_registry.hpp"
 #include "item_bindings.hpp"
-#include "rotate_engine.hpp"
-#include "rotate_settings.hpp"
-#include "scale_engine.hpp"
-#include "scale_settings.hpp"
+#include "resources/tovrins_ids.h"
 #include "suite_services.hpp"
 #include "suites.hpp"
-#include "translate_engine.hpp"
-#include "translate_settings.hpp"
 
 namespace tovrins {
 
@@ -76,32 +72,12 @@ void readItems(TvDialogRef dialog, FilterParams& p)
     }
 }
 
-void enableStep(TvDialogRef dialog, int32_t id, int32_t mode)
+// Each item that a mode enables follows its mode.
+void enableModeItems(TvDialogRef dialog, const FilterRecord& filter, const FilterParams& p)
 {
-    if (TvItemRef item = itemOf(dialog, id))
-        suites().item->enable(item, mode != 0 ? 1 : 0);
-}
-
-void enableSteps(TvDialogRef dialog, const FilterParams& p)
-{
-    if (p.filterKind == 1) {
-        enableStep(dialog, 6, p.rotateRadialMode);
-        enableStep(dialog, 7, p.rotateHorizontalMode);
-        enableStep(dialog, 8, p.rotateVerticalMode);
-    } else if (p.filterKind == 2) {
-        enableStep(dialog, 7, p.scaleHorizontalTranslationMode);
-        enableStep(dialog, 8, p.scaleVerticalTranslationMode);
-    }
-}
-
-TvErr runEngine(FilterParams& p)
-{
-    switch (p.filterKind) {
-    case 1: return rotateEngine(p);
-    case 2: return scaleEngine(p);
-    case 3: return translateEngine(p);
-    default: return 0;
-    }
+    for (const ModeEnable& enable : filter.modeEnables)
+        if (TvItemRef item = itemOf(dialog, enable.item))
+            suites().item->enable(item, p.*enable.mode != 0 ? 1 : 0);
 }
 
 void setItemValue(TvDialogRef dialog, int32_t id, int32_t value)
@@ -118,56 +94,33 @@ void setItemValue(TvDialogRef dialog, int32_t id, float value)
 
 // Sets the field that picture button `button` picks from the artwork point,
 // and shows it in its spin edit.
-void pickValue(TvDialogRef dialog, FilterParams& p, int32_t button, TvDocumentViewHandle view, TvRealPoint point)
+void pickValue(TvDialogRef dialog, const FilterRecord& filter, FilterParams& p, int32_t button,
+               TvDocumentViewHandle view, TvRealPoint point)
 {
     constexpr float kSeventh = -0.14285715f; // nearest single to -1/7
-    constexpr float kThird = 0.33333334f;    // nearest single to 1/3
-    const float x = point.h;
-    const float y = point.v;
-    const int32_t copies = 1 - static_cast<int32_t>(std::trunc(static_cast<double>(x) * kSeventh));
-    auto set = [&](auto FilterParams::*field, int32_t item, auto value) {
-        p.*field = value;
-        setItemValue(dialog, item, value);
-    };
-    switch (p.filterKind) {
-    case 1:
-        switch (button) {
-        case 60: set(&FilterParams::rotateCopies, 4, copies); break;
-        case 61: {
+    for (const PickBinding& pick : filter.picks) {
+        if (pick.button != button)
+            continue;
+        float value = 0;
+        switch (pick.source) {
+        case PickSource::CopiesFromX: {
+            const int32_t copies = 1 - static_cast<int32_t>(std::trunc(static_cast<double>(point.h) * kSeventh));
+            p.*pick.integerField = copies;
+            setItemValue(dialog, pick.item, copies);
+            return;
+        }
+        case PickSource::AngleToViewCentre: {
             TvRealPoint centre{};
             suites().view->getDocumentViewCenter(view, &centre);
-            const float angle = suites().math->pointAngle(&point, &centre);
-            set(&FilterParams::rotateAngleStep, 5, suites().math->radianToDegree(angle));
+            value = suites().math->radianToDegree(suites().math->pointAngle(&point, &centre));
             break;
         }
-        case 62: set(&FilterParams::rotateRadialStep, 6, x * 0.5f); break;
-        case 63: set(&FilterParams::rotateHorizontalStep, 7, x * 0.5f); break;
-        case 64: set(&FilterParams::rotateVerticalStep, 8, y * 0.5f); break;
-        case 65: set(&FilterParams::rotateColourFactor, 13, x * kThird); break;
-        default: break;
+        case PickSource::X: value = point.h * pick.scale; break;
+        case PickSource::Y: value = point.v * pick.scale; break;
         }
-        break;
-    case 2:
-        switch (button) {
-        case 60: set(&FilterParams::scaleCopies, 4, copies); break;
-        case 61: set(&FilterParams::scaleHorizontalScale, 11, x * 0.1f); break;
-        case 62: set(&FilterParams::scaleVerticalScale, 12, y * 0.1f); break;
-        case 63: set(&FilterParams::scaleHorizontalTranslation, 7, x * 0.5f); break;
-        case 64: set(&FilterParams::scaleVerticalTranslation, 8, y * 0.5f); break;
-        case 65: set(&FilterParams::scaleColourPercent, 13, x * kThird); break;
-        default: break;
-        }
-        break;
-    case 3:
-        switch (button) {
-        case 60: set(&FilterParams::translateCopies, 4, copies); break;
-        case 61: set(&FilterParams::translateHorizontal, 7, x * 0.5f); break;
-        case 62: set(&FilterParams::translateVertical, 8, y * 0.5f); break;
-        case 63: set(&FilterParams::translateColourPercent, 13, x * kThird); break;
-        default: break;
-        }
-        break;
-    default: break;
+        p.*pick.realField = value;
+        setItemValue(dialog, pick.item, value);
+        return;
     }
 }
 
@@ -197,7 +150,7 @@ void refreshDialog(TvDialogRef dialog, const FilterParams& p)
 
 void announceChange(TvDialogRef dialog)
 {
-    if (TvItemRef copies = itemOf(dialog, 4))
+    if (TvItemRef copies = itemOf(dialog, item::kCopies))
         suites().item->sendNotify(copies, kTvADMUserChangedNotifier);
 }
 
@@ -205,22 +158,23 @@ void changeNotifier(TvItemRef item, TvNotifierRef notifier)
 {
     suites().item->defaultNotify(item, notifier);
     FilterParams* p = paramsOfItem(item);
-    const FilterWords* words = p ? filterWords(p->filterKind) : nullptr;
-    if (words == nullptr)
+    const FilterRecord* filter = p ? filterRecordOf(p->filterKind) : nullptr;
+    if (filter == nullptr)
         return;
+    const FilterWords& words = filter->words;
     TvDialogRef dialog = dialogOf(item);
-    p->*words->goRun = 0;
+    p->*words.goRun = 0;
     readItems(dialog, *p);
-    enableSteps(dialog, *p);
-    if (p->*words->preview == 1) {
-        p->*words->previewApplied = 1;
+    enableModeItems(dialog, *filter, *p);
+    if (p->*words.preview == 1) {
+        p->*words.previewApplied = 1;
         // A failed preview is not reported and the next change tries again.
         // Its copies may be incomplete, so Go must not keep them: with the
         // flag cleared Go undoes them and makes the copies afresh.
-        if (runEngine(*p) != 0)
-            p->*words->previewApplied = 0;
+        if (filter->engine(*p) != 0)
+            p->*words.previewApplied = 0;
     } else {
-        p->*words->previewApplied = 0;
+        p->*words.previewApplied = 0;
     }
 }
 
@@ -229,17 +183,10 @@ void presetNotifier(TvItemRef item, TvNotifierRef notifier)
     suites().item->defaultNotify(item, notifier);
     TvDialogRef dialog = dialogOf(item);
     FilterParams* p = paramsOfItem(item);
-    if (p != nullptr) {
-        if (const FilterWords* words = filterWords(p->filterKind)) {
-            const int32_t preset = selectedEntryId(item, 0);
-            switch (p->filterKind) {
-            case 1: rotateApplyPreset(*p, preset); break;
-            case 2: scaleApplyPreset(*p, preset); break;
-            default: translateApplyPreset(*p, preset); break;
-            }
-            p->*words->previewApplied = 0;
-            refreshDialog(dialog, *p);
-        }
+    if (const FilterRecord* filter = p ? filterRecordOf(p->filterKind) : nullptr) {
+        filter->applyPreset(*p, selectedEntryId(item, 0));
+        p->*filter->words.previewApplied = 0;
+        refreshDialog(dialog, *p);
     }
     announceChange(dialog);
 }
@@ -249,17 +196,11 @@ void tumbleNotifier(TvItemRef item, TvNotifierRef notifier)
     suites().item->defaultNotify(item, notifier);
     TvDialogRef dialog = dialogOf(item);
     FilterParams* p = paramsOfItem(item);
-    if (p != nullptr) {
-        if (const FilterWords* words = filterWords(p->filterKind)) {
-            SuiteRandom random;
-            switch (p->filterKind) {
-            case 1: rotateDrawRandomSettings(*p, random); break;
-            case 2: scaleDrawRandomSettings(*p, random); break;
-            default: translateDrawRandomSettings(*p, random); break;
-            }
-            p->*words->previewApplied = 0;
-            refreshDialog(dialog, *p);
-        }
+    if (const FilterRecord* filter = p ? filterRecordOf(p->filterKind) : nullptr) {
+        SuiteRandom random;
+        filter->drawRandomSettings(*p, random);
+        p->*filter->words.previewApplied = 0;
+        refreshDialog(dialog, *p);
     }
     announceChange(dialog);
 }
@@ -309,7 +250,8 @@ int32_t pickTracker(TvItemRef item, TvTrackerRef tracker)
             suites().view->getNthDocumentView(0, &view) == 0 &&
             suites().view->viewPointToArtworkPoint(view, &pointer, &point) == 0 &&
             suites().item->getID(item, &button) == 0)
-            pickValue(dialog, *p, button, view, point);
+            if (const FilterRecord* filter = filterRecordOf(p->filterKind))
+                pickValue(dialog, *filter, *p, button, view, point);
     }
     announceChange(dialog);
     return 1;

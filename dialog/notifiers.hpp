@@ -1,6 +1,6 @@
 // The item procedures shared by the three filter dialogs. Each finds the
-// FilterParams block through the item's dialog's user data and branches on
-// filterKind.
+// FilterParams block through the item's dialog's user data and its filter's
+// record by the block's filterKind.
 #pragma once
 
 #include "filter_params.hpp"
@@ -17,7 +17,7 @@ int32_t pickTracker(TvItemRef item, TvTrackerRef tracker);
 
 // Sets every bound item of the block's filter from its field.
 void refreshDialog(TvDialogRef dialog, const FilterParams& params);
-// Sends "ADM User Changed Notifier" to item 4.
+// Sends "ADM User Changed Notifier" to the copies field.
 void announceChange(TvDialogRef dialog);
 
 } // namespace tovrins

@@ -1,5 +1,8 @@
 #include "rotate_copy_values.hpp"
 
+#include "filter_params.hpp"
+#include "rotate/rotate_modes.hpp"
+
 namespace tovrins {
 
 namespace {
@@ -8,38 +11,38 @@ bool isEven(int32_t i) { return i % 2 == 0; }
 
 float toFloat(double value) { return static_cast<float>(value); }
 
-// The offset modes 0 to 14; the angle modes share them with shifted values.
+// The offset modes; the angle modes share them with shifted values.
 // Formulas run in double and are rounded once, when the accumulator is set.
-void advanceRunning(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random) {
+void advanceRunning(RotateOffsetMode mode, int32_t i, int32_t n, float v, float& a, RandomSource& random) {
     const double step = v;
     const double current = a;
     switch (mode) {
-    case 0: a = 0.0f; break;
-    case 1: a = v; break;
-    case 2: a = toFloat(current + step); break;
-    case 3: a = toFloat(current + step / (i + 1.0)); break;
-    case 4: a = toFloat(current + step * (i + 1.0)); break;
-    case 5: a = toFloat(current + step / (static_cast<double>(n) - i + 1.0)); break;
-    case 6: a = toFloat(current + step * (static_cast<double>(n) - i + 1.0)); break;
-    case 7:
+    case RotateOffsetMode::Ignore: a = 0.0f; break;
+    case RotateOffsetMode::AsSet: a = v; break;
+    case RotateOffsetMode::Uniform: a = toFloat(current + step); break;
+    case RotateOffsetMode::Decreasing: a = toFloat(current + step / (i + 1.0)); break;
+    case RotateOffsetMode::Increasing: a = toFloat(current + step * (i + 1.0)); break;
+    case RotateOffsetMode::SlowStart: a = toFloat(current + step / (static_cast<double>(n) - i + 1.0)); break;
+    case RotateOffsetMode::SlowDown: a = toFloat(current + step * (static_cast<double>(n) - i + 1.0)); break;
+    case RotateOffsetMode::Skip:
         if (isEven(i)) a = toFloat(current + step);
         break;
-    case 8: a = toFloat(current + random.next() * step); break;
-    case 9: a = toFloat(current + step * step); break;
-    case 10: a = toFloat(random.next() * step); break;
-    case 11: {
+    case RotateOffsetMode::Random: a = toFloat(current + random.next() * step); break;
+    case RotateOffsetMode::Rapid: a = toFloat(current + step * step); break;
+    case RotateOffsetMode::RandomUpTo: a = toFloat(random.next() * step); break;
+    case RotateOffsetMode::Jitter: {
         const double sign = random.next() > 0.5f ? 1.0 : -1.0;
         a = toFloat(sign * random.next() * step);
         break;
     }
-    case 12: {
+    case RotateOffsetMode::Limits: {
         // Unrounded squares; a tie still adds the step.
         const double limit = 5.0 * step;
         a = toFloat(current * current > limit * limit ? limit : current + step);
         break;
     }
-    case 13: a = toFloat(random.next() > 0.5f ? current + step : current - step); break;
-    case 14: a = toFloat(current + (isEven(i) ? 2.0 * step : step)); break;
+    case RotateOffsetMode::EitherWay: a = toFloat(random.next() > 0.5f ? current + step : current - step); break;
+    case RotateOffsetMode::Doubled: a = toFloat(current + (isEven(i) ? 2.0 * step : step)); break;
     default:
         // Not a mode this build knows: the accumulator stays as it is.
         break;
@@ -86,10 +89,14 @@ float signedSpread(double base, double sign, double term) {
     return toFloat(base + term);
 }
 
+// An angle mode from Decreasing on is the offset mode this many values lower.
+constexpr int32_t kAngleToOffsetShift = modeValue(RotateAngleMode::Decreasing) - modeValue(RotateOffsetMode::Decreasing);
+static_assert(modeValue(RotateAngleMode::Doubled) - kAngleToOffsetShift == modeValue(RotateOffsetMode::Doubled));
+
 } // namespace
 
 void rotateAdvanceOffset(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random) {
-    advanceRunning(mode, i, n, v, a, random);
+    advanceRunning(static_cast<RotateOffsetMode>(mode), i, n, v, a, random);
 }
 
 void rotateAdvanceAngle(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random, HostMath& math) {
@@ -97,16 +104,17 @@ void rotateAdvanceAngle(int32_t mode, int32_t i, int32_t n, float v, float& a, R
         const float degrees = toFloat(turn / n);
         a = toFloat(static_cast<double>(a) + math.degreesToRadians(degrees));
     };
-    switch (mode) {
-    case 0: advanceRunning(2, i, n, v, a, random); break;
-    case 1: advanceRunning(1, i, n, v, a, random); break;
-    case 2: spread(360.0); break;
-    case 3: spread(180.0); break;
-    case 4: spread(90.0); break;
+    switch (static_cast<RotateAngleMode>(mode)) {
+    case RotateAngleMode::Default: advanceRunning(RotateOffsetMode::Uniform, i, n, v, a, random); break;
+    case RotateAngleMode::AsSet: advanceRunning(RotateOffsetMode::AsSet, i, n, v, a, random); break;
+    case RotateAngleMode::FullCircle: spread(360.0); break;
+    case RotateAngleMode::SemiCircle: spread(180.0); break;
+    case RotateAngleMode::QuarterCircle: spread(90.0); break;
     default:
-        // 5 to 16 are the offset modes 3 to 14; anything else is unknown to
-        // both tables and changes nothing.
-        if (mode >= 5 && mode <= 16) advanceRunning(mode - 2, i, n, v, a, random);
+        // Decreasing to Doubled are the offset modes Decreasing to Doubled;
+        // anything else is unknown to both tables and changes nothing.
+        if (mode >= modeValue(RotateAngleMode::Decreasing) && mode <= modeValue(RotateAngleMode::Doubled))
+            advanceRunning(static_cast<RotateOffsetMode>(mode - kAngleToOffsetShift), i, n, v, a, random);
         break;
     }
 }
@@ -135,11 +143,11 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         return CopyPlacement{pivot, angle, placement ? placement->target : pivot};
     };
 
-    switch (mode) {
-    case 0: placement = shared({cx, box.bottom}); break;
-    case 1: placement = shared({cx, box.top}); break;
-    case 2: placement = userCentre(angle); break;
-    case 3:
+    switch (static_cast<RotateCentreMode>(mode)) {
+    case RotateCentreMode::CopiesCentre: placement = shared({cx, box.bottom}); break;
+    case RotateCentreMode::PathsTop: placement = shared({cx, box.top}); break;
+    case RotateCentreMode::UserDefinedCentre: placement = userCentre(angle); break;
+    case RotateCentreMode::Flipback:
         if (i + 1 <= n / 2) {
             placement = shared({cx, box.bottom});
         } else {
@@ -149,11 +157,11 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
                                       {toFloat(cx + h + p.x), toFloat(box.bottom + v + p.y)}};
         }
         break;
-    case 4: placement = shared({cx, cy}); break;
-    case 5:
+    case RotateCentreMode::PathCentre: placement = shared({cx, cy}); break;
+    case RotateCentreMode::DocumentCentre:
         placement = shared({toFloat(inputs.documentSize.h * 0.5), toFloat(inputs.documentSize.v * 0.5)});
         break;
-    case 6: {
+    case RotateCentreMode::PathSplitIncrease: {
         const int32_t band = bandOf(i, n, 5);
         if (band == 0) {
             placement = keepTarget({cx, cy});
@@ -163,14 +171,14 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         placement = CopyPlacement{{cx, cy}, angle, {toFloat(cx + band * p.x + h), toFloat(cy + band * p.y + v)}};
         break;
     }
-    case 7:
+    case RotateCentreMode::CentreAlternateRadius:
         if (isEven(i)) {
             placement = userCentre(angle);
         } else {
             placement = CopyPlacement{{inputs.horizontal, inputs.vertical}, angle, {inputs.horizontal, inputs.vertical}};
         }
         break;
-    case 8: {
+    case RotateCentreMode::PathWorm: {
         const int32_t band = bandOf(i, n, 4);
         if (band == 0) {
             placement = keepTarget({cx, cy});
@@ -181,7 +189,7 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         placement = CopyPlacement{{cx, cy}, angle, {toFloat(cx + p.x + s.x * h), toFloat(cy + p.y + s.y * v)}};
         break;
     }
-    case 9: {
+    case RotateCentreMode::RadiusSplitter: {
         const int32_t band = bandOf(i, n, 4);
         if (band == 0) {
             placement = keepTarget({cx, cy});
@@ -195,19 +203,19 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
                                   {signedSpread(cx + p.x, s.x, r1 * h), signedSpread(cy + p.y, s.y, r2 * v)}};
         break;
     }
-    case 10: placement = shared(inputs.averageCentre); break;
-    case 11: placement = shared(inputs.firstCentre); break;
-    case 12: {
+    case RotateCentreMode::AverageOfPaths: placement = shared(inputs.averageCentre); break;
+    case RotateCentreMode::LastCreatedPath: placement = shared(inputs.firstCentre); break;
+    case RotateCentreMode::Randomised: {
         // Both draws come before any trigonometry.
         const float px = toFloat(inputs.documentSize.h * static_cast<double>(random.next()));
         const float py = toFloat(inputs.documentSize.v * static_cast<double>(random.next()));
         placement = shared({px, py});
         break;
     }
-    case 13:
+    case RotateCentreMode::AlternateFlip:
         placement = userCentre(isEven(i) ? angle : toFloat(angle + static_cast<double>(28.64789f)));
         break;
-    case 14: {
+    case RotateCentreMode::Marching: {
         const Polar p = polarOffset(inputs.radial, angle, math);
         placement = CopyPlacement{{cx, box.bottom}, angle,
                                   {toFloat(cx + i * h + p.x), toFloat(box.bottom + i * v + p.y)}};

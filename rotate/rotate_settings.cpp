@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "colour_target.hpp"
+#include "resources/tovrins_ids.h"
+#include "rotate/rotate_modes.hpp"
 
 namespace tovrins {
 
@@ -23,13 +25,13 @@ void resetSection(FilterParams& params) {
     params.rotateDeleteOriginal = 1;
     params.rotatePlaceAbove = 1;
     params.rotateColourFactor = 100.0f;
-    params.rotateCentreMode = 0;
-    params.rotateAngleMode = 0;
-    params.rotateRadialMode = 0;
-    params.rotateHorizontalMode = 1;
-    params.rotateVerticalMode = 1;
-    params.rotateLayerOption = 0;
-    params.rotateInterpolateMode = 0;
+    params.rotateCentreMode = modeValue(RotateCentreMode::CopiesCentre);
+    params.rotateAngleMode = modeValue(RotateAngleMode::Default);
+    params.rotateRadialMode = modeValue(RotateOffsetMode::Ignore);
+    params.rotateHorizontalMode = modeValue(RotateOffsetMode::AsSet);
+    params.rotateVerticalMode = modeValue(RotateOffsetMode::AsSet);
+    params.rotateLayerOption = modeValue(RotateLayerOption::NewLayers);
+    params.rotateInterpolateMode = modeValue(InterpolateTarget::Interpolate1);
 }
 
 // trunc(scale * r): the product in double, so that r just below 1 can never
@@ -50,42 +52,6 @@ float drawSpread(RandomSource& random) {
     return first - second;
 }
 
-constexpr std::array<std::string_view, 15> kCentreLabels = {
-    " Copies center default", " Path(s) top ", " Use user defined center ", " Flipback ",
-    " Path center ", " Document's center ", " Path split increase", " Center alternate radius",
-    " Path worm ", " Radius splitter ", " Average of paths ", " Last created path ",
-    " Randomised ", " Alternate flip ", " xxxxx "};
-
-constexpr std::array<std::string_view, 17> kAngleLabels = {
-    " Rotation options - default", " Rotation as set", " Full circle", " Semi circle",
-    " Quarter circle", " Decreasing rotation", " Increasing rotation", " Slow start rotation",
-    " Slow down rotation", " Skip", " Random translation", " Subtle change",
-    " Total random <=", " Total random either way", " Limited range", " Either way rotation",
-    " Doubled rotation"};
-
-constexpr std::array<std::string_view, 15> kRadialLabels = {
-    " Ignore radial translation", " Radial translation as set", " Radius translation uniform",
-    " Decreasing", " Increasing", " Slow start", " Slow down", " Skip", " Random", " Rapid fire",
-    " Random <=", " Jitter", " Radius limits", " Either way radius", " Doubled"};
-
-constexpr std::array<std::string_view, 15> kHorizontalLabels = {
-    " Ignore horizontal translation", " Horizontal translation as set", " Uniform",
-    " Decreasing", " Increasing", " Slowstart", " Slowdown", " Skip a beat", " Random", " Rapid",
-    " Random <= ", " Jitter", " Limit", " Either", " Doubled distance"};
-
-constexpr std::array<std::string_view, 15> kVerticalLabels = {
-    " Ignore vertical translation", " Vertical translation as set", " Uniform",
-    " Decreasing", " Increasing", " Slowstart", " Slowdown", " Skip a beat", " Random", " Rapid",
-    " Random <= ", " Jitter", " Limit", " Either", " Doubled distance"};
-
-constexpr std::array<std::string_view, 3> kLayerLabels = {
-    " Layer options - new layers", " All paths on new layer", " No layers"};
-
-constexpr std::array<std::string_view, 11> kPresetLabels = {
-    " Default/Reset", " Bunched ", " Larger radius ", " Full circle ", " Semi circle ",
-    " Increasing rotation ", " Spiral", " Random mess", " Spiral staircase",
-    " Full circle document centre", " Random spread"};
-
 } // namespace
 
 void rotateWriteDefaults(FilterParams& params) {
@@ -101,50 +67,50 @@ void rotateApplyPreset(FilterParams& params, int32_t preset) {
     params.rotatePreset = preset;
     resetSection(params);
     params.rotatePreviewApplied = 0;
-    switch (preset) {
-    case 1:
+    switch (static_cast<RotatePreset>(preset)) {
+    case RotatePreset::Bunched:
         params.rotateAngleStep = 2.0f;
         break;
-    case 2:
+    case RotatePreset::LargerRadius:
         params.rotateRadialStep = 200.0f;
         break;
-    case 3:
+    case RotatePreset::FullCircle:
         params.rotateRadialStep = 200.0f;
         params.rotateCopies = 36;
         break;
-    case 4:
+    case RotatePreset::SemiCircle:
         params.rotateRadialStep = 200.0f;
-        params.rotateRadialMode = 3;
+        params.rotateRadialMode = modeValue(RotateOffsetMode::Decreasing);
         break;
-    case 5:
+    case RotatePreset::IncreasingRotation:
         params.rotateCopies = 50;
         params.rotateAngleStep = 0.5f;
-        params.rotateAngleMode = 6;
+        params.rotateAngleMode = modeValue(RotateAngleMode::Increasing);
         break;
-    case 6:
-        params.rotateRadialMode = 4;
+    case RotatePreset::Spiral:
+        params.rotateRadialMode = modeValue(RotateOffsetMode::Increasing);
         params.rotateCopies = 36;
         params.rotateRadialStep = 1.0f;
         break;
-    case 7:
-        params.rotateRadialMode = 11;
+    case RotatePreset::RandomMess:
+        params.rotateRadialMode = modeValue(RotateOffsetMode::Jitter);
         params.rotateCopies = 36;
         params.rotateRadialStep = 100.0f;
         break;
-    case 8:
+    case RotatePreset::SpiralStaircase:
         params.rotateCopies = 36;
         params.rotateRadialStep = 200.0f;
         params.rotateHorizontalStep = 0.0f;
-        params.rotateHorizontalMode = 2;
+        params.rotateHorizontalMode = modeValue(RotateOffsetMode::Uniform);
         break;
-    case 9:
+    case RotatePreset::FullCircleDocumentCentre:
         params.rotateCopies = 36;
-        params.rotateCentreMode = 5;
+        params.rotateCentreMode = modeValue(RotateCentreMode::DocumentCentre);
         params.rotateHorizontalStep = 0.0f;
         break;
-    case 10:
+    case RotatePreset::RandomSpread:
         params.rotateCopies = 36;
-        params.rotateCentreMode = 12;
+        params.rotateCentreMode = modeValue(RotateCentreMode::Randomised);
         params.rotateHorizontalStep = 0.0f;
         break;
     default:
@@ -190,14 +156,14 @@ void rotateDrawRandomSettings(FilterParams& params, RandomSource& random) {
 
 std::span<const std::string_view> rotatePopupLabels(int32_t itemId) {
     switch (itemId) {
-    case 30: return kCentreLabels;
-    case 31: return kAngleLabels;
-    case 32: return kRadialLabels;
-    case 33: return kHorizontalLabels;
-    case 34: return kVerticalLabels;
-    case 35: return kLayerLabels;
-    case 36: return kPresetLabels;
-    case 39: return kInterpolateTargetLabels;
+    case item::kCentreMode: return kRotateCentreLabels;
+    case item::kAngleMode: return kRotateAngleLabels;
+    case item::kRadialMode: return kRotateRadialLabels;
+    case item::kHorizontalMode: return kRotateHorizontalLabels;
+    case item::kVerticalMode: return kRotateVerticalLabels;
+    case item::kLayerOption: return kRotateLayerLabels;
+    case item::kPreset: return kRotatePresetLabels;
+    case item::kColourTarget: return kInterpolateTargetLabels;
     default: return {};
     }
 }

@@ -3,6 +3,9 @@
 // rounds once per copy rather than once per operation.
 #include "scale_copy_values.hpp"
 
+#include "filter_params.hpp"
+#include "scale/scale_modes.hpp"
+
 #include <optional>
 
 namespace tovrins {
@@ -19,21 +22,21 @@ double drawSign(RandomSource& random) { return draw(random) > 0.5 ? 1.0 : -1.0; 
 std::optional<double> scaleFactor(int32_t mode, double i, double n, double s, double f, bool odd,
                                   RandomSource& random)
 {
-    switch (mode) {
-    case 0: return f * s;
-    case 1: return s;
-    case 2: return f * s / (i + 1.0);
-    case 3: return f * s * (1.0 + (i + 1.0) / n);
-    case 4: return odd ? 1.0 : f * s;
-    case 5: return draw(random) * s;
-    case 6: return f * s * s;
-    case 7: return s * f * f / (s + 1.0);
-    case 8: return 2.0 * draw(random);
-    case 9: return f * f > (5.0 * s) * (5.0 * s) ? 5.0 * s : f * s;
-    case 10: return f + drawSign(random) * s;
-    case 11: return odd ? f * s : 2.0 * f * s;
-    case 12: return f + s;
-    case 13: return f - s;
+    switch (static_cast<ScaleVariation>(mode)) {
+    case ScaleVariation::Default: return f * s;
+    case ScaleVariation::AsSet: return s;
+    case ScaleVariation::Accelerating: return f * s / (i + 1.0);
+    case ScaleVariation::DirectionReversed: return f * s * (1.0 + (i + 1.0) / n);
+    case ScaleVariation::Skip: return odd ? 1.0 : f * s;
+    case ScaleVariation::Random: return draw(random) * s;
+    case ScaleVariation::Rapid: return f * s * s;
+    case ScaleVariation::Jumps: return s * f * f / (s + 1.0);
+    case ScaleVariation::TotalRandom: return 2.0 * draw(random);
+    case ScaleVariation::Threshold: return f * f > (5.0 * s) * (5.0 * s) ? 5.0 * s : f * s;
+    case ScaleVariation::EitherWay: return f + drawSign(random) * s;
+    case ScaleVariation::DoubledAlternate: return odd ? f * s : 2.0 * f * s;
+    case ScaleVariation::Addition: return f + s;
+    case ScaleVariation::Subtraction: return f - s;
     default: return std::nullopt;
     }
 }
@@ -42,26 +45,26 @@ std::optional<double> scaleFactor(int32_t mode, double i, double n, double s, do
 std::optional<double> offset(int32_t mode, double i, double n, double d, double o, bool odd,
                              RandomSource& random)
 {
-    switch (mode) {
-    case 0: return 0.0;
-    case 1: return d;
-    case 2: return o + d;
-    case 3: return o + d / (i + 1.0);
-    case 4: return o + (i + 1.0) * d;
-    case 5: return o + d / (n - i + 1.0);
-    case 6: return o + (n - i + 1.0) * d;
-    case 7: return odd ? o : o + d;
-    case 8: return o + draw(random) * d;
-    case 9: return o + d * d;
-    case 10: return draw(random) * d;
-    case 11: {
+    switch (static_cast<ScaleTranslationVariation>(mode)) {
+    case ScaleTranslationVariation::Ignore: return 0.0;
+    case ScaleTranslationVariation::AsSet: return d;
+    case ScaleTranslationVariation::Uniform: return o + d;
+    case ScaleTranslationVariation::Decreasing: return o + d / (i + 1.0);
+    case ScaleTranslationVariation::Increasing: return o + (i + 1.0) * d;
+    case ScaleTranslationVariation::SlowStart: return o + d / (n - i + 1.0);
+    case ScaleTranslationVariation::SlowDown: return o + (n - i + 1.0) * d;
+    case ScaleTranslationVariation::Skip: return odd ? o : o + d;
+    case ScaleTranslationVariation::Random: return o + draw(random) * d;
+    case ScaleTranslationVariation::Rapid: return o + d * d;
+    case ScaleTranslationVariation::RandomUpTo: return draw(random) * d;
+    case ScaleTranslationVariation::RandomEitherWay: {
         const double sign = drawSign(random);
         return sign * draw(random) * d;
     }
-    case 12: return o * o > (5.0 * d) * (5.0 * d) ? 5.0 * d : o + d;
-    case 13: return o + drawSign(random) * d;
-    case 14: return odd ? o + d : o + 2.0 * d;
-    case 15: return odd ? -(o + d) : o + d;
+    case ScaleTranslationVariation::Threshold: return o * o > (5.0 * d) * (5.0 * d) ? 5.0 * d : o + d;
+    case ScaleTranslationVariation::EitherWay: return o + drawSign(random) * d;
+    case ScaleTranslationVariation::Doubled: return odd ? o + d : o + 2.0 * d;
+    case ScaleTranslationVariation::UniformVariant: return odd ? -(o + d) : o + d;
     default: return std::nullopt;
     }
 }
@@ -106,59 +109,59 @@ public:
     std::optional<Pivot> compute(int32_t mode, TvRealPoint average)
     {
         const int32_t j = in_.j;
-        switch (mode) {
-        case 0: return centred({cx_ + oh_, cy_ + ov_});
-        case 1: return centred({in_.copyBounds.left + oh_, in_.copyBounds.top + ov_});
-        case 2: return centred({in_.copyBounds.right + oh_, in_.copyBounds.bottom + ov_});
-        case 3: {
+        switch (static_cast<ScaleCentreMode>(mode)) {
+        case ScaleCentreMode::CopiesCentre: return centred({cx_ + oh_, cy_ + ov_});
+        case ScaleCentreMode::TopLeftPath: return centred({in_.copyBounds.left + oh_, in_.copyBounds.top + ov_});
+        case ScaleCentreMode::BottomRightPath: return centred({in_.copyBounds.right + oh_, in_.copyBounds.bottom + ov_});
+        case ScaleCentreMode::Random100: {
             const double x = cx_ + oh_ + 100.0 * draw(random_);
             return centred({x, cy_ + ov_ + 100.0 * draw(random_)});
         }
-        case 4: return centred({cx_ + oh_ + 500.0 * cosTheta(), cy_ + ov_ + 500.0 * sinTheta()});
-        case 5:
+        case ScaleCentreMode::Circular500New: return centred({cx_ + oh_ + 500.0 * cosTheta(), cy_ + ov_ + 500.0 * sinTheta()});
+        case ScaleCentreMode::Circular500Original:
             return centred({in_.selectedCentre.h + oh_ + 500.0 * cosTheta(),
                             in_.selectedCentre.v + ov_ + 500.0 * sinTheta()});
-        case 6: return centred({in_.firstCentre.h + oh_, in_.firstCentre.v + ov_});
-        case 7: return Pivot{{oh_, ov_}, Point{-cx_, -cy_}};
-        case 8: return centred({w_ / 2.0 + oh_, h_ / 2.0 + ov_});
-        case 9: return Pivot{{oh_, h_ / 2.0 + ov_}, Point{0.0, -(h_ / 2.0 + ov_)}};
-        case 10: return centred({w_ + oh_, h_ + ov_});
-        case 11: return Pivot{{w_ / 2.0 + oh_, ov_}, Point{-(w_ / 2.0 + oh_), 0.0}};
-        case 12: return centred({w_ / 2.0 + oh_, h_ + ov_});
-        case 13: return centred({cx_ + oh_, h_ + ov_});
-        case 14: return centred({oh_, ov_});
-        case 15: return centred({average.h + oh_, average.v + ov_});
-        case 16: {
+        case ScaleCentreMode::LastCreatedPath: return centred({in_.firstCentre.h + oh_, in_.firstCentre.v + ov_});
+        case ScaleCentreMode::Origin: return Pivot{{oh_, ov_}, Point{-cx_, -cy_}};
+        case ScaleCentreMode::DocumentCentre: return centred({w_ / 2.0 + oh_, h_ / 2.0 + ov_});
+        case ScaleCentreMode::DocumentLeft: return Pivot{{oh_, h_ / 2.0 + ov_}, Point{0.0, -(h_ / 2.0 + ov_)}};
+        case ScaleCentreMode::DocumentRight: return centred({w_ + oh_, h_ + ov_});
+        case ScaleCentreMode::DocumentBottom: return Pivot{{w_ / 2.0 + oh_, ov_}, Point{-(w_ / 2.0 + oh_), 0.0}};
+        case ScaleCentreMode::DocumentTop: return centred({w_ / 2.0 + oh_, h_ + ov_});
+        case ScaleCentreMode::Upwards: return centred({cx_ + oh_, h_ + ov_});
+        case ScaleCentreMode::Distant: return centred({oh_, ov_});
+        case ScaleCentreMode::AverageOfPaths: return centred({average.h + oh_, average.v + ov_});
+        case ScaleCentreMode::Random: {
             const double x = draw(random_) * w_ + oh_;
             return centred({x, draw(random_) * h_ + ov_});
         }
-        case 17: {
+        case ScaleCentreMode::Bend: {
             const double rise = 500.0 / (double(j) + 1.0);
             return centred({in_.selectedCentre.h + oh_ + 100.0 * j,
                             in_.selectedCentre.v + ov_ + (isOdd(j) ? -rise : rise)});
         }
-        case 18: {
+        case ScaleCentreMode::Splitter1: {
             Point p{cx_ + oh_, cy_ + ov_};
             if (isOdd(j))
                 p.x = -p.x;
             return centred(p);
         }
-        case 19: {
+        case ScaleCentreMode::Splitter2: {
             Point p{cx_ + oh_, cy_ + ov_};
             if (isOdd(j))
                 p.y = -p.y;
             return centred(p);
         }
-        case 20: return centred(negatedByQuarter({cx_ + oh_, cy_ + ov_}, j));
-        case 21: {
+        case ScaleCentreMode::Splitter3: return centred(negatedByQuarter({cx_ + oh_, cy_ + ov_}, j));
+        case ScaleCentreMode::Splitter4: {
             Point p{cx_ + oh_ + (oh_ + 200.0) * cosTheta(), cy_ + ov_ + (ov_ + 200.0) * sinTheta()};
             if (isOdd(j))
                 p.x = -p.x;
             return centred(p);
         }
-        case 22:
+        case ScaleCentreMode::Tentacle1:
             return centred(negatedByQuarter({cx_ + (oh_ + 200.0) * cosTheta(), cy_ + (ov_ + 200.0) * sinTheta()}, j));
-        case 23: {
+        case ScaleCentreMode::Tentacle2: {
             const double cos2 = math_.cosine(static_cast<float>(2.0 * theta()));
             return centred(negatedByQuarter({cx_ + (oh_ + 200.0) * cos2, cy_ + (ov_ + 200.0) * sinTheta()}, j));
         }
@@ -209,7 +212,9 @@ void nextVerticalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, R
 {
     // Vertical " Random <= " is the signed one and " Random either way" the
     // unsigned one: the opposite of the horizontal list.
-    const int32_t horizontalMode = mode == 10 ? 11 : mode == 11 ? 10 : mode;
+    constexpr int32_t kRandomUpTo = modeValue(ScaleTranslationVariation::RandomUpTo);
+    constexpr int32_t kRandomEitherWay = modeValue(ScaleTranslationVariation::RandomEitherWay);
+    const int32_t horizontalMode = mode == kRandomUpTo ? kRandomEitherWay : mode == kRandomEitherWay ? kRandomUpTo : mode;
     nextHorizontalOffset(horizontalMode, i, n, d, o, random);
 }
 
@@ -222,7 +227,7 @@ void scalePivot(int32_t mode, const ScalePivotInputs& inputs, TvRealPoint& avera
         return; // keeps the caller's values: (0, 0) until a known mode has written them
     translations.t2 = toReal(pivot->t2);
     translations.t1 = toReal(pivot->t1.value_or(Point{-pivot->t2.x, -pivot->t2.y}));
-    if (mode == 15)
+    if (mode == modeValue(ScaleCentreMode::AverageOfPaths))
         averageCentre = translations.t2;
 }
 

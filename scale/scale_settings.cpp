@@ -4,12 +4,13 @@
 #include <array>
 
 #include "colour_target.hpp"
+#include "resources/tovrins_ids.h"
+#include "scale/scale_modes.hpp"
 
 namespace tovrins {
 
 namespace {
 
-constexpr int32_t kUniformTranslation = 2;
 
 // The words that every preset starts from. scaleZoom is the dialog's view
 // setting, not part of the transformation, so a preset leaves it alone.
@@ -27,17 +28,17 @@ void writeResetValues(FilterParams& p)
     p.scaleDeleteOriginal = 1;
     p.scalePlaceAbove = 1;
     p.scalePreviewApplied = 0;
-    p.scaleCentreMode = 0;
-    p.scaleHorizontalScaleMode = 0;
-    p.scaleVerticalScaleMode = 0;
-    p.scaleLayerOption = 0;
-    p.scaleInterpolate = 0;
+    p.scaleCentreMode = modeValue(ScaleCentreMode::CopiesCentre);
+    p.scaleHorizontalScaleMode = modeValue(ScaleVariation::Default);
+    p.scaleVerticalScaleMode = modeValue(ScaleVariation::Default);
+    p.scaleLayerOption = modeValue(ScaleLayerOption::NewLayers);
+    p.scaleInterpolate = modeValue(InterpolateTarget::Interpolate1);
     // The translation modes go back to the defaults' " Translation ... uniform"
     // rather than 0 (" Ignore ..."): otherwise " Default/Reset" would not give
     // a fresh block's settings and the offset steps of presets 3 and 7 would
     // be ignored.
-    p.scaleHorizontalTranslationMode = kUniformTranslation;
-    p.scaleVerticalTranslationMode = kUniformTranslation;
+    p.scaleHorizontalTranslationMode = modeValue(ScaleTranslationVariation::Uniform);
+    p.scaleVerticalTranslationMode = modeValue(ScaleTranslationVariation::Uniform);
 }
 
 // Truncates toward zero, as the settings' integer fields expect.
@@ -56,39 +57,6 @@ float spreadAround(RandomSource& random, double base, double spread)
     return static_cast<float>(base + up - down);
 }
 
-constexpr std::array<std::string_view, 24> kCentreLabels = {
-    " Copies scaling center default", " Top left path", " Bottom right path", " + Random 100pts",
-    " Circular 500pts (new)", " Circular 500pts (original)", " Use last created path", " (0,0)",
-    " Document center", " Document left", " Document right", " Document bottom",
-    " Document top", " Upwards", " Distant", " Average of all paths",
-    " Random", " Bend", " Splitter 1", " Splitter 2",
-    " Splitter 3", " Splitter 4", " Tentacle 1", " Tentacle 2"};
-
-constexpr std::array<std::string_view, 16> kHorizontalTranslationLabels = {
-    " Ignore horizontal translation", " Translation as set", " Translation (horizontal) uniform",
-    " Decreasing", " Increasing", " Slow start", " Slow down", " Skip", " Random *", " Rapid",
-    " Random <= ", " Random either way", " Threshold", " Either way", " Doubled", " Uniform variant"};
-
-constexpr std::array<std::string_view, 16> kVerticalTranslationLabels = {
-    " Ignore vertical translation", " Translation as set", " Translation (vertical) uniform",
-    " Decreasing", " Increasing", " Slow Start", " Slow down", " Skip a beat", " Random *", " Rapid",
-    " Random <= ", " Random either way", " Threshold", " Either way", " Doubled", " Uniform variant"};
-
-constexpr std::array<std::string_view, 3> kLayerOptionLabels = {
-    " Layer options - Place on new layer", " All on layer", " No Layers"};
-
-constexpr std::array<std::string_view, 8> kPresetLabels = {
-    " Default/Reset", " Rapid scale ", " Random placement ", " To the right ",
-    " Apple core ", " Scale to document centre ", " Tentacles ", " Tentacles spread"};
-
-constexpr std::array<std::string_view, 14> kHorizontalScaleLabels = {
-    " Horizontal scaling", " As set", " Accelerating", " Direction Reversed", " Skip", " Random", " Rapid",
-    " Jumps", " Total random", " Threshold", " Either way", " Doubled alternate", " Addition", " Subtraction"};
-
-constexpr std::array<std::string_view, 14> kVerticalScaleLabels = {
-    " Vertical scaling", " As set", " Accelerating", " Direction reversed", " Skip", " Random", " Rapid",
-    " Jumps", " Total random", " Threshold", " Either way", " Doubled alternate", " Addition", " Subtraction"};
-
 } // namespace
 
 void scaleWriteDefaults(FilterParams& p)
@@ -101,16 +69,16 @@ void scaleWriteDefaults(FilterParams& p)
     p.scaleBaseOnOriginal = 1;
     p.scaleDeleteOriginal = 1;
     p.scalePlaceAbove = 1;
-    p.scaleInterpolate = 0;
+    p.scaleInterpolate = modeValue(InterpolateTarget::Interpolate1);
     p.scalePreset = 0;
     p.scaleCopies = 7;
     p.scaleCopiesPerLayer = 1;
-    p.scaleCentreMode = 0;
-    p.scaleHorizontalScaleMode = 0;
-    p.scaleVerticalScaleMode = 0;
-    p.scaleHorizontalTranslationMode = kUniformTranslation;
-    p.scaleVerticalTranslationMode = kUniformTranslation;
-    p.scaleLayerOption = 0;
+    p.scaleCentreMode = modeValue(ScaleCentreMode::CopiesCentre);
+    p.scaleHorizontalScaleMode = modeValue(ScaleVariation::Default);
+    p.scaleVerticalScaleMode = modeValue(ScaleVariation::Default);
+    p.scaleHorizontalTranslationMode = modeValue(ScaleTranslationVariation::Uniform);
+    p.scaleVerticalTranslationMode = modeValue(ScaleTranslationVariation::Uniform);
+    p.scaleLayerOption = modeValue(ScaleLayerOption::NewLayers);
     p.scaleColourPercent = 100.0f;
     p.scaleZoom = 100.0f;
     p.scaleHorizontalScale = 96.0f;
@@ -123,36 +91,36 @@ void scaleApplyPreset(FilterParams& p, int32_t preset)
 {
     p.scalePreset = preset;
     writeResetValues(p);
-    switch (preset) {
-    case 1: // " Rapid scale "
+    switch (static_cast<ScalePreset>(preset)) {
+    case ScalePreset::RapidScale: // " Rapid scale "
         p.scaleHorizontalScale = 70.0f;
         p.scaleVerticalScale = 70.0f;
         break;
-    case 2: // " Random placement "
-        p.scaleCentreMode = 3;
+    case ScalePreset::RandomPlacement: // " Random placement "
+        p.scaleCentreMode = modeValue(ScaleCentreMode::Random100);
         p.scaleHorizontalScale = 70.0f;
         p.scaleVerticalScale = 70.0f;
         break;
-    case 3: // " To the right "
+    case ScalePreset::ToTheRight: // " To the right "
         p.scaleCopies = 20;
         p.scaleHorizontalTranslation = 100.0f;
         break;
-    case 4: // " Apple core "
+    case ScalePreset::AppleCore: // " Apple core "
         p.scaleCopies = 20;
         p.scaleHorizontalScale = 90.0f;
         break;
-    case 5: // " Scale to document centre "
-        p.scaleCentreMode = 8;
+    case ScalePreset::ScaleToDocumentCentre: // " Scale to document centre "
+        p.scaleCentreMode = modeValue(ScaleCentreMode::DocumentCentre);
         p.scaleHorizontalScale = 70.0f;
         p.scaleVerticalScale = 70.0f;
         break;
-    case 6: // " Tentacles "
-    case 7: // " Tentacles spread"
-        p.scaleCentreMode = 22;
+    case ScalePreset::Tentacles: // " Tentacles "
+    case ScalePreset::TentaclesSpread: // " Tentacles spread"
+        p.scaleCentreMode = modeValue(ScaleCentreMode::Tentacle1);
         p.scaleHorizontalScale = 99.0f;
         p.scaleVerticalScale = 99.0f;
         p.scaleCopies = 200;
-        if (preset == 7)
+        if (preset == modeValue(ScalePreset::TentaclesSpread))
             p.scaleHorizontalTranslation = 10.0f;
         break;
     default: // " Default/Reset", and values no popup offers: the reset alone
@@ -198,14 +166,14 @@ void scaleDrawRandomSettings(FilterParams& p, RandomSource& random)
 std::span<const std::string_view> scalePopupLabels(int32_t itemId)
 {
     switch (itemId) {
-    case 30: return kCentreLabels;
-    case 33: return kHorizontalTranslationLabels;
-    case 34: return kVerticalTranslationLabels;
-    case 35: return kLayerOptionLabels;
-    case 36: return kPresetLabels;
-    case 37: return kHorizontalScaleLabels;
-    case 38: return kVerticalScaleLabels;
-    case 39: return kInterpolateTargetLabels;
+    case item::kCentreMode: return kScaleCentreLabels;
+    case item::kHorizontalMode: return kScaleHorizontalTranslationLabels;
+    case item::kVerticalMode: return kScaleVerticalTranslationLabels;
+    case item::kLayerOption: return kScaleLayerLabels;
+    case item::kPreset: return kScalePresetLabels;
+    case item::kHorizontalScaleMode: return kScaleHorizontalScaleLabels;
+    case item::kVerticalScaleMode: return kScaleVerticalScaleLabels;
+    case item::kColourTarget: return kInterpolateTargetLabels;
     default: return {};
     }
 }

@@ -75,7 +75,7 @@ TvErr attachPassThrough(TvDialogRef dialog)
 {
     if (!suites().item)
         return TV_ERR_NONE;
-    if (TvItemRef ok = itemOf(dialog, 1))
+    if (TvItemRef ok = itemOf(dialog, TOVRINS_ERROR_OK_ITEM))
         return suites().item->setNotifyProc(ok, passThroughNotifier);
     return TV_ERR_NONE;
 }
@@ -90,9 +90,9 @@ TvErr errorDialogInit(TvDialogRef dialog)
     const auto* text = static_cast<const ErrorText*>(data);
     if (!text || !suites().item)
         return TV_ERR_NONE;
-    if (TvItemRef message = itemOf(dialog, 2))
+    if (TvItemRef message = itemOf(dialog, TOVRINS_ERROR_MESSAGE_ITEM))
         suites().item->setText(message, text->message.data());
-    if (TvItemRef codeItem = itemOf(dialog, 3))
+    if (TvItemRef codeItem = itemOf(dialog, TOVRINS_ERROR_CODE_ITEM))
         suites().item->setText(codeItem, text->code.data());
     return TV_ERR_NONE;
 }

@@ -3,13 +3,14 @@
 // modal dialog. Also the About box.
 #pragma once
 
+#include "resources/tovrins_ids.h"
 #include "tv_sdk.h"
 
 namespace tovrins {
 
-inline constexpr int32_t kErrorTableList = 16050;
-inline constexpr int32_t kErrorDialogId = 16051;
-inline constexpr int32_t kAboutDialogId = 16050;
+inline constexpr int32_t kErrorTableList = TOVRINS_ERROR_TABLE_LIST;
+inline constexpr int32_t kErrorDialogId = TOVRINS_ERROR_DIALOG;
+inline constexpr int32_t kAboutDialogId = TOVRINS_ABOUT_DIALOG;
 
 // Shows nothing for 0 and STOP, when the ADM Basic or ADM Dialog Suite is
 // missing, or when the table cannot be read.

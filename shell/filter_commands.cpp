@@ -1,49 +1,23 @@
 #include "filter_commands.hpp"
 
-#include <array>
-
 #include "filter_params.hpp"
+#include "filter_registry.hpp"
 #include "plugin_globals.hpp"
-#include "rotate_dialog.hpp"
-#include "rotate_engine.hpp"
-#include "scale_dialog.hpp"
-#include "scale_engine.hpp"
 #include "selection.hpp"
 #include "suites.hpp"
-#include "translate_dialog.hpp"
-#include "translate_engine.hpp"
 
 namespace tovrins {
 
 namespace {
 
-struct FilterCommand {
-    TvFilterHandle PluginGlobals::*handle;
-    FilterKind kind;
-    const char* dialogName;
-    TvADMDialogInitProc builder;
-    TvErr (*engine)(FilterParams&);
-    int32_t FilterParams::*previewApplied;
-    int32_t FilterParams::*goRun;
-};
-
-const std::array<FilterCommand, 3> kCommands{{
-    {&PluginGlobals::rotateFilter, FilterKind::Rotate, "KM47_Tovrins", rotateDialogBuilder, rotateEngine,
-     &FilterParams::rotatePreviewApplied, &FilterParams::rotateGoRun},
-    {&PluginGlobals::scaleFilter, FilterKind::Scale, "KM47_TovrinScale", scaleDialogBuilder, scaleEngine,
-     &FilterParams::scalePreviewApplied, &FilterParams::scaleGoRun},
-    {&PluginGlobals::translateFilter, FilterKind::Translate, "KM47_TovrinTranslate", translateDialogBuilder,
-     translateEngine, &FilterParams::translatePreviewApplied, &FilterParams::translateGoRun},
-}};
-
-const FilterCommand* pickCommand(TvFilterHandle filter)
+const FilterRecord* pickCommand(TvFilterHandle filter)
 {
     const PluginGlobals* globals = pluginGlobals();
     if (!globals || !filter)
         return nullptr;
-    for (const FilterCommand& command : kCommands)
-        if (globals->*command.handle == filter)
-            return &command;
+    for (const FilterRecord* command : filterRecords())
+        if (globals->*command->handle == filter)
+            return command;
     return nullptr;
 }
 
@@ -60,7 +34,7 @@ FilterParams* blockOf(TvMemoryHandle parameters, TvErr& code)
 
 TvErr filterGetParameters(TvFilterMessage& message)
 {
-    const FilterCommand* command = pickCommand(message.filter);
+    const FilterRecord* command = pickCommand(message.filter);
     if (!command)
         return TV_ERR_NONE;
     if (!suites().memory || !suites().dialog || !suites().undo)
@@ -79,12 +53,12 @@ TvErr filterGetParameters(TvFilterMessage& message)
     if (!params)
         return code;
     if (fresh)
-        writeDefaults(*params, command->kind);
+        command->writeDefaults(*params);
 
     const FilterParams snapshot = *params;
     int32_t result = 0;
     code = suites().dialog->modal(message.d.self, command->dialogName, kFilterDialogId, TV_DIALOG_STYLE_MODAL,
-                                  command->builder, params, &result);
+                                  command->dialogBuilder, params, &result);
     if (code == TV_ERR_NONE && result == 1)
         return TV_ERR_NONE;
 
@@ -96,14 +70,14 @@ TvErr filterGetParameters(TvFilterMessage& message)
         return undone;
     }
     *params = snapshot;
-    params->*command->previewApplied = 0;
+    params->*command->words.previewApplied = 0;
     releaseSelection();
     return code != TV_ERR_NONE ? code : TV_ERR_CANCELLED;
 }
 
 TvErr filterGo(TvFilterMessage& message)
 {
-    const FilterCommand* command = pickCommand(message.filter);
+    const FilterRecord* command = pickCommand(message.filter);
     if (!command)
         return TV_ERR_NONE;
     if (!suites().memory)
@@ -114,17 +88,17 @@ TvErr filterGo(TvFilterMessage& message)
     FilterParams* params = blockOf(message.parameters, code);
     if (!params)
         return code;
-    params->*command->goRun = 1;
+    params->*command->words.goRun = 1;
     return command->engine(*params);
 }
 
 void abandonFilterCommand(const TvFilterMessage& message, const TvAIMdMemorySuiteV1* memory)
 {
-    const FilterCommand* command = pickCommand(message.filter);
+    const FilterRecord* command = pickCommand(message.filter);
     void* pointer = nullptr;
     if (command && memory && message.parameters && memory->getPointer(message.parameters, &pointer) == TV_ERR_NONE &&
         pointer)
-        static_cast<FilterParams*>(pointer)->*command->previewApplied = 0;
+        static_cast<FilterParams*>(pointer)->*command->words.previewApplied = 0;
     releaseSelection(memory);
 }
 

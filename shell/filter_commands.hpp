@@ -3,10 +3,11 @@
 #pragma once
 
 #include "tv_sdk.h"
+#include "resources/tovrins_ids.h"
 
 namespace tovrins {
 
-inline constexpr int32_t kFilterDialogId = 16100;
+inline constexpr int32_t kFilterDialogId = TOVRINS_FILTER_DIALOG;
 
 // Allocates and fills the block on first use, runs the dialog, and on any
 // result but OK reverts the document and the block; STOP on cancel.

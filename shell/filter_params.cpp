@@ -1,24 +1,13 @@
 #include "filter_params.hpp"
 
-#include "rotate_settings.hpp"
-#include "scale_settings.hpp"
-#include "translate_settings.hpp"
+#include "filter_registry.hpp"
 
 namespace tovrins {
 
 void writeDefaults(FilterParams& params, FilterKind kind)
 {
-    switch (kind) {
-    case FilterKind::Rotate:
-        rotateWriteDefaults(params);
-        break;
-    case FilterKind::Scale:
-        scaleWriteDefaults(params);
-        break;
-    case FilterKind::Translate:
-        translateWriteDefaults(params);
-        break;
-    }
+    if (const FilterRecord* filter = filterRecordOf(static_cast<int32_t>(kind)))
+        filter->writeDefaults(params);
 }
 
 } // namespace tovrins

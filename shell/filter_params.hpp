@@ -17,6 +17,13 @@ struct DialogBounds {
 
 enum class FilterKind : int32_t { Rotate = 1, Scale = 2, Translate = 3 };
 
+// The value a mode field of the block stores for a mode's enumerator.
+template <class Mode>
+constexpr int32_t modeValue(Mode mode)
+{
+    return static_cast<int32_t>(mode);
+}
+
 struct FilterParams {
     // Header (words 0 to 18).
     int32_t rotatePreviewApplied;

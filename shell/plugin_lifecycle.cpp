@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include "filter_registry.hpp"
 #include "pascal_strings.hpp"
 #include "plugin_globals.hpp"
 #include "suites.hpp"
@@ -10,17 +11,6 @@
 namespace tovrins {
 
 namespace {
-
-struct FilterRegistration {
-    const char* name;
-    TvFilterHandle PluginGlobals::*handle;
-};
-
-constexpr std::array<FilterRegistration, 3> kFilters{{
-    {"KM47_TovrinRotate", &PluginGlobals::rotateFilter},
-    {"KM47_TovrinScale", &PluginGlobals::scaleFilter},
-    {"KM47_TovrinTranslate", &PluginGlobals::translateFilter},
-}};
 
 TvErr readMenuText(TvPluginRef self, int32_t index, std::span<char> buffer)
 {
@@ -31,22 +21,21 @@ TvErr readMenuText(TvPluginRef self, int32_t index, std::span<char> buffer)
     return cToPascal(buffer) ? TV_ERR_NONE : TV_ERR_BAD_PARAMETER;
 }
 
-// Filter number n (1 to 3) reads its category from string 2n-1 and its
-// title from string 2n of the menu text list.
-TvErr registerFilter(TvPluginRef self, int32_t n, PluginGlobals& globals)
+// A filter reads its category and title from its strings of the menu text
+// list.
+TvErr registerFilter(TvPluginRef self, const FilterRecord& filter, PluginGlobals& globals)
 {
     std::array<char, kMenuTextLimit + 1> category{};
     std::array<char, kMenuTextLimit + 1> title{};
-    if (const TvErr code = readMenuText(self, 2 * n - 1, category); code != TV_ERR_NONE)
+    if (const TvErr code = readMenuText(self, filter.menuCategoryString, category); code != TV_ERR_NONE)
         return code;
-    if (const TvErr code = readMenuText(self, 2 * n, title); code != TV_ERR_NONE)
+    if (const TvErr code = readMenuText(self, filter.menuTitleString, title); code != TV_ERR_NONE)
         return code;
 
-    const FilterRegistration& filter = kFilters[static_cast<std::size_t>(n - 1)];
     const TvFilterMenuText text{reinterpret_cast<const unsigned char*>(category.data()),
                                 reinterpret_cast<const unsigned char*>(title.data())};
     TvFilterHandle& handle = globals.*filter.handle;
-    if (const TvErr code = suites().filter->addFilter(self, filter.name, &text, 0, &handle); code != TV_ERR_NONE)
+    if (const TvErr code = suites().filter->addFilter(self, filter.registeredName, &text, 0, &handle); code != TV_ERR_NONE)
         return code;
     TvMenuItemHandle item = nullptr;
     if (const TvErr code = suites().filter->getFilterMenuItem(handle, &item); code != TV_ERR_NONE)
@@ -73,10 +62,10 @@ TvErr startupPlugin(TvSPMessageData& message)
     globals->basicSuite = message.basic;
     pluginGlobals() = globals;
 
-    for (int32_t n = 1; n <= static_cast<int32_t>(kFilters.size()); ++n)
-        if (const TvErr code = registerFilter(message.self, n, *globals); code != TV_ERR_NONE)
+    for (const FilterRecord* filter : filterRecords())
+        if (const TvErr code = registerFilter(message.self, *filter, *globals); code != TV_ERR_NONE)
             return code;
-    globals->filterCount = static_cast<int32_t>(kFilters.size());
+    globals->filterCount = static_cast<int32_t>(filterRecords().size());
     return TV_ERR_NONE;
 }
 

@@ -2,11 +2,12 @@
 // registration of the three filters.
 #pragma once
 
+#include "resources/tovrins_ids.h"
 #include "tv_sdk.h"
 
 namespace tovrins {
 
-inline constexpr int32_t kMenuTextList = 16000;
+inline constexpr int32_t kMenuTextList = TOVRINS_MENU_TEXT_LIST;
 // The host reads at most this many bytes of a menu text, zero included.
 inline constexpr int32_t kMenuTextLimit = 65;
 

@@ -1,14 +1,14 @@
 #include "translate_copy_values.hpp"
 
+#include "filter_params.hpp"
+#include "translate/translate_modes.hpp"
+
 #include <optional>
 
 namespace tovrins {
 namespace {
 
-struct Move {
-    float tx;
-    float ty;
-};
+using Move = TranslateMove;
 
 float sign(RandomSource& random) { return random.next() > 0.5f ? 1.0f : -1.0f; }
 
@@ -153,12 +153,12 @@ std::optional<Move> placementMove(int32_t mode, const TranslateCopyInputs& in, R
     const float i = toFloat(in.i);
     const bool evenCopy = isEven(in.i);
     const bool evenObject = isEven(in.s);
-    switch (mode) {
-    case 0:
+    switch (static_cast<TranslatePlacement>(mode)) {
+    case TranslatePlacement::Default:
         return Move{x, y};
-    case 1:
+    case TranslatePlacement::OriginalPathCentre:
         return ellipse(in, math, 1.0f);
-    case 2:
+    case TranslatePlacement::ThreePronged:
         switch (in.i % 3) {
         case 0:
             return Move{x, 0.0f};
@@ -167,9 +167,9 @@ std::optional<Move> placementMove(int32_t mode, const TranslateCopyInputs& in, R
         default:
             return Move{x, y};
         }
-    case 3:
+    case TranslatePlacement::Zigzag:
         return evenCopy ? Move{i * x, 0.0f} : Move{i * x, y};
-    case 4:
+    case TranslatePlacement::OutwardCross:
         switch (in.i % 4) {
         case 0:
             return Move{x, y};
@@ -180,59 +180,59 @@ std::optional<Move> placementMove(int32_t mode, const TranslateCopyInputs& in, R
         default:
             return Move{x, -y};
         }
-    case 5:
+    case TranslatePlacement::Pyramid:
         return evenCopy ? Move{i * x, 0.0f} : Move{0.5f * i * (x * x), y};
-    case 6:
+    case TranslatePlacement::Steps:
         return evenCopy ? Move{i * x, i * y} : Move{toFloat(in.i + 1) * x, i * y};
-    case 7:
+    case TranslatePlacement::TwoPronged:
         return evenCopy ? Move{i * x, i * y} : Move{toFloat(in.i + 1) * x, y};
-    case 8:
+    case TranslatePlacement::HorizontalReflection:
         return evenCopy ? Move{x, y} : Move{x, -y};
-    case 9: {
+    case TranslatePlacement::VerticalRotateReflect: {
         const Move m = ellipse(in, math, 1.0f);
         return evenCopy ? m : Move{-m.tx, m.ty};
     }
-    case 10:
+    case TranslatePlacement::VerticalReflect:
         return evenCopy ? Move{x, y} : Move{-x, y};
-    case 11:
+    case TranslatePlacement::UpDown:
         return upDown(in);
-    case 12:
+    case TranslatePlacement::RandomInDocument:
         return randomInDocument(in, random);
-    case 13:
+    case TranslatePlacement::MissionOrbit:
         return missionOrbit(in, math);
-    case 14:
+    case TranslatePlacement::Squared:
         return squared(in, math);
-    case 15:
+    case TranslatePlacement::DoTheTwist:
         return twist(in, math);
-    case 16:
+    case TranslatePlacement::Twister:
         return twister(in, math);
-    case 17:
+    case TranslatePlacement::Lined:
         return lined(in);
-    case 18:
+    case TranslatePlacement::RotateVariant:
         return rotateVariant(in, math);
-    case 19:
+    case TranslatePlacement::TurnTurnTurn:
         return turnTurnTurn(in, math);
-    case 20:
+    case TranslatePlacement::SquaredSpiral:
         return squaredSpiral(in);
-    case 21:
+    case TranslatePlacement::TriAngled:
         return triAngled(in, math);
-    case 22:
+    case TranslatePlacement::CentreXyTranslate:
         return approach(in, x, y);
-    case 23:
+    case TranslatePlacement::DocumentCentreApproach:
         return approach(in, in.width / 2.0f + x, in.depth / 2.0f + y);
-    case 24:
+    case TranslatePlacement::LastCreatedApproach:
         return approach(in, in.anchor.h + x, in.anchor.v + y);
-    case 25:
+    case TranslatePlacement::PathAlternate:
         return evenObject ? Move{x, y} : Move{-x, -y};
-    case 26:
+    case TranslatePlacement::AlternateDirections:
         return evenCopy ? Move{x, y} : Move{-x, -y};
-    case 27:
+    case TranslatePlacement::PathRadius:
         return ellipse(in, math, toFloat(in.s + 1));
-    case 28: {
+    case TranslatePlacement::AlternateRadius: {
         const Move m = ellipse(in, math, 1.0f);
         return evenObject ? m : Move{m.tx, -m.ty};
     }
-    case 29: {
+    case TranslatePlacement::Opposites: {
         const Move m = ellipse(in, math, 1.0f);
         return evenObject ? m : Move{-m.tx, -m.ty};
     }
@@ -245,108 +245,111 @@ std::optional<Move> placementMove(int32_t mode, const TranslateCopyInputs& in, R
 
 // A placement outside the list writes nothing either, like the tail of
 // " Lined": the engine keeps the move it holds.
-void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, float& tx, float& ty,
+void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, TranslateMove& move,
                         RandomSource& random, HostMath& math) {
-    if (const std::optional<Move> move = placementMove(placement, inputs, random, math)) {
-        tx = move->tx;
-        ty = move->ty;
-    }
+    if (const std::optional<Move> placed = placementMove(placement, inputs, random, math)) move = *placed;
 }
 
-void translateAdvanceOffset(int32_t variation, int32_t i, int32_t n, float width, float depth,
-                            float& h, float& v, float& x, float& y, RandomSource& random, HostMath& math) {
-    switch (variation) {
-    case 0:
+void translateAdvanceOffset(int32_t variation, int32_t i, int32_t n, TvRealPoint document, TranslateRunning& running,
+                            RandomSource& random, HostMath& math) {
+    const float width = document.h;
+    const float depth = document.v;
+    float& h = running.h;
+    float& v = running.v;
+    float& x = running.x;
+    float& y = running.y;
+    switch (static_cast<TranslateVariation>(variation)) {
+    case TranslateVariation::Default:
         x = x + h;
         y = y + v;
         break;
-    case 1:
+    case TranslateVariation::AsSet:
         x = h;
         y = v;
         break;
-    case 2:
+    case TranslateVariation::Decreasing:
         x = x + h / toFloat(i + 1);
         y = y + v / toFloat(i + 1);
         break;
-    case 3:
+    case TranslateVariation::Increasing:
         x = x + h * toFloat(i + 1);
         y = y + v * toFloat(i + 1);
         break;
-    case 4:
+    case TranslateVariation::SlowStart:
         x = x + h / toFloat(n - i + 1);
         y = y + v / toFloat(n - i + 1);
         break;
-    case 5:
+    case TranslateVariation::SlowDown:
         x = x + h * toFloat(n - i + 1);
         y = y + v * toFloat(n - i + 1);
         break;
-    case 6:
+    case TranslateVariation::Skip:
         if (isEven(i)) {
             x = x + h;
             y = y + v;
         }
         break;
-    case 7: {
+    case TranslateVariation::Random: {
         const float r1 = random.next();
         const float r2 = random.next();
         y = y + r1 * v;
         x = x + r2 * h;
         break;
     }
-    case 8:
+    case TranslateVariation::Rapid:
         x = x + h * h;
         y = y + v * v;
         break;
-    case 9: {
+    case TranslateVariation::TotalRandom: {
         const float r1 = random.next();
         const float r2 = random.next();
         y = r1 * v;
         x = r2 * h;
         break;
     }
-    case 10: {
+    case TranslateVariation::TotalRandomConstrained: {
         const float r = random.next();
         x = r * v;
         y = r * v;
         break;
     }
-    case 11:
+    case TranslateVariation::Threshold:
         x = threshold(h, x);
         y = threshold(v, y);
         break;
-    case 12:
+    case TranslateVariation::BounceBack:
         x = bounce(h, x, width);
         y = bounce(v, y, depth);
         break;
-    case 13: {
+    case TranslateVariation::DrunkenPath: {
         const float sx = sign(random);
         const float sy = sign(random);
         x = x + sx * h;
         y = y + sy * v;
         break;
     }
-    case 14: {
+    case TranslateVariation::StrangeRoute: {
         const float d = math.squareRoot(x * x + y * y);
         x = x + h + d;
         y = y + v + d;
         break;
     }
-    case 15: {
+    case TranslateVariation::DistanceRotation: {
         // h is a distance and v an angle in degrees here.
         const float angle = math.degreesToRadians(v);
         y = y + h * math.sine(angle);
         x = x + h * math.cosine(angle);
         break;
     }
-    case 16:
+    case TranslateVariation::XUniformYAsIs:
         x = x + h;
         y = v;
         break;
-    case 17:
+    case TranslateVariation::XAsIsYUniform:
         x = h;
         y = y + v;
         break;
-    case 18:
+    case TranslateVariation::Increase5:
         x = x + h * toFloat(i / 5 + 1);
         y = y + v * toFloat(i / 5 + 1);
         break;

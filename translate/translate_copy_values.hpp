@@ -9,9 +9,25 @@
 
 namespace tovrins {
 
-// Advances the running offset (x, y); " Bounce back" may flip h or v.
-void translateAdvanceOffset(int32_t variation, int32_t i, int32_t n, float width, float depth,
-                            float& h, float& v, float& x, float& y, RandomSource& random, HostMath& math);
+// The running values of a run: the working steps, which " Bounce back"
+// flips for the rest of the run, and the running offset of the series.
+struct TranslateRunning {
+    float h = 0;
+    float v = 0;
+    float x = 0;
+    float y = 0;
+};
+
+// The move of one copy.
+struct TranslateMove {
+    float tx = 0;
+    float ty = 0;
+};
+
+// Advances the running offset (x, y) in a document of width document.h and
+// depth document.v; " Bounce back" may flip h or v.
+void translateAdvanceOffset(int32_t variation, int32_t i, int32_t n, TvRealPoint document, TranslateRunning& running,
+                            RandomSource& random, HostMath& math);
 
 struct TranslateCopyInputs {
     int32_t i;
@@ -26,9 +42,9 @@ struct TranslateCopyInputs {
     float y;
 };
 
-// Writes the move (tx, ty); " Lined" writes nothing for i >= 4q, so the
-// engine's previous move (0, 0 at the start of a run) stays.
-void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, float& tx, float& ty,
+// Writes the move; " Lined" writes nothing for i >= 4q, so the engine's
+// previous move (0, 0 at the start of a run) stays.
+void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, TranslateMove& move,
                         RandomSource& random, HostMath& math);
 
 } // namespace tovrins

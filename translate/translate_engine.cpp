@@ -1,148 +1,85 @@
-#include "translate_engine.hpp"
+#include "translate/translate_engine.hpp"
 
-#include <optional>
-
-#include "engine_support.hpp"
-#include "selection.hpp"
-#include "suite_services.hpp"
-#include "suites.hpp"
-#include "translate_copy_values.hpp"
+#include "shell/copy_engine.hpp"
+#include "shell/engine_support.hpp"
+#include "shell/selection.hpp"
+#include "shell/suites.hpp"
+#include "translate/translate_copy_values.hpp"
+#include "translate/translate_modes.hpp"
 
 namespace tovrins {
 
 namespace {
 
-struct TranslateRun {
-    explicit TranslateRun(FilterParams& params) : p(params) {}
+class TranslateCopies final : public CopyEngine {
+public:
+    using CopyEngine::CopyEngine;
 
-    FilterParams& p;
-    std::span<TvArtHandle> entries; // read once per run
-    SuiteRandom random;
-    SuiteMath math;
-    float width = 0;
-    float depth = 0;
-    float h = 0; // working steps: " Bounce back" flips them for the rest of the run
-    float v = 0;
-    TvRealPoint anchor{}; // stays at the document origin when nothing is selected
-    float colourFactor = 1;
-    std::optional<TvPathStyle> target;
-    float tx = 0; // the move is kept from copy to copy: " Lined" may write none
-    float ty = 0;
-    int16_t paintOrder = TV_PLACE_ABOVE_ALL;
-
-
-    TvErr makeCopy(TvArtHandle source, bool compound, int32_t i, int32_t k, float x, float y, float fraction,
-                   TvArtHandle& out)
+private:
+    TvErr prepare(const TvDocumentSetup& setup) override
     {
-        if (TvErr code = suites().art->duplicateArt(source, paintOrder, source, &out); code != 0)
-            return code;
-        TvRealRect bounds{};
-        if (TvErr code = suites().art->getArtBounds(out, &bounds); code != 0)
-            return code;
-        const TranslateCopyInputs inputs{i, k, p.translateCopies, bounds, anchor, v, width, depth, x, y};
-        translatePlaceCopy(p.translatePlacement, inputs, tx, ty, random, math);
-        TvRealMatrix matrix{};
-        suites().math->matrixSetTranslate(&matrix, tx, ty);
-        return transformAndRestyle(out, compound, matrix, fraction, target);
-    }
-
-    // Layer options 0 and 2: each selected object from offset 0, last entry first.
-    TvErr perObject()
-    {
-        const int32_t n = p.translateCopies;
-        for (std::size_t k = entries.size(); k-- > 0;) {
-            TvArtHandle selected = entries[k];
-            if (selected == nullptr)
-                continue;
-            TvArtHandle previous = selected;
-            float fraction = 1.0f;
-            int32_t countdown = p.translateCopiesPerLayer - 1;
-            const bool compound = isCompoundPath(selected);
-            float x = 0;
-            float y = 0;
-            for (int32_t i = 0; i < n; ++i) {
-                translateAdvanceOffset(p.translateVariation, i, n, width, depth, h, v, x, y, random, math);
-                if (p.translateLayerOption == 0)
-                    if (TvErr code = layerStep(countdown, p.translateCopiesPerLayer, p.translatePlaceAbove == 1); code != 0)
-                        return code;
-                TvArtHandle source = (i == 0 || p.translateBaseOnOriginal == 1) ? selected : previous;
-                TvArtHandle copy = nullptr;
-                if (TvErr code = makeCopy(source, compound, i, static_cast<int32_t>(k), x, y, fraction, copy); code != 0)
+        document_ = {setup.width, setup.height};
+        running_.h = p.translateHorizontal;
+        running_.v = p.translateVertical;
+        if (p.translatePlacement == modeValue(TranslatePlacement::LastCreatedApproach)) {
+            // The first non-empty entry: an emptied compound-path member is never
+            // handed to the host. With none, the anchor stays at the origin.
+            if (TvArtHandle first = firstSelectedArt(entries); first != nullptr) {
+                TvRealRect bounds{};
+                if (TvErr code = suites().art->getArtBounds(first, &bounds); code != 0)
                     return code;
-                previous = copy;
-                fraction *= colourFactor;
+                anchor_ = rectCentre(bounds);
             }
         }
         return 0;
     }
 
-    // Layer option 1: one pass per copy index makes one copy of every object.
-    TvErr perPass()
+    // Each series starts from offset 0; the working steps stay as the run
+    // left them.
+    void startSeries() override
     {
-        const int32_t n = p.translateCopies;
-        float fraction = 1.0f;
-        int32_t countdown = p.translateCopiesPerLayer - 1;
-        float x = 0;
-        float y = 0;
-        for (int32_t i = 0; i < n; ++i) {
-            translateAdvanceOffset(p.translateVariation, i, n, width, depth, h, v, x, y, random, math);
-            if (TvErr code = layerStep(countdown, p.translateCopiesPerLayer, p.translatePlaceAbove == 1); code != 0)
-                return code;
-            for (std::size_t k = entries.size(); k-- > 0;) {
-                TvArtHandle selected = entries[k];
-                if (selected == nullptr)
-                    continue;
-                TvArtHandle copy = nullptr;
-                if (TvErr code = makeCopy(selected, isCompoundPath(selected), i, static_cast<int32_t>(k), x, y, fraction, copy);
-                    code != 0)
-                    return code;
-            }
-            fraction *= colourFactor;
-        }
-        return 0;
+        running_.x = 0;
+        running_.y = 0;
     }
+
+    TvErr startObject(std::size_t, TvArtHandle) override { return 0; }
+
+    void advance(int32_t i) override
+    {
+        translateAdvanceOffset(p.translateVariation, i, p.translateCopies, document_, running_, random, math);
+    }
+
+    void placeCopy(std::size_t k, int32_t i, const TvRealRect& bounds, TvRealMatrix& matrix) override
+    {
+        const TranslateCopyInputs inputs{i,           static_cast<int32_t>(k), p.translateCopies, bounds,
+                                         anchor_,     running_.v,              document_.h,       document_.v,
+                                         running_.x,  running_.y};
+        translatePlaceCopy(p.translatePlacement, inputs, move_, random, math);
+        suites().math->matrixSetTranslate(&matrix, move_.tx, move_.ty);
+    }
+
+    TvRealPoint document_{};  // width, depth
+    TvRealPoint anchor_{};    // stays at the document origin when nothing is selected
+    TranslateRunning running_;
+    TranslateMove move_;  // kept from copy to copy: " Lined" may write none
 };
 
-} // namespace
+}  // namespace
 
 TvErr translateEngine(FilterParams& params)
 {
-    if (params.translateGoRun == 1 && params.translatePreviewApplied == 1) {
-        params.translatePreviewApplied = 0;
-        return finishKeptPreview(params.translateDeleteOriginal == 1);
-    }
-    TranslateRun run(params);
-    TvDocumentSetup setup{};
-    if (TvErr code = beginRun(setup, run.entries); code != 0)
-        return failRun(code);
-    run.width = setup.width;
-    run.depth = setup.height;
-    run.h = params.translateHorizontal;
-    run.v = params.translateVertical;
-    if (params.translatePlacement == 24) {
-        // The first non-empty entry: an emptied compound-path member is never
-        // handed to the host. With none, the anchor stays at the origin.
-        if (TvArtHandle first = firstSelectedArt(run.entries); first != nullptr) {
-            TvRealRect bounds{};
-            if (TvErr code = suites().art->getArtBounds(first, &bounds); code != 0)
-                return failRun(code);
-            run.anchor = rectCentre(bounds);
-        }
-    }
-    run.colourFactor = params.translateColourPercent * 0.01f;
-    if (TvErr code = buildTargetStyle(run.colourFactor, run.entries, params.translateInterpolate, run.random, run.target);
-        code != 0)
-        return failRun(code);
-    run.paintOrder = params.translatePlaceAbove == 1 ? TV_PLACE_ABOVE_ALL : TV_PLACE_BELOW_ALL;
-
-    TvErr code = 0;
-    if (params.translateLayerOption == 0 || params.translateLayerOption == 2)
-        code = run.perObject();
-    else if (params.translateLayerOption == 1)
-        code = run.perPass();
-    if (code != 0)
-        return failRun(code);
-    return finishRun(params.translateGoRun == 1, params.translateDeleteOriginal == 1, run.entries);
+    TranslateCopies copies(params);
+    return copies.run({.goRun = &FilterParams::translateGoRun,
+                       .previewApplied = &FilterParams::translatePreviewApplied,
+                       .deleteOriginal = params.translateDeleteOriginal == 1,
+                       .copies = params.translateCopies,
+                       .copiesPerLayer = params.translateCopiesPerLayer,
+                       .layerOption = params.translateLayerOption,
+                       .baseOnOriginal = params.translateBaseOnOriginal == 1,
+                       .placeAbove = params.translatePlaceAbove == 1,
+                       .colourPercent = params.translateColourPercent,
+                       .colourTarget = params.translateInterpolate,
+                       .advanceBeforeLayer = true});
 }
 
-} // namespace tovrins
+}  // namespace tovrins

@@ -3,92 +3,11 @@
 #include <array>
 
 #include "colour_target.hpp"
+#include "resources/tovrins_ids.h"
+#include "translate/translate_modes.hpp"
 
 namespace tovrins {
 namespace {
-
-constexpr std::array<std::string_view, 30> kPlacementLabels = {
-    " Translation settings",
-    " Original path center",
-    " Three pronged ",
-    " Zigzag ",
-    " Outward cross ",
-    " Pyramid",
-    " Steps ",
-    " Two pronged",
-    " Horizontal reflection ",
-    " Vertical rotate reflect",
-    " Vertical reflect",
-    " Up-down ",
-    " Random throughout document ",
-    " Mission orbit",
-    " Squared",
-    " Do the twist",
-    " Twister",
-    " Lined",
-    " Rotate variant",
-    " Turn turn turn",
-    " Squared spiral (path - Off)",
-    " Tri-angled (path - Off)",
-    " Center - xy - translate",
-    " Center (document center approach",
-    " Center (Last created approach",
-    " Path alternate",
-    " Alternate directions",
-    " Path radius",
-    " Alternate radius",
-    " Opposites",
-};
-
-constexpr std::array<std::string_view, 19> kVariationLabels = {
-    " Translation variations",
-    " Additional as set",
-    " Decreasing",
-    " Increasing",
-    " Slow start",
-    " Slow down",
-    " Skip",
-    " Random",
-    " Rapid",
-    " Total random",
-    " Total random but constrained",
-    " Threshold",
-    " Bounce back",
-    " Drunken path",
-    " Strange route",
-    " Distance, rotation",
-    " x-uniform, y-as is",
-    " x-as is, y-uniform",
-    " Increase 5",
-};
-
-constexpr std::array<std::string_view, 3> kLayerOptionLabels = {
-    " Layer options - paths on new layers",
-    " Layer all (selected)/path",
-    " No Layers",
-};
-
-constexpr std::array<std::string_view, 9> kPresetLabels = {
-    " Default/Reset",
-    " To the right ",
-    " To the left ",
-    " Three pronged ",
-    " Close right ",
-    " Two per layer ",
-    " Steps ",
-    " Split ",
-    " Rapid impact ",
-};
-
-// Placement and variation values the presets pick.
-constexpr int32_t kPlacementThreePronged = 2;
-constexpr int32_t kPlacementSteps = 6;
-constexpr int32_t kPlacementHorizontalReflection = 8;
-constexpr int32_t kPlacementTriAngled = 21;
-constexpr int32_t kVariationAdditionalAsSet = 1;
-constexpr int32_t kVariationBounceBack = 12;
-
-constexpr int32_t kLayerAllSelected = 1;
 
 int32_t truncated(float value) { return static_cast<int32_t>(value); }
 
@@ -104,9 +23,9 @@ void resetSection(FilterParams& params, int32_t preset) {
     params.translateBaseOnOriginal = 1;
     params.translateDeleteOriginal = 1;
     params.translatePlaceAbove = 1;
-    params.translatePlacement = 0;
-    params.translateLayerOption = kLayerAllSelected;
-    params.translateVariation = 0;
+    params.translatePlacement = modeValue(TranslatePlacement::Default);
+    params.translateLayerOption = modeValue(TranslateLayerOption::AllOnNewLayer);
+    params.translateVariation = modeValue(TranslateVariation::Default);
     params.translateInterpolate = 0;
     params.translatePreviewApplied = 0;
 }
@@ -122,9 +41,9 @@ void translateWriteDefaults(FilterParams& params) {
     params.translatePreset = 0;
     params.translateCopies = 7;
     params.translateCopiesPerLayer = 1;
-    params.translatePlacement = 0;
-    params.translateVariation = 0;
-    params.translateLayerOption = kLayerAllSelected;
+    params.translatePlacement = modeValue(TranslatePlacement::Default);
+    params.translateVariation = modeValue(TranslateVariation::Default);
+    params.translateLayerOption = modeValue(TranslateLayerOption::AllOnNewLayer);
     params.translateColourPercent = 100.0f;
     params.translateZoom = 100.0f;
     params.translateHorizontal = 10.0f;
@@ -138,46 +57,46 @@ void translateWriteDefaults(FilterParams& params) {
 // A value outside the presets list only resets the section.
 void translateApplyPreset(FilterParams& params, int32_t preset) {
     resetSection(params, preset);
-    switch (preset) {
-    case 1:
+    switch (static_cast<TranslatePreset>(preset)) {
+    case TranslatePreset::ToTheRight:
         params.translateHorizontal = 20.0f;
         params.translateVertical = 0.0f;
         params.translateCopies = 20;
         break;
-    case 2:
+    case TranslatePreset::ToTheLeft:
         params.translateHorizontal = -20.0f;
         params.translateVertical = 0.0f;
         params.translateCopies = 20;
         break;
-    case 3:
+    case TranslatePreset::ThreePronged:
         params.translateHorizontal = -20.0f;
         params.translateVertical = 20.0f;
         params.translateCopies = 20;
-        params.translatePlacement = kPlacementThreePronged;
+        params.translatePlacement = modeValue(TranslatePlacement::ThreePronged);
         break;
-    case 4:
+    case TranslatePreset::CloseRight:
         params.translateCopies = 200;
         params.translateHorizontal = 2.0f;
         params.translateVertical = 0.0f;
         break;
-    case 5:
+    case TranslatePreset::TwoPerLayer:
         params.translateCopiesPerLayer = 2;
         break;
-    case 6:
+    case TranslatePreset::Steps:
         params.translateCopies = 30;
-        params.translatePlacement = kPlacementSteps;
-        params.translateVariation = kVariationAdditionalAsSet;
+        params.translatePlacement = modeValue(TranslatePlacement::Steps);
+        params.translateVariation = modeValue(TranslateVariation::AsSet);
         break;
-    case 7:
+    case TranslatePreset::Split:
         params.translateCopies = 30;
-        params.translatePlacement = kPlacementHorizontalReflection;
+        params.translatePlacement = modeValue(TranslatePlacement::HorizontalReflection);
         break;
-    case 8:
+    case TranslatePreset::RapidImpact:
         params.translateCopies = 122;
         params.translateHorizontal = 65.0f;
         params.translateVertical = 80.0f;
-        params.translatePlacement = kPlacementTriAngled;
-        params.translateVariation = kVariationBounceBack;
+        params.translatePlacement = modeValue(TranslatePlacement::TriAngled);
+        params.translateVariation = modeValue(TranslateVariation::BounceBack);
         break;
     default:
         break;
@@ -218,16 +137,11 @@ void translateDrawRandomSettings(FilterParams& params, RandomSource& random) {
 
 std::span<const std::string_view> translatePopupLabels(int32_t itemId) {
     switch (itemId) {
-    case 33:
-        return kPlacementLabels;
-    case 34:
-        return kVariationLabels;
-    case 35:
-        return kLayerOptionLabels;
-    case 36:
-        return kPresetLabels;
-    case 39:
-        return kInterpolateTargetLabels;
+    case item::kPlacement: return kTranslatePlacementLabels;
+    case item::kVariation: return kTranslateVariationLabels;
+    case item::kLayerOption: return kTranslateLayerLabels;
+    case item::kPreset: return kTranslatePresetLabels;
+    case item::kColourTarget: return kInterpolateTargetLabels;
     default:
         return {};
     }

@@ -81,14 +81,14 @@ void printTranslate(HostMath& math, RandomSource& random)
 {
     FilterParams p{};
     translateWriteDefaults(p);
-    float h = p.translateHorizontal, v = p.translateVertical, x = 0, y = 0, tx = 0, ty = 0;
+    TranslateRunning r{p.translateHorizontal, p.translateVertical, 0, 0};
+    TranslateMove move{};
     std::printf("translate (defaults, %d copies)\n  copy  move\n", p.translateCopies);
     for (int32_t i = 0; i < p.translateCopies; ++i) {
-        translateAdvanceOffset(p.translateVariation, i, p.translateCopies, kDocument.h, kDocument.v, h, v, x, y,
-                               random, math);
-        const TranslateCopyInputs inputs{i, 0, p.translateCopies, kObject, {}, v, kDocument.h, kDocument.v, x, y};
-        translatePlaceCopy(p.translatePlacement, inputs, tx, ty, random, math);
-        std::printf("  %4d  (%7.2f, %7.2f)\n", i, tx, ty);
+        translateAdvanceOffset(p.translateVariation, i, p.translateCopies, kDocument, r, random, math);
+        const TranslateCopyInputs inputs{i, 0, p.translateCopies, kObject, {}, r.v, kDocument.h, kDocument.v, r.x, r.y};
+        translatePlaceCopy(p.translatePlacement, inputs, move, random, math);
+        std::printf("  %4d  (%7.2f, %7.2f)\n", i, move.tx, move.ty);
     }
 }
 

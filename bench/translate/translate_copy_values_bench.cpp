@@ -30,13 +30,13 @@ void runCopies(benchmark::State& state, int32_t variation, int32_t placement) {
     FloatMath math;
     const TvRealRect bounds{0.0f, 50.0f, 50.0f, 0.0f};
     for (auto _ : state) {
-        float h = 10.0f, v = 10.0f, x = 0.0f, y = 0.0f, tx = 0.0f, ty = 0.0f;
+        tovrins::TranslateRunning r{10.0f, 10.0f, 0.0f, 0.0f};
+        tovrins::TranslateMove move{};
         for (int32_t i = 0; i < kCopies; ++i) {
-            tovrins::translateAdvanceOffset(variation, i, kCopies, 612.0f, 792.0f, h, v, x, y, random, math);
-            const tovrins::TranslateCopyInputs in{i, 0, kCopies, bounds, {0.0f, 0.0f}, v, 612.0f, 792.0f, x, y};
-            tovrins::translatePlaceCopy(placement, in, tx, ty, random, math);
-            benchmark::DoNotOptimize(tx);
-            benchmark::DoNotOptimize(ty);
+            tovrins::translateAdvanceOffset(variation, i, kCopies, {612.0f, 792.0f}, r, random, math);
+            const tovrins::TranslateCopyInputs in{i, 0, kCopies, bounds, {0.0f, 0.0f}, r.v, 612.0f, 792.0f, r.x, r.y};
+            tovrins::translatePlaceCopy(placement, in, move, random, math);
+            benchmark::DoNotOptimize(move);
         }
     }
     state.SetItemsProcessed(state.iterations() * kCopies);

@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "rotate_test_services.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {
 
-using testing::ScriptedRandom;
+using test::ScriptedRandom;
 using Four = std::array<float, 4>;
 
 TvColor colour(int32_t kind, Four components) {
@@ -32,7 +32,7 @@ Outcome apply(int32_t mode, int32_t kind, Four start, std::vector<float> script 
     ScriptedRandom random(std::move(script));
     applyInterpolateTarget(mode, reference, target, random);
     EXPECT_EQ(target.kind, kind);
-    return {{target.components[0], target.components[1], target.components[2], target.components[3]}, random.used()};
+    return {{target.components[0], target.components[1], target.components[2], target.components[3]}, random.draws()};
 }
 
 void expectComponents(const Four& actual, const Four& expected, const std::string& what) {
@@ -135,7 +135,7 @@ TEST(InterpolateTarget, ReferenceKindChoosesTheColumn) {
     // that holds four.
     const TvColor reference = colour(TV_COLOR_GRAY, {0.25f, 0, 0, 0});
     TvColor target = colour(TV_COLOR_PROCESS, {0.1f, 0.2f, 0.4f, 0.3f});
-    ScriptedRandom none({});
+    ScriptedRandom none;
     applyInterpolateTarget(1, reference, target, none);
     expectComponents({target.components[0], target.components[1], target.components[2], target.components[3]},
                      {1, 0.2f, 0.4f, 0.3f}, "gray column");

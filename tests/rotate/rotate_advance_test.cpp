@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "rotate_copy_values.hpp"
-#include "rotate_test_services.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {
 
-using testing::CountingMath;
-using testing::ScriptedRandom;
+using test::StdMath;
+using test::ScriptedRandom;
 
 // Runs copies 0 to size - 1 of a series from a = 0 and collects a after each.
 std::vector<float> offsetSeries(int32_t mode, float v, std::size_t copies, RandomSource& random) {
@@ -26,7 +26,7 @@ std::vector<float> offsetSeries(int32_t mode, float v, std::size_t copies, Rando
 }
 
 std::vector<float> offsetSeries(int32_t mode, float v, std::size_t copies) {
-    ScriptedRandom none({});
+    ScriptedRandom none;
     return offsetSeries(mode, v, copies, none);
 }
 
@@ -46,7 +46,7 @@ TEST(RotateAdvanceOffset, DeterministicModes) {
 }
 
 TEST(RotateAdvanceOffset, ModeZeroHoldsAnEarlierValueAtZero) {
-    ScriptedRandom none({});
+    ScriptedRandom none;
     float a = 17.0f;
     rotateAdvanceOffset(0, 3, 7, 5.0f, a, none);
     EXPECT_EQ(a, 0.0f);
@@ -72,51 +72,51 @@ TEST(RotateAdvanceOffset, RandomModesDrawAndReplaceOrAdd) {
     EXPECT_FLOAT_EQ(a, 6.0f);
     rotateAdvanceOffset(13, 4, 5, 8.0f, a, random);
     EXPECT_FLOAT_EQ(a, -2.0f);
-    EXPECT_EQ(random.used(), 8u);
+    EXPECT_EQ(random.draws(), 8u);
 }
 
 TEST(RotateAdvanceOffset, UnknownModesChangeNothingAndDrawNothing) {
-    ScriptedRandom none({});
+    ScriptedRandom none;
     for (int32_t mode : {15, 16, -1, 1000}) {
         float a = 7.5f;
         rotateAdvanceOffset(mode, 2, 5, 3.0f, a, none);
         EXPECT_EQ(a, 7.5f) << mode;
     }
-    EXPECT_EQ(none.used(), 0u);
+    EXPECT_EQ(none.draws(), 0u);
 }
 
 TEST(RotateAdvanceOffset, RoundsOnlyTheFinalSum) {
     // 4097 squared needs 25 bits; rounding the square first would lose the 1.
-    ScriptedRandom none({});
+    ScriptedRandom none;
     float a = -16785408.0f;
     rotateAdvanceOffset(9, 0, 1, 4097.0f, a, none);
     EXPECT_EQ(a, 1.0f);
 }
 
 TEST(RotateAdvanceAngle, DefaultAddsAndAsSetReplaces) {
-    ScriptedRandom none({});
-    CountingMath math;
+    ScriptedRandom none;
+    StdMath math;
     float a = 0.0f;
     rotateAdvanceAngle(0, 0, 3, 0.25f, a, none, math);
     rotateAdvanceAngle(0, 1, 3, 0.25f, a, none, math);
     EXPECT_EQ(a, 0.5f);
     rotateAdvanceAngle(1, 2, 3, 0.25f, a, none, math);
     EXPECT_EQ(a, 0.25f);
-    EXPECT_EQ(math.conversions, 0);
+    EXPECT_EQ(math.conversions(), 0u);
 }
 
 TEST(RotateAdvanceAngle, FullCircleOverFourCopiesIgnoresTheStep) {
-    ScriptedRandom none({});
-    CountingMath math;
+    ScriptedRandom none;
+    StdMath math;
     float a = 0.0f;
     for (int32_t i = 0; i < 4; ++i) rotateAdvanceAngle(2, i, 4, 123.0f, a, none, math);
-    EXPECT_EQ(math.conversions, 4);
+    EXPECT_EQ(math.conversions(), 4u);
     EXPECT_NEAR(a, 2.0f * std::numbers::pi_v<float>, 1e-5f);
 }
 
 TEST(RotateAdvanceAngle, SemiAndQuarterCircleSpreadOverTheCopies) {
-    ScriptedRandom none({});
-    CountingMath math;
+    ScriptedRandom none;
+    StdMath math;
     float semi = 0.0f;
     float quarter = 0.0f;
     for (int32_t i = 0; i < 3; ++i) {
@@ -128,7 +128,7 @@ TEST(RotateAdvanceAngle, SemiAndQuarterCircleSpreadOverTheCopies) {
 }
 
 TEST(RotateAdvanceAngle, HigherModesAreTheOffsetModesShiftedByTwo) {
-    CountingMath math;
+    StdMath math;
     struct Case {
         int32_t angleMode;
         std::vector<float> draws;
@@ -147,13 +147,13 @@ TEST(RotateAdvanceAngle, HigherModesAreTheOffsetModesShiftedByTwo) {
             rotateAdvanceOffset(c.angleMode - 2, i, 4, 1.5f, offset, offsetDraws);
             EXPECT_EQ(angle, offset) << "mode " << c.angleMode << " copy " << i;
         }
-        EXPECT_EQ(angleDraws.used(), c.draws.size()) << "mode " << c.angleMode;
+        EXPECT_EQ(angleDraws.draws(), c.draws.size()) << "mode " << c.angleMode;
     }
 }
 
 TEST(RotateAdvanceAngle, SkipAndDoubledAlternate) {
-    ScriptedRandom none({});
-    CountingMath math;
+    ScriptedRandom none;
+    StdMath math;
     float skip = 0.0f;
     float doubled = 0.0f;
     std::vector<float> skips;
@@ -169,15 +169,15 @@ TEST(RotateAdvanceAngle, SkipAndDoubledAlternate) {
 }
 
 TEST(RotateAdvanceAngle, UnknownModesChangeNothing) {
-    ScriptedRandom none({});
-    CountingMath math;
+    ScriptedRandom none;
+    StdMath math;
     for (int32_t mode : {17, -1, 99}) {
         float a = 0.75f;
         rotateAdvanceAngle(mode, 1, 4, 0.5f, a, none, math);
         EXPECT_EQ(a, 0.75f) << mode;
     }
-    EXPECT_EQ(math.conversions, 0);
-    EXPECT_EQ(none.used(), 0u);
+    EXPECT_EQ(math.conversions(), 0u);
+    EXPECT_EQ(none.draws(), 0u);
 }
 
 } // namespace

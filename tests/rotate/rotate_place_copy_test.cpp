@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "rotate_copy_values.hpp"
-#include "rotate_test_services.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {
 
-using testing::CountingMath;
-using testing::ScriptedRandom;
+using test::StdMath;
+using test::ScriptedRandom;
 
 // Bounds centred on (20, 30), bottom 20, top 40; a 200 by 100 document.
 CopyInputs baseInputs() {
@@ -34,7 +34,7 @@ void expectPoint(TvRealPoint actual, float h, float v, const std::string& what) 
 
 struct Placer {
     ScriptedRandom random{{}};
-    CountingMath math;
+    StdMath math;
     std::optional<CopyPlacement> placement;
 
     CopyPlacement place(int32_t mode, int32_t i, int32_t n, const CopyInputs& in) {
@@ -51,7 +51,7 @@ TEST(RotatePlaceCopy, ZeroRadialNeverAsksForTrigonometry) {
         Placer p;
         p.random = ScriptedRandom(std::vector<float>(16, 0.5f));
         for (int32_t i = 0; i < 8; ++i) p.place(mode, i, 8, in);
-        EXPECT_EQ(p.math.sines + p.math.cosines, 0) << "mode " << mode;
+        EXPECT_EQ(p.math.sines() + p.math.cosines(), 0u) << "mode " << mode;
     }
 }
 
@@ -79,8 +79,8 @@ TEST(RotatePlaceCopy, PolarOffsetFollowsTheAngle) {
     const CopyPlacement r = p.place(0, 0, 7, in);
     EXPECT_EQ(r.angle, in.angle);
     expectPoint(r.target, 23.0f, 34.0f, "target");
-    EXPECT_EQ(p.math.sines, 1);
-    EXPECT_EQ(p.math.cosines, 1);
+    EXPECT_EQ(p.math.sines(), 1u);
+    EXPECT_EQ(p.math.cosines(), 1u);
 }
 
 TEST(RotatePlaceCopy, UserCentreIsTheOffsetItself) {
@@ -144,7 +144,7 @@ TEST(RotatePlaceCopy, BandedCopiesWithoutAnyBandStayInPlace) {
             expectPoint(r.target, 20.0f, 30.0f, "target");
             EXPECT_EQ(r.angle, 0.3f);
         }
-        EXPECT_EQ(p.random.used(), 0u) << "mode " << mode;
+        EXPECT_EQ(p.random.draws(), 0u) << "mode " << mode;
     }
 }
 
@@ -189,9 +189,9 @@ TEST(RotatePlaceCopy, RadiusSplitterDoublesThePolarAngleAndScalesTheOffsets) {
     expectPoint(band1.target, 20.0f - 1.5f, 40.0f - 1.0f, "band 1");
     const CopyPlacement band4 = p.place(9, 3, 4, in);   // signs (+, +)
     expectPoint(band4.target, 20.0f + 1.5f, 40.0f + 1.0f, "band 4");
-    EXPECT_EQ(p.random.used(), 4u);
+    EXPECT_EQ(p.random.draws(), 4u);
     p.place(9, 4, 5, in); // past band 4: no draws
-    EXPECT_EQ(p.random.used(), 4u);
+    EXPECT_EQ(p.random.draws(), 4u);
 }
 
 // Records host calls of both kinds in one sequence.

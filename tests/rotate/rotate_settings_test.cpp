@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "rotate_test_services.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {
@@ -141,7 +141,7 @@ FilterParams tumbleStart() {
 
 TEST(RotateTumble, AllOptionalStepsTakenDrawsNineteenInOrder) {
     FilterParams p = tumbleStart();
-    testing::ScriptedRandom random({
+    test::ScriptedRandom random({
         0.5f,          // copies
         0.75f,         // angle step
         0.5f,          // radial step
@@ -160,7 +160,7 @@ TEST(RotateTumble, AllOptionalStepsTakenDrawsNineteenInOrder) {
         0.99f,         // copies per layer
     });
     rotateDrawRandomSettings(p, random);
-    EXPECT_EQ(random.used(), 19u);
+    EXPECT_EQ(random.draws(), 19u);
     EXPECT_EQ(p.rotateCopies, 101);
     EXPECT_FLOAT_EQ(p.rotateAngleStep, 90.0f);
     EXPECT_FLOAT_EQ(p.rotateRadialStep, 100.0f);
@@ -185,9 +185,9 @@ TEST(RotateTumble, AllOptionalStepsTakenDrawsNineteenInOrder) {
 TEST(RotateTumble, FailedTestsSkipTheirDrawsAndLeaveTheResetValues) {
     FilterParams p = tumbleStart();
     // Draws just below the 70 and 60 percent thresholds fail the tests.
-    testing::ScriptedRandom random({0.0f, 0.5f, 0.0f, 0.7f, 0.59f, 0.0f, 0.0f, 0.0f, 0.7f, 0.5f, 0.5f});
+    test::ScriptedRandom random({0.0f, 0.5f, 0.0f, 0.7f, 0.59f, 0.0f, 0.0f, 0.0f, 0.7f, 0.5f, 0.5f});
     rotateDrawRandomSettings(p, random);
-    EXPECT_EQ(random.used(), 11u);
+    EXPECT_EQ(random.draws(), 11u);
     EXPECT_EQ(p.rotateCopies, 1);
     EXPECT_FLOAT_EQ(p.rotateAngleStep, 0.0f);
     EXPECT_FLOAT_EQ(p.rotateRadialStep, -50.0f);
@@ -203,9 +203,9 @@ TEST(RotateTumble, FailedTestsSkipTheirDrawsAndLeaveTheResetValues) {
 TEST(RotateTumble, DrawsJustBelowOneStayInRange) {
     FilterParams p = tumbleStart();
     const float top = 0.99999994f; // the largest float below 1
-    testing::ScriptedRandom random(std::vector<float>(19, top));
+    test::ScriptedRandom random(std::vector<float>(19, top));
     rotateDrawRandomSettings(p, random);
-    EXPECT_EQ(random.used(), 19u);
+    EXPECT_EQ(random.draws(), 19u);
     EXPECT_EQ(p.rotateCopies, 200);
     EXPECT_LT(p.rotateAngleStep, 180.0f);
     EXPECT_LT(p.rotateRadialStep, 250.0f);

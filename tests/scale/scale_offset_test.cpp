@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "scale_copy_values.hpp"
-#include "scale_test_doubles.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {

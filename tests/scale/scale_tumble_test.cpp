@@ -5,7 +5,7 @@
 
 #include "filter_params.hpp"
 #include "scale_settings.hpp"
-#include "scale_test_doubles.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "translate_test_hosts.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {
@@ -26,7 +26,12 @@ struct Sequence {
     float y = 0.0f;
 
     void advance(int32_t i, RandomSource& random, HostMath& math) {
-        translateAdvanceOffset(variation, i, n, width, depth, h, v, x, y, random, math);
+        TranslateRunning running{h, v, x, y};
+        translateAdvanceOffset(variation, i, n, {width, depth}, running, random, math);
+        h = running.h;
+        v = running.v;
+        x = running.x;
+        y = running.y;
     }
 
     // x after each copy of the sequence.
@@ -163,7 +168,7 @@ TEST(TranslateAdvanceOffset, RandomModesDrawForYFirst) {
     total.advance(0, random, math);
     EXPECT_EQ(total.y, 2.0f) << "replaces the offset";
     EXPECT_EQ(total.x, 6.0f);
-    EXPECT_EQ(random.used(), 4u);
+    EXPECT_EQ(random.draws(), 4u);
 }
 
 TEST(TranslateAdvanceOffset, TotalRandomButConstrainedUsesOneDrawOfTheVerticalStep) {
@@ -178,7 +183,7 @@ TEST(TranslateAdvanceOffset, TotalRandomButConstrainedUsesOneDrawOfTheVerticalSt
     vertical.advance(0, random, math);
     EXPECT_EQ(vertical.x, 2.0f);
     EXPECT_EQ(vertical.y, 2.0f);
-    EXPECT_EQ(random.used(), 2u);
+    EXPECT_EQ(random.draws(), 2u);
 }
 
 TEST(TranslateAdvanceOffset, DrunkenPathSignsHalfIsNegative) {
@@ -220,8 +225,8 @@ TEST(TranslateAdvanceOffset, OnlyTheRandomModesDrawAndOnlySomeUseMath) {
         StdMath math;
         Sequence run{variation, 7, 2.0f, 3.0f};
         run.advance(2, random, math);
-        const int expectedDraws = variation == 7 || variation == 9 || variation == 13 ? 2 : variation == 10 ? 1 : 0;
-        EXPECT_EQ(random.used(), expectedDraws) << "variation " << variation;
+        const std::size_t expectedDraws = variation == 7 || variation == 9 || variation == 13 ? 2 : variation == 10 ? 1 : 0;
+        EXPECT_EQ(random.draws(), expectedDraws) << "variation " << variation;
         const std::size_t expectedMath = variation == 14 ? 1 : variation == 15 ? 3 : 0;
         EXPECT_EQ(math.calls(), expectedMath) << "variation " << variation;
     }

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "translate_test_hosts.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {
@@ -25,14 +25,11 @@ TranslateCopyInputs inputs(int32_t i, int32_t n, float x, float y, int32_t s = 0
     return {i, s, n, kBounds, {0.0f, 0.0f}, 10.0f, 400.0f, 300.0f, x, y};
 }
 
-struct Move {
-    float tx;
-    float ty;
-};
+using Move = TranslateMove;
 
 Move place(int32_t placement, const TranslateCopyInputs& in, RandomSource& random, HostMath& math) {
     Move m{-999.0f, -999.0f};
-    translatePlaceCopy(placement, in, m.tx, m.ty, random, math);
+    translatePlaceCopy(placement, in, m, random, math);
     return m;
 }
 
@@ -53,8 +50,10 @@ Move place(int32_t placement, const TranslateCopyInputs& in) {
 TEST(TranslatePlaceCopy, OriginalPathCenterStartsAtTheStepAndCircles) {
     ConstantRandom random(0.5f);
     StdMath math;
-    float h = 12.0f, v = 7.0f, x = 0.0f, y = 0.0f;
-    translateAdvanceOffset(0, 0, 8, 400.0f, 300.0f, h, v, x, y, random, math);
+    TranslateRunning running{12.0f, 7.0f, 0.0f, 0.0f};
+    const float& x = running.x;
+    const float& y = running.y;
+    translateAdvanceOffset(0, 0, 8, {400.0f, 300.0f}, running, random, math);
     EXPECT_TRUE(movesTo(place(1, inputs(0, 8, x, y)), 12.0f, 0.0f));
     // A quarter of the way round: all on the vertical radius.
     EXPECT_TRUE(movesTo(place(1, inputs(2, 8, 36.0f, 21.0f)), 0.0f, 21.0f));
@@ -132,24 +131,26 @@ TEST(TranslatePlaceCopy, LinedStacksQuartersAndWritesNothingAfterThem) {
     }
     ConstantRandom random(0.5f);
     StdMath math;
-    float tx = 1.5f, tyHeld = -2.5f;
-    translatePlaceCopy(17, inputs(8, 9, x, 99.0f), tx, tyHeld, random, math);
-    EXPECT_EQ(tx, 1.5f);
-    EXPECT_EQ(tyHeld, -2.5f);
+    TranslateMove held{1.5f, -2.5f};
+    translatePlaceCopy(17, inputs(8, 9, x, 99.0f), held, random, math);
+    EXPECT_EQ(held.tx, 1.5f);
+    EXPECT_EQ(held.ty, -2.5f);
     // Below four copies there are no quarters: the engine's (0, 0) stays.
-    float startX = 0.0f, startY = 0.0f;
-    for (int32_t i = 0; i < 3; ++i) translatePlaceCopy(17, inputs(i, 3, x, 5.0f), startX, startY, random, math);
-    EXPECT_EQ(startX, 0.0f);
-    EXPECT_EQ(startY, 0.0f);
+    TranslateMove start{};
+    for (int32_t i = 0; i < 3; ++i) translatePlaceCopy(17, inputs(i, 3, x, 5.0f), start, random, math);
+    EXPECT_EQ(start.tx, 0.0f);
+    EXPECT_EQ(start.ty, 0.0f);
 }
 
 TEST(TranslatePlaceCopy, CenterTranslateLastCopyLandsOnTheOffset) {
     ConstantRandom random(0.5f);
     StdMath math;
-    float h = 6.0f, v = -3.0f, x = 0.0f, y = 0.0f;
+    TranslateRunning running{6.0f, -3.0f, 0.0f, 0.0f};
+    const float& x = running.x;
+    const float& y = running.y;
     Move m{};
     for (int32_t i = 0; i < 4; ++i) {
-        translateAdvanceOffset(0, i, 4, 400.0f, 300.0f, h, v, x, y, random, math);
+        translateAdvanceOffset(0, i, 4, {400.0f, 300.0f}, running, random, math);
         m = place(22, inputs(i, 4, x, y));
         if (i == 0) {
             EXPECT_TRUE(movesTo(m, (6.0f - kMx) / 4, (-3.0f - kMy) / 4));
@@ -176,7 +177,7 @@ TEST(TranslatePlaceCopy, RandomThroughoutDocumentDrawsXThenY) {
     StdMath math;
     ScriptedRandom random({0.25f, 0.5f});
     const Move m = place(12, inputs(0, 7, 3.0f, 3.0f), random, math);
-    EXPECT_EQ(random.used(), 2u);
+    EXPECT_EQ(random.draws(), 2u);
     EXPECT_FLOAT_EQ(kMx + m.tx, 100.0f);
     EXPECT_FLOAT_EQ(kMy + m.ty, 150.0f);
 }
@@ -250,7 +251,7 @@ TEST(TranslatePlaceCopy, OnlyRandomThroughoutDocumentDraws) {
         ConstantRandom random(0.5f);
         StdMath math;
         place(placement, inputs(3, 7, 2.0f, 3.0f), random, math);
-        EXPECT_EQ(random.used(), placement == 12 ? 2 : 0) << "placement " << placement;
+        EXPECT_EQ(random.draws(), placement == 12 ? 2u : 0u) << "placement " << placement;
     }
 }
 

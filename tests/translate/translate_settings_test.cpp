@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "colour_target.hpp"
-#include "translate_test_hosts.hpp"
+#include "host_doubles.hpp"
 
 namespace tovrins {
 namespace {
@@ -165,7 +165,7 @@ TEST(TranslateTumble, WithEveryConditionFalseOnlyResetsAndDrawsNine) {
     test::ScriptedRandom random({0.5f, 0.25f, 0.75f, 0.75f, 0.125f, 0.3f, 0.2f, 0.5f, 0.1f});
     translateDrawRandomSettings(p, random);
 
-    EXPECT_EQ(random.used(), 9u);
+    EXPECT_EQ(random.draws(), 9u);
     EXPECT_EQ(p.translateCopies, 101);
     EXPECT_FLOAT_EQ(p.translateHorizontal, -40.0f) << "80 r1 - 80 r2, r1 first";
     EXPECT_FLOAT_EQ(p.translateVertical, 50.0f);
@@ -190,7 +190,7 @@ TEST(TranslateTumble, WithEveryConditionTrueDrawsThirteenInOrder) {
                                  0.71f, 0.5f});        // copies per layer
     translateDrawRandomSettings(p, random);
 
-    EXPECT_EQ(random.used(), 13u);
+    EXPECT_EQ(random.draws(), 13u);
     EXPECT_EQ(p.translateCopies, 1);
     EXPECT_FLOAT_EQ(p.translateHorizontal, 0.0f);
     EXPECT_FLOAT_EQ(p.translateVertical, 10.0f);
@@ -207,7 +207,7 @@ TEST(TranslateTumble, NeverReachesTheLastEntriesEvenWithDrawsNearOne) {
     test::ConstantRandom random(0.99999994f);
     translateDrawRandomSettings(p, random);
 
-    EXPECT_EQ(random.used(), 13);
+    EXPECT_EQ(random.draws(), 13u);
     EXPECT_EQ(p.translateCopies, 200);
     EXPECT_EQ(p.translatePlacement, 28);
     EXPECT_EQ(p.translateVariation, 17);
@@ -222,7 +222,7 @@ TEST(TranslateTumble, ThresholdsAreStrict) {
     // 100 r equal to 50 picks no placement; exactly representable draws.
     test::ScriptedRandom random({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
     translateDrawRandomSettings(p, random);
-    EXPECT_EQ(random.used(), 9u);
+    EXPECT_EQ(random.draws(), 9u);
     EXPECT_EQ(p.translatePlacement, 0);
     EXPECT_EQ(p.translateVariation, 0);
 }

@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Fails when a shared folder includes a filter folder's header.
+
+    check_layers.py ROOT
+
+The shared folders (sdk/, shell/, dialog/, resources/) reach the filters only
+through the filter registry; a filter folder is any folder whose record
+header NAME/NAME_filter.hpp exists. An include names a filter's header when
+its path starts with a filter folder or, said by bare file name, when only a
+filter folder has a file of that name.
+"""
+import os
+import re
+import sys
+
+SHARED = ("sdk", "shell", "dialog", "resources")
+SOURCES = (".c", ".cpp", ".h", ".hpp", ".rc", ".in")
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+
+
+def files_in(root, folder):
+    for dirpath, _, names in os.walk(os.path.join(root, folder)):
+        for name in names:
+            if name.endswith(SOURCES):
+                yield os.path.join(dirpath, name)
+
+
+def main(root):
+    filters = sorted(d for d in os.listdir(root)
+                     if os.path.isfile(os.path.join(root, d, f"{d}_filter.hpp")))
+    if not filters:
+        print(f"no filter folder found under {root}")
+        return 1
+    filter_names = {os.path.basename(f): d for d in filters for f in files_in(root, d)}
+    shared_names = {os.path.basename(f) for d in SHARED for f in files_in(root, d)}
+    faults = []
+    for folder in SHARED:
+        for path in files_in(root, folder):
+            with open(path, encoding="utf-8") as f:
+                text = f.read()
+            for include in INCLUDE.findall(text):
+                first = include.split("/")[0]
+                name = os.path.basename(include)
+                if ("/" in include and first in filters) or (
+                        "/" not in include and name in filter_names and name not in shared_names):
+                    faults.append(f"{os.path.relpath(path, root)} includes \"{include}\", a header of the "
+                                  f"{first if '/' in include else filter_names[name]} filter")
+    for fault in faults:
+        print(fault)
+    print(f"{len(faults)} shared-folder includes of filter headers (filters: {', '.join(filters)})")
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1] if len(sys.argv) > 1 else "."))

@@ -1,0 +1,62 @@
+#include "translate/translate_filter.hpp"
+
+#include <array>
+
+#include "resources/tovrins_ids.h"
+#include "translate/translate_dialog.hpp"
+#include "translate/translate_engine.hpp"
+#include "translate/translate_settings.hpp"
+
+namespace tovrins {
+
+namespace {
+
+using P = FilterParams;
+
+constexpr std::array kItems = {
+    binding::check(item::kPreview, &P::translatePreview),
+    binding::integer(item::kCopies, &P::translateCopies),
+    binding::real(item::kHorizontalStep, &P::translateHorizontal),
+    binding::real(item::kVerticalStep, &P::translateVertical),
+    binding::integer(item::kCopiesPerLayer, &P::translateCopiesPerLayer),
+    binding::real(item::kColourPercent, &P::translateColourPercent),
+    binding::check(item::kBaseOnOriginal, &P::translateBaseOnOriginal),
+    binding::check(item::kDeleteOriginal, &P::translateDeleteOriginal),
+    binding::check(item::kPlaceAbove, &P::translatePlaceAbove),
+    binding::popup(item::kPlacement, &P::translatePlacement),
+    binding::popup(item::kVariation, &P::translateVariation),
+    binding::popup(item::kLayerOption, &P::translateLayerOption),
+    binding::popup(item::kColourTarget, &P::translateInterpolate),
+};
+
+constexpr std::array<PickBinding, 4> kPicks{{
+    {item::kFirstPick + 0, item::kCopies, PickSource::CopiesFromX, 1.0f, &P::translateCopies, nullptr},
+    {item::kFirstPick + 1, item::kHorizontalStep, PickSource::X, 0.5f, nullptr, &P::translateHorizontal},
+    {item::kFirstPick + 2, item::kVerticalStep, PickSource::Y, 0.5f, nullptr, &P::translateVertical},
+    {item::kFirstPick + 3, item::kColourPercent, PickSource::X, kOneThird, nullptr, &P::translateColourPercent},
+}};
+
+constexpr std::array<ModeEnable, 0> kModeEnables{};
+
+}  // namespace
+
+constinit const FilterRecord kTranslateFilter{
+    .kind = FilterKind::Translate,
+    .registeredName = "KM47_TovrinTranslate",
+    .handle = &PluginGlobals::translateFilter,
+    .menuCategoryString = 5,
+    .menuTitleString = 6,
+    .dialogName = "KM47_TovrinTranslate",
+    .dialogBuilder = translateDialogBuilder,
+    .engine = translateEngine,
+    .writeDefaults = translateWriteDefaults,
+    .applyPreset = translateApplyPreset,
+    .drawRandomSettings = translateDrawRandomSettings,
+    .words = {&P::translatePreviewApplied, &P::translateGoRun, &P::translatePreview, &P::translateZoom, &P::translateDialogBounds,
+              &P::translateBoundsSaved},
+    .items = kItems,
+    .picks = kPicks,
+    .modeEnables = kModeEnables,
+};
+
+}  // namespace tovrins
