@@ -1,10 +1,10 @@
-#include "dialog_builder.hpp"
+#include "dialog/dialog_builder.hpp"
 
 #include <string>
 
-#include "notifiers.hpp"
-#include "selection.hpp"
-#include "suites.hpp"
+#include "dialog/notifiers.hpp"
+#include "shell/selection.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "filter_params.hpp"
-#include "tv_sdk.h"
+#include "shell/filter_params.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

@@ -1,7 +1,7 @@
-#include "item_bindings.hpp"
+#include "dialog/item_bindings.hpp"
 
-#include "filter_registry.hpp"
-#include "suites.hpp"
+#include "shell/filter_registry.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <span>
 
-#include "filter_params.hpp"
-#include "filter_record.hpp"
-#include "tv_sdk.h"
+#include "shell/filter_params.hpp"
+#include "shell/filter_record.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

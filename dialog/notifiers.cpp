@@ -1,12 +1,12 @@
-#include "notifiers.hpp"
+#include "dialog/notifiers.hpp"
 
 #include <cmath>
 
-#include "filter_registry.hpp"
-#include "item_bindings.hpp"
+#include "shell/filter_registry.hpp"
+#include "dialog/item_bindings.hpp"
 #include "resources/tovrins_ids.h"
-#include "suite_services.hpp"
-#include "suites.hpp"
+#include "shell/suite_services.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

@@ -3,8 +3,8 @@
 // record by the block's filterKind.
 #pragma once
 
-#include "filter_params.hpp"
-#include "tv_sdk.h"
+#include "shell/filter_params.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

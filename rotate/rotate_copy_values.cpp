@@ -1,6 +1,6 @@
-#include "rotate_copy_values.hpp"
+#include "rotate/rotate_copy_values.hpp"
 
-#include "filter_params.hpp"
+#include "shell/filter_params.hpp"
 #include "rotate/rotate_modes.hpp"
 
 namespace tovrins {

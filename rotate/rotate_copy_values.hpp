@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "host_services.hpp"
-#include "tv_sdk.h"
+#include "shell/host_services.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

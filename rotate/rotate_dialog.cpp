@@ -1,10 +1,10 @@
-#include "rotate_dialog.hpp"
+#include "rotate/rotate_dialog.hpp"
 
-#include "dialog_builder.hpp"
+#include "dialog/dialog_builder.hpp"
 #include "resources/tovrins_ids.h"
-#include "item_bindings.hpp"
-#include "notifiers.hpp"
-#include "rotate_settings.hpp"
+#include "dialog/item_bindings.hpp"
+#include "dialog/notifiers.hpp"
+#include "rotate/rotate_settings.hpp"
 
 namespace tovrins {
 

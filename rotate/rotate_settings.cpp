@@ -1,9 +1,9 @@
-#include "rotate_settings.hpp"
+#include "rotate/rotate_settings.hpp"
 
 #include <array>
 #include <cmath>
 
-#include "colour_target.hpp"
+#include "shell/colour_target.hpp"
 #include "resources/tovrins_ids.h"
 #include "rotate/rotate_modes.hpp"
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <string_view>
 
-#include "host_services.hpp"
-#include "filter_params.hpp"
+#include "shell/host_services.hpp"
+#include "shell/filter_params.hpp"
 
 namespace tovrins {
 

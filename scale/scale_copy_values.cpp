@@ -1,9 +1,9 @@
 // Running factors and offsets of the scale filter, and the pivot translations.
 // Everything is evaluated in double and stored back as float, so a series
 // rounds once per copy rather than once per operation.
-#include "scale_copy_values.hpp"
+#include "scale/scale_copy_values.hpp"
 
-#include "filter_params.hpp"
+#include "shell/filter_params.hpp"
 #include "scale/scale_modes.hpp"
 
 #include <optional>

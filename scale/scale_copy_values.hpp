@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "host_services.hpp"
-#include "tv_sdk.h"
+#include "shell/host_services.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

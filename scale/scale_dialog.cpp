@@ -1,10 +1,10 @@
-#include "scale_dialog.hpp"
+#include "scale/scale_dialog.hpp"
 
-#include "dialog_builder.hpp"
+#include "dialog/dialog_builder.hpp"
 #include "resources/tovrins_ids.h"
-#include "item_bindings.hpp"
-#include "notifiers.hpp"
-#include "scale_settings.hpp"
+#include "dialog/item_bindings.hpp"
+#include "dialog/notifiers.hpp"
+#include "scale/scale_settings.hpp"
 
 namespace tovrins {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "filter_params.hpp"
-#include "tv_sdk.h"
+#include "shell/filter_params.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

@@ -1,9 +1,9 @@
 // Defaults, presets, "Tumble" settings and popup labels of the scale filter.
-#include "scale_settings.hpp"
+#include "scale/scale_settings.hpp"
 
 #include <array>
 
-#include "colour_target.hpp"
+#include "shell/colour_target.hpp"
 #include "resources/tovrins_ids.h"
 #include "scale/scale_modes.hpp"
 

@@ -3,7 +3,7 @@
 #ifndef TOVRINS_SDK_TV_AI_REAL_MATH_H
 #define TOVRINS_SDK_TV_AI_REAL_MATH_H
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 #ifdef __cplusplus
 extern "C" {

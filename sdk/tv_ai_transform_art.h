@@ -2,7 +2,7 @@
 #ifndef TOVRINS_SDK_TV_AI_TRANSFORM_ART_H
 #define TOVRINS_SDK_TV_AI_TRANSFORM_ART_H
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -2,7 +2,7 @@
 #ifndef TOVRINS_SDK_TV_ERRORS_H
 #define TOVRINS_SDK_TV_ERRORS_H
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 #define TV_ERR_NONE ((TvErr)0)
 /* The plug-in was handed no parameter block: '!MEM'. */

@@ -3,8 +3,8 @@
 #ifndef TOVRINS_SDK_TV_MESSAGES_H
 #define TOVRINS_SDK_TV_MESSAGES_H
 
-#include "tv_sp_basic.h"
-#include "tv_types.h"
+#include "sdk/tv_sp_basic.h"
+#include "sdk/tv_types.h"
 
 #ifdef __cplusplus
 extern "C" {

@@ -1,4 +1,4 @@
-#include "colour_target.hpp"
+#include "shell/colour_target.hpp"
 
 #include <algorithm>
 #include <span>

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "host_services.hpp"
-#include "tv_sdk.h"
+#include "shell/host_services.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

@@ -11,10 +11,10 @@
 #include <optional>
 #include <span>
 
-#include "filter_params.hpp"
-#include "layer_option.hpp"
-#include "suite_services.hpp"
-#include "tv_sdk.h"
+#include "shell/filter_params.hpp"
+#include "shell/layer_option.hpp"
+#include "shell/suite_services.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

@@ -1,10 +1,10 @@
-#include "engine_support.hpp"
+#include "shell/engine_support.hpp"
 
 #include <algorithm>
 
-#include "colour_target.hpp"
-#include "selection.hpp"
-#include "suites.hpp"
+#include "shell/colour_target.hpp"
+#include "shell/selection.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <span>
 
-#include "filter_params.hpp"
-#include "host_services.hpp"
-#include "tv_sdk.h"
+#include "shell/filter_params.hpp"
+#include "shell/host_services.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

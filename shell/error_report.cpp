@@ -1,12 +1,12 @@
-#include "error_report.hpp"
+#include "shell/error_report.hpp"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <span>
 
-#include "pascal_strings.hpp"
-#include "suites.hpp"
+#include "shell/pascal_strings.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

@@ -1,10 +1,10 @@
-#include "filter_commands.hpp"
+#include "shell/filter_commands.hpp"
 
-#include "filter_params.hpp"
-#include "filter_registry.hpp"
-#include "plugin_globals.hpp"
-#include "selection.hpp"
-#include "suites.hpp"
+#include "shell/filter_params.hpp"
+#include "shell/filter_registry.hpp"
+#include "shell/plugin_globals.hpp"
+#include "shell/selection.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

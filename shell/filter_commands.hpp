@@ -2,7 +2,7 @@
 // filter's dialog on its parameter block, Go runs the filter's engine.
 #pragma once
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 #include "resources/tovrins_ids.h"
 
 namespace tovrins {

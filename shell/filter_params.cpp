@@ -1,6 +1,6 @@
-#include "filter_params.hpp"
+#include "shell/filter_params.hpp"
 
-#include "filter_registry.hpp"
+#include "shell/filter_registry.hpp"
 
 namespace tovrins {
 

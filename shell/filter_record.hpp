@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <span>
 
-#include "filter_params.hpp"
-#include "host_services.hpp"
-#include "plugin_globals.hpp"
-#include "tv_sdk.h"
+#include "shell/filter_params.hpp"
+#include "shell/host_services.hpp"
+#include "shell/plugin_globals.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "filter_record.hpp"
+#include "shell/filter_record.hpp"
 
 namespace tovrins {
 

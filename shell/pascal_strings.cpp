@@ -1,10 +1,10 @@
-#include "pascal_strings.hpp"
+#include "shell/pascal_strings.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-#include "suites.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

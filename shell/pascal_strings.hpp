@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins {
 

@@ -1,4 +1,4 @@
-#include "plugin_globals.hpp"
+#include "shell/plugin_globals.hpp"
 
 namespace tovrins {
 

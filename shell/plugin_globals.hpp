@@ -4,7 +4,7 @@
 // the 32 bytes of a 32-bit one.
 #pragma once
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

@@ -1,12 +1,12 @@
-#include "plugin_lifecycle.hpp"
+#include "shell/plugin_lifecycle.hpp"
 
 #include <array>
 #include <memory>
 
-#include "filter_registry.hpp"
-#include "pascal_strings.hpp"
-#include "plugin_globals.hpp"
-#include "suites.hpp"
+#include "shell/filter_registry.hpp"
+#include "shell/pascal_strings.hpp"
+#include "shell/plugin_globals.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "resources/tovrins_ids.h"
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

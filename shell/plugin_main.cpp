@@ -1,11 +1,11 @@
 // The plug-in's only export: every host message arrives here.
 #include <new>
 
-#include "error_report.hpp"
-#include "filter_commands.hpp"
-#include "plugin_globals.hpp"
-#include "plugin_lifecycle.hpp"
-#include "suites.hpp"
+#include "shell/error_report.hpp"
+#include "shell/filter_commands.hpp"
+#include "shell/plugin_globals.hpp"
+#include "shell/plugin_lifecycle.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

@@ -1,11 +1,11 @@
-#include "selection.hpp"
+#include "shell/selection.hpp"
 
 #include <algorithm>
 #include <array>
 #include <unordered_set>
 
-#include "plugin_globals.hpp"
-#include "suites.hpp"
+#include "shell/plugin_globals.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

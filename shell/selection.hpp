@@ -5,7 +5,7 @@
 
 #include <span>
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins {
 

@@ -2,8 +2,8 @@
 // trigonometry through the acquired suites.
 #pragma once
 
-#include "host_services.hpp"
-#include "suites.hpp"
+#include "shell/host_services.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins {
 

@@ -1,4 +1,4 @@
-#include "suites.hpp"
+#include "shell/suites.hpp"
 
 #include <array>
 #include <bitset>

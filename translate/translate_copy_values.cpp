@@ -1,6 +1,6 @@
-#include "translate_copy_values.hpp"
+#include "translate/translate_copy_values.hpp"
 
-#include "filter_params.hpp"
+#include "shell/filter_params.hpp"
 #include "translate/translate_modes.hpp"
 
 #include <optional>

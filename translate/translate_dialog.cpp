@@ -1,10 +1,10 @@
-#include "translate_dialog.hpp"
+#include "translate/translate_dialog.hpp"
 
-#include "dialog_builder.hpp"
+#include "dialog/dialog_builder.hpp"
 #include "resources/tovrins_ids.h"
-#include "item_bindings.hpp"
-#include "notifiers.hpp"
-#include "translate_settings.hpp"
+#include "dialog/item_bindings.hpp"
+#include "dialog/notifiers.hpp"
+#include "translate/translate_settings.hpp"
 
 namespace tovrins {
 

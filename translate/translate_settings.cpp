@@ -1,8 +1,8 @@
-#include "translate_settings.hpp"
+#include "translate/translate_settings.hpp"
 
 #include <array>
 
-#include "colour_target.hpp"
+#include "shell/colour_target.hpp"
 #include "resources/tovrins_ids.h"
 #include "translate/translate_modes.hpp"
 

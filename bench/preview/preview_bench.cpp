@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "document/document_model.hpp"
-#include "workbench/workbench.hpp"
+#include "host/document/document_model.hpp"
+#include "host/workbench/workbench.hpp"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <numbers>
 #include <optional>
 
-#include "filter_params.hpp"
-#include "rotate_copy_values.hpp"
-#include "rotate_settings.hpp"
+#include "shell/filter_params.hpp"
+#include "rotate/rotate_copy_values.hpp"
+#include "rotate/rotate_settings.hpp"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <numbers>
 
-#include "filter_params.hpp"
-#include "scale_copy_values.hpp"
-#include "scale_settings.hpp"
+#include "shell/filter_params.hpp"
+#include "scale/scale_copy_values.hpp"
+#include "scale/scale_settings.hpp"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <optional>
 #include <random>
 
-#include "filter_params.hpp"
-#include "rotate_copy_values.hpp"
-#include "rotate_settings.hpp"
-#include "scale_copy_values.hpp"
-#include "scale_settings.hpp"
-#include "translate_copy_values.hpp"
-#include "translate_settings.hpp"
+#include "shell/filter_params.hpp"
+#include "rotate/rotate_copy_values.hpp"
+#include "rotate/rotate_settings.hpp"
+#include "scale/scale_copy_values.hpp"
+#include "scale/scale_settings.hpp"
+#include "translate/translate_copy_values.hpp"
+#include "translate/translate_settings.hpp"
 
 namespace {
 

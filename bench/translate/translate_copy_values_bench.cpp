@@ -6,7 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "translate_copy_values.hpp"
+#include "translate/translate_copy_values.hpp"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // Go, or has Go make them when Preview was switched off.
 #include <cstring>
 
-#include "dialog_session.hpp"
+#include "tests/dialogs/dialog_session.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

@@ -1,7 +1,7 @@
 // Where a dialog opens: centred by the host the first time; after OK where
 // it was when OK was pressed, always at 385 by 300; a cancelled dialog's
 // position is not stored.
-#include "dialog_session.hpp"
+#include "tests/dialogs/dialog_session.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

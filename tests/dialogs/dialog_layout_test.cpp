@@ -3,8 +3,8 @@
 // procedures the host will call, in creation order.
 #include <optional>
 
-#include "dialog_session.hpp"
-#include "popup_labels.hpp"
+#include "tests/dialogs/dialog_session.hpp"
+#include "tests/dialogs/popup_labels.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

@@ -1,7 +1,7 @@
 // The step spin edits that follow a mode popup: enabled while their mode is
 // not 0, after every change, preset, Tumble and reopening; the user cannot
 // type into a disabled one.
-#include "dialog_session.hpp"
+#include "tests/dialogs/dialog_session.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

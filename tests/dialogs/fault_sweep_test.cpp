@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "dialog_session.hpp"
+#include "tests/dialogs/dialog_session.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

@@ -3,7 +3,7 @@
 // (within that field's limits) and previews.
 #include <cmath>
 
-#include "dialog_session.hpp"
+#include "tests/dialogs/dialog_session.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

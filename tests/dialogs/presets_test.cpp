@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dialog_session.hpp"
+#include "tests/dialogs/dialog_session.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

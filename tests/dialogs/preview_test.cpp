@@ -1,7 +1,7 @@
 // The live preview of an open dialog: the first preview at opening, one set
 // of copies however often Preview is switched, Shuffle with fixed modes,
 // and the zoom field, which changes the view but never previews.
-#include "dialog_session.hpp"
+#include "tests/dialogs/dialog_session.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

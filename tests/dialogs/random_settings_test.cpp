@@ -3,7 +3,7 @@
 // Shuffle draws new copies but changes no value.
 #include <cstring>
 
-#include "dialog_session.hpp"
+#include "tests/dialogs/dialog_session.hpp"
 
 namespace tovrins::dialogs_test {
 namespace {

@@ -3,7 +3,7 @@
 // flag changes nothing.
 #include <cmath>
 
-#include "filter_test_support.hpp"
+#include "tests/filters/filter_test_support.hpp"
 
 namespace tovrins::filters_test {
 namespace {

@@ -6,8 +6,8 @@
 #include <array>
 #include <cmath>
 
-#include "filter_test_support.hpp"
-#include "tv_ai_path_style.h"
+#include "tests/filters/filter_test_support.hpp"
+#include "sdk/tv_ai_path_style.h"
 
 namespace tovrins::filters_test {
 namespace {

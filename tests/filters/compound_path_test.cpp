@@ -1,7 +1,7 @@
 // A selected compound path counts as one object: its members, which the
 // host also reports as selected paths, are not copied on their own, and
 // each copy is transformed and recoloured member by member.
-#include "filter_test_support.hpp"
+#include "tests/filters/filter_test_support.hpp"
 
 namespace tovrins::filters_test {
 namespace {

@@ -4,7 +4,7 @@
 // from the transformation each filter is meant to apply.
 #include <cmath>
 
-#include "filter_test_support.hpp"
+#include "tests/filters/filter_test_support.hpp"
 
 namespace tovrins::filters_test {
 namespace {

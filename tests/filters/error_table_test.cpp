@@ -2,10 +2,10 @@
 // real failures where the workbench can make them: a full document for
 // -108, a locked layer for SEGM, a Go without a block for !MEM, the !sel of
 // the menu's Go; the other codes by making one host operation fail.
-#include "filter_test_support.hpp"
-#include "tv_ai_art.h"
-#include "tv_ai_document.h"
-#include "tv_ai_md_memory.h"
+#include "tests/filters/filter_test_support.hpp"
+#include "sdk/tv_ai_art.h"
+#include "sdk/tv_ai_document.h"
+#include "sdk/tv_ai_md_memory.h"
 
 namespace tovrins::filters_test {
 namespace {

@@ -9,7 +9,7 @@
 // Get Parameters whose dialog is cancelled, and a dialog accepted at once. Each starts from the same
 // document and random seed, so the calls before the failing one are the
 // calls of the unfaulted command.
-#include "filter_test_support.hpp"
+#include "tests/filters/filter_test_support.hpp"
 
 namespace tovrins::filters_test {
 namespace {

@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "adm/scripted_front_end.hpp"
-#include "document_fixtures.hpp"
-#include "plugin_harness.hpp"
+#include "host/adm/scripted_front_end.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "tests/support/plugin_harness.hpp"
 
 namespace tovrins::filters_test {
 

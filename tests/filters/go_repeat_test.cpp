@@ -1,7 +1,7 @@
 // Go after the dialog and Go alone: a kept preview is the result, Preview
 // off makes the copies once, Cancel leaves nothing, and the host's repeat
 // runs the stored settings without a dialog.
-#include "filter_test_support.hpp"
+#include "tests/filters/filter_test_support.hpp"
 
 namespace tovrins::filters_test {
 namespace {

@@ -1,7 +1,7 @@
 // Where the copies go: every filter with 3 copies per layer, 7 copies and
 // two selected objects under each layer option, set in the dialog and
 // accepted; and the layers an empty selection still makes.
-#include "filter_test_support.hpp"
+#include "tests/filters/filter_test_support.hpp"
 
 namespace tovrins::filters_test {
 namespace {

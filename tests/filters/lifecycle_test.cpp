@@ -3,8 +3,8 @@
 // frees the globals, and a suite that cannot be acquired is announced.
 #include <functional>
 
-#include "filter_test_support.hpp"
-#include "tv_adm_tracker.h"
+#include "tests/filters/filter_test_support.hpp"
+#include "sdk/tv_adm_tracker.h"
 
 namespace tovrins::filters_test {
 namespace {

@@ -1,4 +1,4 @@
-#include "colour_target.hpp"
+#include "shell/colour_target.hpp"
 
 #include <array>
 #include <string>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host_doubles.hpp"
+#include "tests/support/host_doubles.hpp"
 
 namespace tovrins {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "rotate_copy_values.hpp"
-#include "host_doubles.hpp"
+#include "rotate/rotate_copy_values.hpp"
+#include "tests/support/host_doubles.hpp"
 
 namespace tovrins {
 namespace {

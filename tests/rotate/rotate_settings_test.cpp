@@ -1,4 +1,4 @@
-#include "rotate_settings.hpp"
+#include "rotate/rotate_settings.hpp"
 
 #include <array>
 #include <bit>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host_doubles.hpp"
+#include "tests/support/host_doubles.hpp"
 
 namespace tovrins {
 namespace {

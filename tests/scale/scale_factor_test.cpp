@@ -4,8 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "scale_copy_values.hpp"
-#include "host_doubles.hpp"
+#include "scale/scale_copy_values.hpp"
+#include "tests/support/host_doubles.hpp"
 
 namespace tovrins {
 namespace {

@@ -7,9 +7,9 @@
 #include <set>
 #include <string_view>
 
-#include "colour_target.hpp"
-#include "filter_params.hpp"
-#include "scale_settings.hpp"
+#include "shell/colour_target.hpp"
+#include "shell/filter_params.hpp"
+#include "scale/scale_settings.hpp"
 
 namespace tovrins {
 namespace {

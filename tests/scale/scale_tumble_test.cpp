@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "filter_params.hpp"
-#include "scale_settings.hpp"
-#include "host_doubles.hpp"
+#include "shell/filter_params.hpp"
+#include "scale/scale_settings.hpp"
+#include "tests/support/host_doubles.hpp"
 
 namespace tovrins {
 namespace {

@@ -1,5 +1,5 @@
 /* Includes every host interface header as C. */
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 int tovrinsSdkCompilesAsC(void)
 {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 extern "C" int tovrinsSdkCompilesAsC(void);
 

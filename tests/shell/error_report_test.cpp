@@ -1,7 +1,7 @@
 #include <string>
 
-#include "error_report.hpp"
-#include "shell_fixture.hpp"
+#include "shell/error_report.hpp"
+#include "tests/shell/shell_fixture.hpp"
 
 namespace tovrins::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "fake_host.hpp"
+#include "tests/shell/fake_host.hpp"
 
 #include <cstdio>
 #include <cstdlib>

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins::test {
 

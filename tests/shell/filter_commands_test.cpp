@@ -1,10 +1,10 @@
 #include <cstring>
 
-#include "filter_commands.hpp"
-#include "filter_params.hpp"
-#include "scale_dialog.hpp"
-#include "selection.hpp"
-#include "shell_fixture.hpp"
+#include "shell/filter_commands.hpp"
+#include "shell/filter_params.hpp"
+#include "scale/scale_dialog.hpp"
+#include "shell/selection.hpp"
+#include "tests/shell/shell_fixture.hpp"
 
 extern "C" TvErr PluginMain(const char* caller, const char* selector, void* message);
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstring>
 
-#include "filter_params.hpp"
+#include "shell/filter_params.hpp"
 
 namespace tovrins {
 namespace {

@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "pascal_strings.hpp"
-#include "shell_fixture.hpp"
+#include "shell/pascal_strings.hpp"
+#include "tests/shell/shell_fixture.hpp"
 
 namespace tovrins::test {
 namespace {

@@ -1,8 +1,8 @@
 #include <array>
 #include <string>
 
-#include "plugin_lifecycle.hpp"
-#include "shell_fixture.hpp"
+#include "shell/plugin_lifecycle.hpp"
+#include "tests/shell/shell_fixture.hpp"
 
 namespace tovrins::test {
 namespace {

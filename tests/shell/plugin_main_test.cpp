@@ -1,9 +1,9 @@
 #include <array>
 #include <string>
 
-#include "error_report.hpp"
-#include "plugin_lifecycle.hpp"
-#include "shell_fixture.hpp"
+#include "shell/error_report.hpp"
+#include "shell/plugin_lifecycle.hpp"
+#include "tests/shell/shell_fixture.hpp"
 
 extern "C" TvErr PluginMain(const char* caller, const char* selector, void* message);
 

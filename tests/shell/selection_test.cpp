@@ -1,7 +1,7 @@
 #include <vector>
 
-#include "selection.hpp"
-#include "shell_fixture.hpp"
+#include "shell/selection.hpp"
+#include "tests/shell/shell_fixture.hpp"
 
 namespace tovrins::test {
 namespace {

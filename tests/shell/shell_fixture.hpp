@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_host.hpp"
-#include "plugin_globals.hpp"
-#include "suites.hpp"
+#include "tests/shell/fake_host.hpp"
+#include "shell/plugin_globals.hpp"
+#include "shell/suites.hpp"
 
 namespace tovrins::test {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell_fixture.hpp"
+#include "tests/shell/shell_fixture.hpp"
 
 namespace tovrins::test {
 namespace {

@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "document_fixtures.hpp"
-#include "filter_params.hpp"
-#include "workbench/workbench.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "shell/filter_params.hpp"
+#include "host/workbench/workbench.hpp"
 
 namespace tovrins::testing {
 

@@ -1,11 +1,11 @@
-#include "translate_copy_values.hpp"
+#include "translate/translate_copy_values.hpp"
 
 #include <numbers>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "host_doubles.hpp"
+#include "tests/support/host_doubles.hpp"
 
 namespace tovrins {
 namespace {

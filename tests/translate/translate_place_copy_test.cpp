@@ -1,4 +1,4 @@
-#include "translate_copy_values.hpp"
+#include "translate/translate_copy_values.hpp"
 
 #include <cmath>
 #include <numbers>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "host_doubles.hpp"
+#include "tests/support/host_doubles.hpp"
 
 namespace tovrins {
 namespace {

@@ -1,4 +1,4 @@
-#include "translate_settings.hpp"
+#include "translate/translate_settings.hpp"
 
 #include <array>
 #include <cstring>
@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "colour_target.hpp"
-#include "host_doubles.hpp"
+#include "shell/colour_target.hpp"
+#include "tests/support/host_doubles.hpp"
 
 namespace tovrins {
 namespace {
