@@ -42,7 +42,8 @@ void DialogBuilder::integerSpin(int32_t id, TvIntRect rect, int32_t value, int32
     s.setNotifyProc(item, proc);
 }
 
-void DialogBuilder::realSpin(int32_t id, TvIntRect rect, float value, float minimum, float maximum, TvADMNotifyProc proc)
+void DialogBuilder::realSpin(int32_t id, TvIntRect rect, float value, float minimum, float maximum,
+                             TvADMNotifyProc proc)
 {
     TvItemRef item = create(id, kTvADMSpinEditType, rect);
     if (item == nullptr)

@@ -18,14 +18,11 @@ constexpr TvIntRect itemRect(int32_t left, int32_t top, int32_t right, int32_t b
 }
 
 // Rows of the left and middle columns: 20 high, every 23 units from y 10.
-constexpr int32_t dialogRow(int32_t index)
-{
-    return 10 + 23 * index;
-}
+constexpr int32_t dialogRow(int32_t index) { return 10 + 23 * index; }
 
 class DialogBuilder {
 public:
-    explicit DialogBuilder(TvDialogRef dialog) : dialog_(dialog) {}
+    explicit DialogBuilder(TvDialogRef dialog) : dialog_(dialog) { }
 
     // Puts the dialog back where it was accepted, then gives it its size.
     void placeAndSize(const DialogBounds& saved, bool boundsSaved, int32_t width, int32_t height);

@@ -33,7 +33,8 @@ int32_t selectedEntryId(TvItemRef popup, int32_t fallback)
     TvListRef list = nullptr;
     TvEntryRef entry = nullptr;
     int32_t id = fallback;
-    if (suites().item->getList(popup, &list) != 0 || suites().list->getActiveEntry(list, &entry) != 0 || entry == nullptr)
+    if (suites().item->getList(popup, &list) != 0 || suites().list->getActiveEntry(list, &entry) != 0 ||
+        entry == nullptr)
         return fallback;
     if (suites().entry->getID(entry, &id) != 0)
         return fallback;
@@ -65,9 +66,7 @@ void readItems(TvDialogRef dialog, FilterParams& p)
                 p.*binding.realField = value;
             break;
         }
-        case ItemKind::Popup:
-            p.*binding.integerField = selectedEntryId(item, p.*binding.integerField);
-            break;
+        case ItemKind::Popup: p.*binding.integerField = selectedEntryId(item, p.*binding.integerField); break;
         }
     }
 }

@@ -17,7 +17,7 @@ constexpr std::array<const FilterRecord*, 3> kFilters{
     &kTranslateFilter,
 };
 
-}  // namespace
+} // namespace
 
 std::span<const FilterRecord* const> filterRecords() { return kFilters; }
 
@@ -29,4 +29,4 @@ const FilterRecord* filterRecordOf(int32_t filterKind)
     return nullptr;
 }
 
-}  // namespace tovrins
+} // namespace tovrins

@@ -6,7 +6,7 @@
 #define TOVRINS_IDS_H
 
 #define TOVRINS_PIPL 16000
-#define TOVRINS_MENU_TEXT_LIST 16000  /* category and title of each filter */
+#define TOVRINS_MENU_TEXT_LIST 16000 /* category and title of each filter */
 #define TOVRINS_ERROR_TABLE_LIST 16050
 #define TOVRINS_ABOUT_DIALOG 16050
 #define TOVRINS_ERROR_DIALOG 16051
@@ -32,37 +32,37 @@ enum : int32_t {
     kCancel = 2,
     kPreview = 3,
     kCopies = 4,
-    kAngleStep = 5,       // rotate
-    kRadialStep = 6,      // rotate
-    kHorizontalStep = 7,  // rotate step, scale and translate distance
+    kAngleStep = 5,      // rotate
+    kRadialStep = 6,     // rotate
+    kHorizontalStep = 7, // rotate step, scale and translate distance
     kVerticalStep = 8,
     kCopiesPerLayer = 9,
     kZoom = 10,
-    kHorizontalScale = 11,  // scale
-    kVerticalScale = 12,    // scale
+    kHorizontalScale = 11, // scale
+    kVerticalScale = 12,   // scale
     kColourPercent = 13,
     kBaseOnOriginal = 20,
     kDeleteOriginal = 21,
     kPlaceAbove = 22,
-    kCentreMode = 30,        // rotate, scale
-    kAngleMode = 31,         // rotate
-    kRadialMode = 32,        // rotate
-    kHorizontalMode = 33,    // rotate offset, scale translation
-    kPlacement = 33,         // translate
-    kVerticalMode = 34,      // rotate offset, scale translation
-    kVariation = 34,         // translate
+    kCentreMode = 30,     // rotate, scale
+    kAngleMode = 31,      // rotate
+    kRadialMode = 32,     // rotate
+    kHorizontalMode = 33, // rotate offset, scale translation
+    kPlacement = 33,      // translate
+    kVerticalMode = 34,   // rotate offset, scale translation
+    kVariation = 34,      // translate
     kLayerOption = 35,
     kPreset = 36,
-    kHorizontalScaleMode = 37,  // scale
-    kVerticalScaleMode = 38,    // scale
+    kHorizontalScaleMode = 37, // scale
+    kVerticalScaleMode = 38,   // scale
     kColourTarget = 39,
     kShuffle = 50,
     kTumble = 51,
-    kCopiesLabel = 55,  // translate
-    kFirstPick = 60,    // picture buttons 60 and up, one per picked value
+    kCopiesLabel = 55, // translate
+    kFirstPick = 60,   // picture buttons 60 and up, one per picked value
 };
 
-}  // namespace tovrins::item
+} // namespace tovrins::item
 
 #endif
 #endif

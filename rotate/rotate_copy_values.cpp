@@ -13,7 +13,8 @@ float toFloat(double value) { return static_cast<float>(value); }
 
 // The offset modes; the angle modes share them with shifted values.
 // Formulas run in double and are rounded once, when the accumulator is set.
-void advanceRunning(RotateOffsetMode mode, int32_t i, int32_t n, float v, float& a, RandomSource& random) {
+void advanceRunning(RotateOffsetMode mode, int32_t i, int32_t n, float v, float& a, RandomSource& random)
+{
     const double step = v;
     const double current = a;
     switch (mode) {
@@ -25,7 +26,8 @@ void advanceRunning(RotateOffsetMode mode, int32_t i, int32_t n, float v, float&
     case RotateOffsetMode::SlowStart: a = toFloat(current + step / (static_cast<double>(n) - i + 1.0)); break;
     case RotateOffsetMode::SlowDown: a = toFloat(current + step * (static_cast<double>(n) - i + 1.0)); break;
     case RotateOffsetMode::Skip:
-        if (isEven(i)) a = toFloat(current + step);
+        if (isEven(i))
+            a = toFloat(current + step);
         break;
     case RotateOffsetMode::Random: a = toFloat(current + random.next() * step); break;
     case RotateOffsetMode::Rapid: a = toFloat(current + step * step); break;
@@ -55,16 +57,20 @@ struct Polar {
     double y = 0.0;
 };
 
-Polar polarOffset(float radial, float phi, HostMath& math) {
-    if (radial == 0.0f) return {};
+Polar polarOffset(float radial, float phi, HostMath& math)
+{
+    if (radial == 0.0f)
+        return {};
     return {static_cast<double>(radial) * math.cosine(phi), static_cast<double>(radial) * math.sine(phi)};
 }
 
 // Band 1 to bandCount of copy i for banded centre modes; 0 past the last band
 // (always so when n < 4).
-int32_t bandOf(int32_t i, int32_t n, int32_t bandCount) {
+int32_t bandOf(int32_t i, int32_t n, int32_t bandCount)
+{
     const int32_t k = n / 4;
-    if (k <= 0 || i < 0 || i >= bandCount * k) return 0;
+    if (k <= 0 || i < 0 || i >= bandCount * k)
+        return 0;
     return i / k + 1;
 }
 
@@ -73,7 +79,8 @@ struct QuadrantSigns {
     double y;
 };
 
-QuadrantSigns quadrantSigns(int32_t band) {
+QuadrantSigns quadrantSigns(int32_t band)
+{
     switch (band) {
     case 1: return {-1.0, -1.0};
     case 2: return {-1.0, 1.0};
@@ -84,22 +91,27 @@ QuadrantSigns quadrantSigns(int32_t band) {
 
 // sign x (base) plus the random term; a negative sign rounds the base to
 // float before the term is subtracted.
-float signedSpread(double base, double sign, double term) {
-    if (sign < 0.0) return toFloat(static_cast<double>(toFloat(base)) - term);
+float signedSpread(double base, double sign, double term)
+{
+    if (sign < 0.0)
+        return toFloat(static_cast<double>(toFloat(base)) - term);
     return toFloat(base + term);
 }
 
 // An angle mode from Decreasing on is the offset mode this many values lower.
-constexpr int32_t kAngleToOffsetShift = modeValue(RotateAngleMode::Decreasing) - modeValue(RotateOffsetMode::Decreasing);
+constexpr int32_t kAngleToOffsetShift =
+    modeValue(RotateAngleMode::Decreasing) - modeValue(RotateOffsetMode::Decreasing);
 static_assert(modeValue(RotateAngleMode::Doubled) - kAngleToOffsetShift == modeValue(RotateOffsetMode::Doubled));
 
 } // namespace
 
-void rotateAdvanceOffset(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random) {
+void rotateAdvanceOffset(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random)
+{
     advanceRunning(static_cast<RotateOffsetMode>(mode), i, n, v, a, random);
 }
 
-void rotateAdvanceAngle(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random, HostMath& math) {
+void rotateAdvanceAngle(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random, HostMath& math)
+{
     const auto spread = [&](double turn) {
         const float degrees = toFloat(turn / n);
         a = toFloat(static_cast<double>(a) + math.degreesToRadians(degrees));
@@ -120,7 +132,8 @@ void rotateAdvanceAngle(int32_t mode, int32_t i, int32_t n, float v, float& a, R
 }
 
 void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& inputs,
-                     std::optional<CopyPlacement>& placement, RandomSource& random, HostMath& math) {
+                     std::optional<CopyPlacement>& placement, RandomSource& random, HostMath& math)
+{
     const TvRealRect& box = inputs.bounds;
     const float cx = toFloat(box.left + (static_cast<double>(box.right) - box.left) / 2.0);
     const float cy = toFloat(box.bottom + (static_cast<double>(box.top) - box.bottom) / 2.0);
@@ -153,8 +166,8 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         } else {
             const float flipped = -angle;
             const Polar p = polarOffset(inputs.radial, flipped, math);
-            placement = CopyPlacement{{cx, box.bottom}, flipped,
-                                      {toFloat(cx + h + p.x), toFloat(box.bottom + v + p.y)}};
+            placement =
+                CopyPlacement{{cx, box.bottom}, flipped, {toFloat(cx + h + p.x), toFloat(box.bottom + v + p.y)}};
         }
         break;
     case RotateCentreMode::PathCentre: placement = shared({cx, cy}); break;
@@ -175,7 +188,8 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         if (isEven(i)) {
             placement = userCentre(angle);
         } else {
-            placement = CopyPlacement{{inputs.horizontal, inputs.vertical}, angle, {inputs.horizontal, inputs.vertical}};
+            placement =
+                CopyPlacement{{inputs.horizontal, inputs.vertical}, angle, {inputs.horizontal, inputs.vertical}};
         }
         break;
     case RotateCentreMode::PathWorm: {
@@ -199,8 +213,8 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         const Polar p = polarOffset(inputs.radial, toFloat(2.0 * angle), math);
         const double r1 = random.next();
         const double r2 = random.next();
-        placement = CopyPlacement{{cx, cy}, angle,
-                                  {signedSpread(cx + p.x, s.x, r1 * h), signedSpread(cy + p.y, s.y, r2 * v)}};
+        placement =
+            CopyPlacement{{cx, cy}, angle, {signedSpread(cx + p.x, s.x, r1 * h), signedSpread(cy + p.y, s.y, r2 * v)}};
         break;
     }
     case RotateCentreMode::AverageOfPaths: placement = shared(inputs.averageCentre); break;
@@ -217,14 +231,15 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         break;
     case RotateCentreMode::Marching: {
         const Polar p = polarOffset(inputs.radial, angle, math);
-        placement = CopyPlacement{{cx, box.bottom}, angle,
-                                  {toFloat(cx + i * h + p.x), toFloat(box.bottom + i * v + p.y)}};
+        placement =
+            CopyPlacement{{cx, box.bottom}, angle, {toFloat(cx + i * h + p.x), toFloat(box.bottom + i * v + p.y)}};
         break;
     }
     default:
         // An unknown mode keeps the previous placement of the run; the first
         // copy of a run turns in place about its centre.
-        if (!placement) placement = CopyPlacement{{cx, cy}, angle, {cx, cy}};
+        if (!placement)
+            placement = CopyPlacement{{cx, cy}, angle, {cx, cy}};
         break;
     }
 }

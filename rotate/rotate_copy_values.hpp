@@ -11,10 +11,10 @@
 namespace tovrins {
 
 struct CopyInputs {
-    TvRealRect bounds;         // of the copy just made
-    TvRealPoint documentSize;  // h = width, v = height
+    TvRealRect bounds;        // of the copy just made
+    TvRealPoint documentSize; // h = width, v = height
     float radial;
-    float angle;               // radians
+    float angle; // radians
     float horizontal;
     float vertical;
     TvRealPoint averageCentre; // centre mode 10

@@ -58,8 +58,8 @@ private:
     void placeCopy(std::size_t, int32_t i, const TvRealRect& bounds, TvRealMatrix& matrix) override
     {
         const RotateRunning& r = running_;
-        const CopyInputs inputs{bounds,       documentSize_, r.radial, r.angle, r.horizontal, r.vertical,
-                                averageCentre_, firstCentre_};
+        const CopyInputs inputs{bounds,       documentSize_, r.radial,       r.angle,
+                                r.horizontal, r.vertical,    averageCentre_, firstCentre_};
         rotatePlaceCopy(p.rotateCentreMode, i, p.rotateCopies, inputs, placement_, random, math);
         suites().math->matrixSetTranslate(&matrix, -placement_->pivot.h, -placement_->pivot.v);
         suites().math->matrixConcatRotate(&matrix, placement_->angle);
@@ -67,14 +67,14 @@ private:
     }
 
     TvRealPoint documentSize_{};
-    float angleStep_ = 0;  // radians
+    float angleStep_ = 0; // radians
     TvRealPoint averageCentre_{};
     TvRealPoint firstCentre_{};
     RotateRunning running_;
-    std::optional<CopyPlacement> placement_;  // the last placement of the run
+    std::optional<CopyPlacement> placement_; // the last placement of the run
 };
 
-}  // namespace
+} // namespace
 
 TvErr rotateEngine(FilterParams& params)
 {
@@ -92,4 +92,4 @@ TvErr rotateEngine(FilterParams& params)
                        .advanceBeforeLayer = false});
 }
 
-}  // namespace tovrins
+} // namespace tovrins

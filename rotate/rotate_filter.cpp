@@ -49,7 +49,7 @@ constexpr std::array<ModeEnable, 3> kModeEnables{{
     {item::kVerticalStep, &P::rotateVerticalMode},
 }};
 
-}  // namespace
+} // namespace
 
 constinit const FilterRecord kRotateFilter{
     .kind = FilterKind::Rotate,
@@ -70,4 +70,4 @@ constinit const FilterRecord kRotateFilter{
     .modeEnables = kModeEnables,
 };
 
-}  // namespace tovrins
+} // namespace tovrins

@@ -7,4 +7,4 @@ namespace tovrins {
 
 extern const FilterRecord kRotateFilter;
 
-}  // namespace tovrins
+} // namespace tovrins

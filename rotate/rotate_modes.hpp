@@ -197,18 +197,10 @@ enum class RotatePreset : int32_t {
 };
 
 inline constexpr std::array<std::string_view, 11> kRotatePresetLabels = {
-    " Default/Reset",
-    " Bunched ",
-    " Larger radius ",
-    " Full circle ",
-    " Semi circle ",
-    " Increasing rotation ",
-    " Spiral",
-    " Random mess",
-    " Spiral staircase",
-    " Full circle document centre",
+    " Default/Reset",        " Bunched ", " Larger radius ", " Full circle ",     " Semi circle ",
+    " Increasing rotation ", " Spiral",   " Random mess",    " Spiral staircase", " Full circle document centre",
     " Random spread",
 };
 static_assert(kRotatePresetLabels.size() == static_cast<std::size_t>(RotatePreset::Count));
 
-}  // namespace tovrins
+} // namespace tovrins

@@ -13,7 +13,8 @@ namespace {
 
 // The values that both the defaults and every preset start from; the view
 // zoom is not among them because a preset keeps it.
-void resetSection(FilterParams& params) {
+void resetSection(FilterParams& params)
+{
     params.rotatePreview = 1;
     params.rotateCopies = 7;
     params.rotateAngleStep = 10.0f;
@@ -36,17 +37,17 @@ void resetSection(FilterParams& params) {
 
 // trunc(scale * r): the product in double, so that r just below 1 can never
 // round up to scale itself.
-int32_t truncScaled(double scale, RandomSource& random) {
+int32_t truncScaled(double scale, RandomSource& random)
+{
     return static_cast<int32_t>(std::trunc(scale * random.next()));
 }
 
 // A test such as "r x 100 > limit" consumes a draw of its own.
-bool drawAbove(double limit, RandomSource& random) {
-    return 100.0 * random.next() > limit;
-}
+bool drawAbove(double limit, RandomSource& random) { return 100.0 * random.next() > limit; }
 
 // 80 r1 - 80 r2, each product rounded to float before the subtraction.
-float drawSpread(RandomSource& random) {
+float drawSpread(RandomSource& random)
+{
     const float first = static_cast<float>(80.0 * random.next());
     const float second = static_cast<float>(80.0 * random.next());
     return first - second;
@@ -54,7 +55,8 @@ float drawSpread(RandomSource& random) {
 
 } // namespace
 
-void rotateWriteDefaults(FilterParams& params) {
+void rotateWriteDefaults(FilterParams& params)
+{
     params.filterKind = static_cast<int32_t>(FilterKind::Rotate);
     params.rotatePreviewApplied = 0;
     params.rotateBoundsSaved = 0;
@@ -63,17 +65,14 @@ void rotateWriteDefaults(FilterParams& params) {
     params.rotateViewZoom = 100.0f;
 }
 
-void rotateApplyPreset(FilterParams& params, int32_t preset) {
+void rotateApplyPreset(FilterParams& params, int32_t preset)
+{
     params.rotatePreset = preset;
     resetSection(params);
     params.rotatePreviewApplied = 0;
     switch (static_cast<RotatePreset>(preset)) {
-    case RotatePreset::Bunched:
-        params.rotateAngleStep = 2.0f;
-        break;
-    case RotatePreset::LargerRadius:
-        params.rotateRadialStep = 200.0f;
-        break;
+    case RotatePreset::Bunched: params.rotateAngleStep = 2.0f; break;
+    case RotatePreset::LargerRadius: params.rotateRadialStep = 200.0f; break;
     case RotatePreset::FullCircle:
         params.rotateRadialStep = 200.0f;
         params.rotateCopies = 36;
@@ -119,7 +118,8 @@ void rotateApplyPreset(FilterParams& params, int32_t preset) {
     }
 }
 
-void rotateDrawRandomSettings(FilterParams& params, RandomSource& random) {
+void rotateDrawRandomSettings(FilterParams& params, RandomSource& random)
+{
     params.rotateCopies = 7;
     params.rotateAngleStep = 10.0f;
     params.rotateRadialStep = 50.0f;
@@ -154,7 +154,8 @@ void rotateDrawRandomSettings(FilterParams& params, RandomSource& random) {
     }
 }
 
-std::span<const std::string_view> rotatePopupLabels(int32_t itemId) {
+std::span<const std::string_view> rotatePopupLabels(int32_t itemId)
+{
     switch (itemId) {
     case item::kCentreMode: return kRotateCentreLabels;
     case item::kAngleMode: return kRotateAngleLabels;

@@ -19,8 +19,7 @@ double draw(RandomSource& random) { return static_cast<double>(random.next()); }
 // +1 when the draw exceeds 0.5, -1 otherwise (0.5 included).
 double drawSign(RandomSource& random) { return draw(random) > 0.5 ? 1.0 : -1.0; }
 
-std::optional<double> scaleFactor(int32_t mode, double i, double n, double s, double f, bool odd,
-                                  RandomSource& random)
+std::optional<double> scaleFactor(int32_t mode, double i, double n, double s, double f, bool odd, RandomSource& random)
 {
     switch (static_cast<ScaleVariation>(mode)) {
     case ScaleVariation::Default: return f * s;
@@ -42,8 +41,7 @@ std::optional<double> scaleFactor(int32_t mode, double i, double n, double s, do
 }
 
 // The horizontal table; the vertical one swaps modes 10 and 11.
-std::optional<double> offset(int32_t mode, double i, double n, double d, double o, bool odd,
-                             RandomSource& random)
+std::optional<double> offset(int32_t mode, double i, double n, double d, double o, bool odd, RandomSource& random)
 {
     switch (static_cast<ScaleTranslationVariation>(mode)) {
     case ScaleTranslationVariation::Ignore: return 0.0;
@@ -99,10 +97,15 @@ struct Pivot {
 class PivotCalculator {
 public:
     PivotCalculator(const ScalePivotInputs& in, RandomSource& random, HostMath& math)
-        : in_(in), random_(random), math_(math),
+        : in_(in),
+          random_(random),
+          math_(math),
           cx_(double(in.copyBounds.left) + (double(in.copyBounds.right) - in.copyBounds.left) / 2.0),
           cy_(double(in.copyBounds.bottom) + (double(in.copyBounds.top) - in.copyBounds.bottom) / 2.0),
-          oh_(in.oh), ov_(in.ov), w_(in.width), h_(in.height)
+          oh_(in.oh),
+          ov_(in.ov),
+          w_(in.width),
+          h_(in.height)
     {
     }
 
@@ -112,15 +115,17 @@ public:
         switch (static_cast<ScaleCentreMode>(mode)) {
         case ScaleCentreMode::CopiesCentre: return centred({cx_ + oh_, cy_ + ov_});
         case ScaleCentreMode::TopLeftPath: return centred({in_.copyBounds.left + oh_, in_.copyBounds.top + ov_});
-        case ScaleCentreMode::BottomRightPath: return centred({in_.copyBounds.right + oh_, in_.copyBounds.bottom + ov_});
+        case ScaleCentreMode::BottomRightPath:
+            return centred({in_.copyBounds.right + oh_, in_.copyBounds.bottom + ov_});
         case ScaleCentreMode::Random100: {
             const double x = cx_ + oh_ + 100.0 * draw(random_);
             return centred({x, cy_ + ov_ + 100.0 * draw(random_)});
         }
-        case ScaleCentreMode::Circular500New: return centred({cx_ + oh_ + 500.0 * cosTheta(), cy_ + ov_ + 500.0 * sinTheta()});
+        case ScaleCentreMode::Circular500New:
+            return centred({cx_ + oh_ + 500.0 * cosTheta(), cy_ + ov_ + 500.0 * sinTheta()});
         case ScaleCentreMode::Circular500Original:
-            return centred({in_.selectedCentre.h + oh_ + 500.0 * cosTheta(),
-                            in_.selectedCentre.v + ov_ + 500.0 * sinTheta()});
+            return centred(
+                {in_.selectedCentre.h + oh_ + 500.0 * cosTheta(), in_.selectedCentre.v + ov_ + 500.0 * sinTheta()});
         case ScaleCentreMode::LastCreatedPath: return centred({in_.firstCentre.h + oh_, in_.firstCentre.v + ov_});
         case ScaleCentreMode::Origin: return Pivot{{oh_, ov_}, Point{-cx_, -cy_}};
         case ScaleCentreMode::DocumentCentre: return centred({w_ / 2.0 + oh_, h_ / 2.0 + ov_});
@@ -137,8 +142,8 @@ public:
         }
         case ScaleCentreMode::Bend: {
             const double rise = 500.0 / (double(j) + 1.0);
-            return centred({in_.selectedCentre.h + oh_ + 100.0 * j,
-                            in_.selectedCentre.v + ov_ + (isOdd(j) ? -rise : rise)});
+            return centred(
+                {in_.selectedCentre.h + oh_ + 100.0 * j, in_.selectedCentre.v + ov_ + (isOdd(j) ? -rise : rise)});
         }
         case ScaleCentreMode::Splitter1: {
             Point p{cx_ + oh_, cy_ + ov_};
@@ -214,7 +219,9 @@ void nextVerticalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, R
     // unsigned one: the opposite of the horizontal list.
     constexpr int32_t kRandomUpTo = modeValue(ScaleTranslationVariation::RandomUpTo);
     constexpr int32_t kRandomEitherWay = modeValue(ScaleTranslationVariation::RandomEitherWay);
-    const int32_t horizontalMode = mode == kRandomUpTo ? kRandomEitherWay : mode == kRandomEitherWay ? kRandomUpTo : mode;
+    const int32_t horizontalMode = mode == kRandomUpTo ? kRandomEitherWay
+        : mode == kRandomEitherWay                     ? kRandomUpTo
+                                                       : mode;
     nextHorizontalOffset(horizontalMode, i, n, d, o, random);
 }
 

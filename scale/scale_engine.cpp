@@ -33,7 +33,7 @@ private:
         if (p.scaleCentreMode == modeValue(ScaleCentreMode::AverageOfPaths))
             averageCentre_ = averageSelectionCentre(entries);
         if (p.scaleCentreMode == modeValue(ScaleCentreMode::LastCreatedPath))
-            firstCentre_ = firstSelectionCentre(entries);  // (0, 0) when it cannot be read
+            firstCentre_ = firstSelectionCentre(entries); // (0, 0) when it cannot be read
         return 0;
     }
 
@@ -54,16 +54,17 @@ private:
         ScaleRunning& r = running_;
         nextScaleFactor(p.scaleHorizontalScaleMode, i, n, p.scaleHorizontalScale * 0.01f, r.horizontalFactor, random);
         nextScaleFactor(p.scaleVerticalScaleMode, i, n, p.scaleVerticalScale * 0.01f, r.verticalFactor, random);
-        nextHorizontalOffset(p.scaleHorizontalTranslationMode, i, n, p.scaleHorizontalTranslation,
-                             r.horizontalOffset, random);
+        nextHorizontalOffset(p.scaleHorizontalTranslationMode, i, n, p.scaleHorizontalTranslation, r.horizontalOffset,
+                             random);
         nextVerticalOffset(p.scaleVerticalTranslationMode, i, n, p.scaleVerticalTranslation, r.verticalOffset, random);
     }
 
     void placeCopy(std::size_t k, int32_t i, const TvRealRect& bounds, TvRealMatrix& matrix) override
     {
         const ScaleRunning& r = running_;
-        const ScalePivotInputs inputs{i,           p.scaleCopies, width_, height_, selectedCentres_[k], firstCentre_,
-                                      bounds,      r.horizontalOffset, r.verticalOffset};
+        const ScalePivotInputs inputs{i,       p.scaleCopies,       width_,
+                                      height_, selectedCentres_[k], firstCentre_,
+                                      bounds,  r.horizontalOffset,  r.verticalOffset};
         scalePivot(p.scaleCentreMode, inputs, averageCentre_, translations_, random, math);
         suites().math->matrixSetTranslate(&matrix, translations_.t1.h, translations_.t1.v);
         suites().math->matrixConcatScale(&matrix, r.horizontalFactor, r.verticalFactor);
@@ -74,12 +75,12 @@ private:
     float height_ = 0;
     TvRealPoint averageCentre_{};
     TvRealPoint firstCentre_{};
-    std::vector<TvRealPoint> selectedCentres_;  // by position in the list, read before the first copy
+    std::vector<TvRealPoint> selectedCentres_; // by position in the list, read before the first copy
     ScaleRunning running_;
-    ScaleTranslations translations_{};  // kept across copies: an unknown centre mode writes none
+    ScaleTranslations translations_{}; // kept across copies: an unknown centre mode writes none
 };
 
-}  // namespace
+} // namespace
 
 TvErr scaleEngine(FilterParams& params)
 {
@@ -97,4 +98,4 @@ TvErr scaleEngine(FilterParams& params)
                        .advanceBeforeLayer = true});
 }
 
-}  // namespace tovrins
+} // namespace tovrins

@@ -48,7 +48,7 @@ constexpr std::array<ModeEnable, 2> kModeEnables{{
     {item::kVerticalStep, &P::scaleVerticalTranslationMode},
 }};
 
-}  // namespace
+} // namespace
 
 constinit const FilterRecord kScaleFilter{
     .kind = FilterKind::Scale,
@@ -69,4 +69,4 @@ constinit const FilterRecord kScaleFilter{
     .modeEnables = kModeEnables,
 };
 
-}  // namespace tovrins
+} // namespace tovrins

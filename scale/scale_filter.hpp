@@ -7,4 +7,4 @@ namespace tovrins {
 
 extern const FilterRecord kScaleFilter;
 
-}  // namespace tovrins
+} // namespace tovrins

@@ -207,15 +207,10 @@ enum class ScalePreset : int32_t {
 };
 
 inline constexpr std::array<std::string_view, 8> kScalePresetLabels = {
-    " Default/Reset",
-    " Rapid scale ",
-    " Random placement ",
-    " To the right ",
-    " Apple core ",
-    " Scale to document centre ",
-    " Tentacles ",
-    " Tentacles spread",
+    " Default/Reset", " Rapid scale ",     " Random placement ",
+    " To the right ", " Apple core ",      " Scale to document centre ",
+    " Tentacles ",    " Tentacles spread",
 };
 static_assert(kScalePresetLabels.size() == static_cast<std::size_t>(ScalePreset::Count));
 
-}  // namespace tovrins
+} // namespace tovrins

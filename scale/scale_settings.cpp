@@ -11,7 +11,6 @@ namespace tovrins {
 
 namespace {
 
-
 // The words that every preset starts from. scaleZoom is the dialog's view
 // setting, not part of the transformation, so a preset leaves it alone.
 void writeResetValues(FilterParams& p)
@@ -114,7 +113,7 @@ void scaleApplyPreset(FilterParams& p, int32_t preset)
         p.scaleHorizontalScale = 70.0f;
         p.scaleVerticalScale = 70.0f;
         break;
-    case ScalePreset::Tentacles: // " Tentacles "
+    case ScalePreset::Tentacles:       // " Tentacles "
     case ScalePreset::TentaclesSpread: // " Tentacles spread"
         p.scaleCentreMode = modeValue(ScaleCentreMode::Tentacle1);
         p.scaleHorizontalScale = 99.0f;

@@ -31,8 +31,8 @@ typedef struct TvADMDialogSuiteV3 {
     /* Builds the dialog from template dialogId of the plug-in's resources,
      * runs init, then runs the dialog until an item ends it; *result is that
      * item's id. The error of a failing init is returned. */
-    TvErr (*modal)(TvPluginRef plugin, const char* name, int32_t dialogId, int32_t style,
-                   TvADMDialogInitProc init, void* userData, int32_t* result);
+    TvErr (*modal)(TvPluginRef plugin, const char* name, int32_t dialogId, int32_t style, TvADMDialogInitProc init,
+                   void* userData, int32_t* result);
     TvErr (*getUserData)(TvDialogRef dialog, void** userData);
     /* Bounds in screen coordinates: left, top, right, bottom. */
     TvErr (*getBoundsRect)(TvDialogRef dialog, TvIntRect* bounds);
@@ -40,7 +40,8 @@ typedef struct TvADMDialogSuiteV3 {
     /* Keeps the top left corner. */
     TvErr (*setSize)(TvDialogRef dialog, int32_t width, int32_t height);
     /* Creates an item of a type named above; ids are unique in a dialog. */
-    TvErr (*createItem)(TvDialogRef dialog, int32_t itemId, const char* itemType, const TvIntRect* bounds, TvItemRef* item);
+    TvErr (*createItem)(TvDialogRef dialog, int32_t itemId, const char* itemType, const TvIntRect* bounds,
+                        TvItemRef* item);
     /* Null, and -50, when the dialog has no item with that id. */
     TvErr (*getItem)(TvDialogRef dialog, int32_t itemId, TvItemRef* item);
 } TvADMDialogSuiteV3;

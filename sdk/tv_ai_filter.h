@@ -20,7 +20,8 @@ typedef struct TvFilterMenuText {
 typedef struct TvAIFilterSuiteV2 {
     /* Registers a filter under name, shown as title in category. Startup
      * only. */
-    TvErr (*addFilter)(TvPluginRef self, const char* name, const TvFilterMenuText* text, int32_t options, TvFilterHandle* filter);
+    TvErr (*addFilter)(TvPluginRef self, const char* name, const TvFilterMenuText* text, int32_t options,
+                       TvFilterHandle* filter);
     TvErr (*getFilterMenuItem)(TvFilterHandle filter, TvMenuItemHandle* item);
 } TvAIFilterSuiteV2;
 

@@ -15,10 +15,10 @@ extern "C" {
 enum { TV_ART_SELECTED = 1 };
 
 typedef struct TvMatchingArtSpec {
-    int16_t type;       /* an art type, TV_ART_... */
-    int16_t reserved;   /* 0 */
-    int32_t whichAttr;  /* the attribute bits to test */
-    int32_t attr;       /* the values they must have */
+    int16_t type;      /* an art type, TV_ART_... */
+    int16_t reserved;  /* 0 */
+    int32_t whichAttr; /* the attribute bits to test */
+    int32_t attr;      /* the values they must have */
 } TvMatchingArtSpec;
 
 typedef struct TvAIMatchingArtSuiteV4 {

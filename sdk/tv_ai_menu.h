@@ -19,10 +19,9 @@ enum { TV_MENU_IF_DOCUMENT_OPEN = 1 };
 typedef struct TvAIMenuSuiteV7 {
     /* Lets the host enable and disable the item itself from condition masks
      * over the artwork, the selection and the host's state. */
-    TvErr (*updateMenuItemAutomatically)(TvMenuItemHandle item, int32_t action,
-                                         int32_t ifObjectIsInArtwork, int32_t ifObjectIsNotInArtwork,
-                                         int32_t ifObjectIsSelected, int32_t ifObjectIsNotSelected,
-                                         int32_t ifIsTrue, int32_t ifIsNotTrue);
+    TvErr (*updateMenuItemAutomatically)(TvMenuItemHandle item, int32_t action, int32_t ifObjectIsInArtwork,
+                                         int32_t ifObjectIsNotInArtwork, int32_t ifObjectIsSelected,
+                                         int32_t ifObjectIsNotSelected, int32_t ifIsTrue, int32_t ifIsNotTrue);
 } TvAIMenuSuiteV7;
 
 #ifdef __cplusplus

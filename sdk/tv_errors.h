@@ -37,10 +37,7 @@ constexpr TvErr fourCharCode(char a, char b, char c, char d)
 }
 
 /* True for a code that is a number rather than four characters. */
-constexpr bool isNumericCode(TvErr code)
-{
-    return code >= -65536 && code <= 65535;
-}
+constexpr bool isNumericCode(TvErr code) { return code >= -65536 && code <= 65535; }
 
 } // namespace tv
 

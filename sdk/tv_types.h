@@ -73,12 +73,12 @@ typedef struct TvNotifierOpaque* TvNotifierRef;
 /* Colour kinds of a paint. Gray, process and RGB carry components in [0, 1];
  * the host may report the other kinds, which the plug-in treats opaquely. */
 enum {
-    TV_COLOR_GRAY = 0,     /* components[0] = gray level (0 black, 1 white) */
-    TV_COLOR_PROCESS = 1,  /* cyan, magenta, yellow, black */
+    TV_COLOR_GRAY = 0,    /* components[0] = gray level (0 black, 1 white) */
+    TV_COLOR_PROCESS = 1, /* cyan, magenta, yellow, black */
     TV_COLOR_PATTERN = 2,
     TV_COLOR_CUSTOM = 3,
     TV_COLOR_GRADIENT = 4,
-    TV_COLOR_RGB = 5,      /* red, green, blue */
+    TV_COLOR_RGB = 5, /* red, green, blue */
     TV_COLOR_NONE = 6
 };
 
@@ -95,19 +95,10 @@ typedef struct TvPathStyle {
 } TvPathStyle;
 
 /* Art types, as the matching request and the art-type query use them. */
-enum {
-    TV_ART_GROUP = 1,
-    TV_ART_PATH = 2,
-    TV_ART_COMPOUND_PATH = 3,
-    TV_ART_TEXT = 4,
-    TV_ART_PLACED = 7
-};
+enum { TV_ART_GROUP = 1, TV_ART_PATH = 2, TV_ART_COMPOUND_PATH = 3, TV_ART_TEXT = 4, TV_ART_PLACED = 7 };
 
 /* Paint orders for duplicating art and inserting layers. */
-enum {
-    TV_PLACE_ABOVE_ALL = 5,
-    TV_PLACE_BELOW_ALL = 6
-};
+enum { TV_PLACE_ABOVE_ALL = 5, TV_PLACE_BELOW_ALL = 6 };
 
 #ifdef __cplusplus
 } /* extern "C" */

@@ -26,7 +26,7 @@ TvErr CopyEngine::run(const CopyRunSettings& settings)
     case LayerOption::NewLayers:
     case LayerOption::NoLayers: code = perObject(settings); break;
     case LayerOption::AllOnNewLayer: code = perCopyIndex(settings); break;
-    default: break;  // an option this build does not know makes no copies
+    default: break; // an option this build does not know makes no copies
     }
     if (code != 0)
         return failRun(code);
@@ -113,4 +113,4 @@ TvErr CopyEngine::makeCopy(TvArtHandle source, bool compound, std::size_t k, int
     return transformAndRestyle(copy, compound, matrix, fraction, target_);
 }
 
-}  // namespace tovrins
+} // namespace tovrins

@@ -26,7 +26,7 @@ struct CopyRunSettings {
     int32_t copies;
     int32_t copiesPerLayer;
     int32_t layerOption;
-    bool baseOnOriginal;  // every copy from the selected object, else from the copy before
+    bool baseOnOriginal; // every copy from the selected object, else from the copy before
     bool placeAbove;
     float colourPercent;
     int32_t colourTarget;
@@ -37,7 +37,7 @@ struct CopyRunSettings {
 
 class CopyEngine {
 public:
-    explicit CopyEngine(FilterParams& params) : p(params) {}
+    explicit CopyEngine(FilterParams& params) : p(params) { }
     virtual ~CopyEngine() = default;
     CopyEngine(const CopyEngine&) = delete;
     CopyEngine& operator=(const CopyEngine&) = delete;
@@ -60,7 +60,7 @@ protected:
     virtual void placeCopy(std::size_t k, int32_t i, const TvRealRect& bounds, TvRealMatrix& matrix) = 0;
 
     FilterParams& p;
-    std::span<TvArtHandle> entries;  // read once per run
+    std::span<TvArtHandle> entries; // read once per run
     SuiteRandom random;
     SuiteMath math;
 
@@ -74,4 +74,4 @@ private:
     int16_t paintOrder_ = TV_PLACE_ABOVE_ALL;
 };
 
-}  // namespace tovrins
+} // namespace tovrins

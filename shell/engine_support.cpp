@@ -103,7 +103,8 @@ namespace {
 constexpr int32_t kTransformFlags =
     TV_TRANSFORM_OBJECTS | TV_TRANSFORM_FILL_GRADIENTS | TV_TRANSFORM_FILL_PATTERNS | TV_TRANSFORM_STROKE_PATTERNS;
 
-TvErr transformOne(TvArtHandle art, const TvRealMatrix& matrix, float fraction, const std::optional<TvPathStyle>& target)
+TvErr transformOne(TvArtHandle art, const TvRealMatrix& matrix, float fraction,
+                   const std::optional<TvPathStyle>& target)
 {
     if (TvErr code = suites().transform->transformArt(art, &matrix, 1.0f, kTransformFlags); code != 0)
         return code;

@@ -97,10 +97,7 @@ TvErr errorDialogInit(TvDialogRef dialog)
     return TV_ERR_NONE;
 }
 
-TvErr aboutDialogInit(TvDialogRef dialog)
-{
-    return attachPassThrough(dialog);
-}
+TvErr aboutDialogInit(TvDialogRef dialog) { return attachPassThrough(dialog); }
 
 } // namespace
 
@@ -141,7 +138,8 @@ void reportError(TvPluginRef self, TvErr code)
     makeCodeText(code, text.code);
 
     int32_t result = 0;
-    suites().dialog->modal(self, "Error Dialog", kErrorDialogId, TV_DIALOG_STYLE_MODAL, errorDialogInit, &text, &result);
+    suites().dialog->modal(self, "Error Dialog", kErrorDialogId, TV_DIALOG_STYLE_MODAL, errorDialogInit, &text,
+                           &result);
 }
 
 TvErr showAbout(TvPluginRef self)
@@ -149,7 +147,8 @@ TvErr showAbout(TvPluginRef self)
     if (!suites().dialog)
         return TV_ERR_NONE;
     int32_t result = 0;
-    suites().dialog->modal(self, "About Dialog", kAboutDialogId, TV_DIALOG_STYLE_MODAL, aboutDialogInit, nullptr, &result);
+    suites().dialog->modal(self, "About Dialog", kAboutDialogId, TV_DIALOG_STYLE_MODAL, aboutDialogInit, nullptr,
+                           &result);
     return TV_ERR_NONE;
 }
 

@@ -18,11 +18,7 @@ struct DialogBounds {
 enum class FilterKind : int32_t { Rotate = 1, Scale = 2, Translate = 3 };
 
 // The value a mode field of the block stores for a mode's enumerator.
-template <class Mode>
-constexpr int32_t modeValue(Mode mode)
-{
-    return static_cast<int32_t>(mode);
-}
+template <class Mode> constexpr int32_t modeValue(Mode mode) { return static_cast<int32_t>(mode); }
 
 struct FilterParams {
     // Header (words 0 to 18).
@@ -106,7 +102,8 @@ struct FilterParams {
 
 inline constexpr std::size_t kFilterParamsWords = 77;
 
-#define TOVRINS_WORD(field, word) static_assert(offsetof(FilterParams, field) == (word) * 4, #field " sits at word " #word)
+#define TOVRINS_WORD(field, word)                                                                                      \
+    static_assert(offsetof(FilterParams, field) == (word)*4, #field " sits at word " #word)
 TOVRINS_WORD(rotatePreviewApplied, 0);
 TOVRINS_WORD(scalePreviewApplied, 1);
 TOVRINS_WORD(translatePreviewApplied, 2);

@@ -19,16 +19,28 @@ enum class ItemKind { CheckBox, IntegerSpin, RealSpin, Popup };
 struct ItemBinding {
     int32_t item;
     ItemKind kind;
-    int32_t FilterParams::*integerField = nullptr;  // check boxes, integer spins, popups
-    float FilterParams::*realField = nullptr;       // real spins
+    int32_t FilterParams::*integerField = nullptr; // check boxes, integer spins, popups
+    float FilterParams::*realField = nullptr;      // real spins
 };
 
 namespace binding {
-constexpr ItemBinding check(int32_t item, int32_t FilterParams::*field) { return {item, ItemKind::CheckBox, field, nullptr}; }
-constexpr ItemBinding integer(int32_t item, int32_t FilterParams::*field) { return {item, ItemKind::IntegerSpin, field, nullptr}; }
-constexpr ItemBinding real(int32_t item, float FilterParams::*field) { return {item, ItemKind::RealSpin, nullptr, field}; }
-constexpr ItemBinding popup(int32_t item, int32_t FilterParams::*field) { return {item, ItemKind::Popup, field, nullptr}; }
-}  // namespace binding
+constexpr ItemBinding check(int32_t item, int32_t FilterParams::*field)
+{
+    return {item, ItemKind::CheckBox, field, nullptr};
+}
+constexpr ItemBinding integer(int32_t item, int32_t FilterParams::*field)
+{
+    return {item, ItemKind::IntegerSpin, field, nullptr};
+}
+constexpr ItemBinding real(int32_t item, float FilterParams::*field)
+{
+    return {item, ItemKind::RealSpin, nullptr, field};
+}
+constexpr ItemBinding popup(int32_t item, int32_t FilterParams::*field)
+{
+    return {item, ItemKind::Popup, field, nullptr};
+}
+} // namespace binding
 
 // The header words and dialog-only fields of one filter.
 struct FilterWords {
@@ -42,13 +54,13 @@ struct FilterWords {
 
 // What a picture button takes from the artwork point it picks.
 enum class PickSource {
-    CopiesFromX,        // 1 - trunc(x / -7), an integer field
-    AngleToViewCentre,  // the angle from the view's centre to the point, in degrees
-    X,                  // x times scale
-    Y,                  // y times scale
+    CopiesFromX,       // 1 - trunc(x / -7), an integer field
+    AngleToViewCentre, // the angle from the view's centre to the point, in degrees
+    X,                 // x times scale
+    Y,                 // y times scale
 };
 
-inline constexpr float kOneThird = 0.33333334f;  // nearest single to 1/3
+inline constexpr float kOneThird = 0.33333334f; // nearest single to 1/3
 
 // A picture button, the field and spin edit it sets, and how.
 struct PickBinding {
@@ -68,9 +80,9 @@ struct ModeEnable {
 
 struct FilterRecord {
     FilterKind kind;
-    const char* registeredName;              // the name the filter registers with the host
-    TvFilterHandle PluginGlobals::*handle;   // where its registered handle is kept
-    int32_t menuCategoryString;              // indices in the menu text list
+    const char* registeredName;            // the name the filter registers with the host
+    TvFilterHandle PluginGlobals::*handle; // where its registered handle is kept
+    int32_t menuCategoryString;            // indices in the menu text list
     int32_t menuTitleString;
     const char* dialogName;
     TvADMDialogInitProc dialogBuilder;
@@ -86,4 +98,4 @@ struct FilterRecord {
     std::span<const ModeEnable> modeEnables;
 };
 
-}  // namespace tovrins
+} // namespace tovrins

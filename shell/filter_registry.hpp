@@ -15,4 +15,4 @@ std::span<const FilterRecord* const> filterRecords();
 // The record of a filterKind value; null for a value no filter has.
 const FilterRecord* filterRecordOf(int32_t filterKind);
 
-}  // namespace tovrins
+} // namespace tovrins

@@ -10,10 +10,7 @@ namespace tovrins {
 
 namespace {
 
-unsigned char* bytes(std::span<char> text)
-{
-    return reinterpret_cast<unsigned char*>(text.data());
-}
+unsigned char* bytes(std::span<char> text) { return reinterpret_cast<unsigned char*>(text.data()); }
 
 } // namespace
 

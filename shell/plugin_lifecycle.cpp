@@ -35,13 +35,15 @@ TvErr registerFilter(TvPluginRef self, const FilterRecord& filter, PluginGlobals
     const TvFilterMenuText text{reinterpret_cast<const unsigned char*>(category.data()),
                                 reinterpret_cast<const unsigned char*>(title.data())};
     TvFilterHandle& handle = globals.*filter.handle;
-    if (const TvErr code = suites().filter->addFilter(self, filter.registeredName, &text, 0, &handle); code != TV_ERR_NONE)
+    if (const TvErr code = suites().filter->addFilter(self, filter.registeredName, &text, 0, &handle);
+        code != TV_ERR_NONE)
         return code;
     TvMenuItemHandle item = nullptr;
     if (const TvErr code = suites().filter->getFilterMenuItem(handle, &item); code != TV_ERR_NONE)
         return code;
     // The host enables the command itself from these condition masks.
-    return suites().menu->updateMenuItemAutomatically(item, TV_MENU_AUTO_ENABLE, 0, 0, 0, 0, TV_MENU_IF_DOCUMENT_OPEN, 0);
+    return suites().menu->updateMenuItemAutomatically(item, TV_MENU_AUTO_ENABLE, 0, 0, 0, 0, TV_MENU_IF_DOCUMENT_OPEN,
+                                                      0);
 }
 
 } // namespace

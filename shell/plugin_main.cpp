@@ -14,7 +14,7 @@ namespace {
 // Holds the suites for one message; released even when a step throws.
 class SuiteScope {
 public:
-    explicit SuiteScope(const TvSPBasicSuite* basic) : basic_(basic), code_(acquireSuites(basic)) {}
+    explicit SuiteScope(const TvSPBasicSuite* basic) : basic_(basic), code_(acquireSuites(basic)) { }
     ~SuiteScope() { releaseSuites(basic_); }
     SuiteScope(const SuiteScope&) = delete;
     SuiteScope& operator=(const SuiteScope&) = delete;
@@ -119,7 +119,7 @@ private:
 } // namespace tovrins
 
 extern "C" __attribute__((visibility("default"))) TvErr PluginMain(const char* caller, const char* selector,
-                                                                    void* message)
+                                                                   void* message)
 {
     // No exception may cross into the host.
     try {

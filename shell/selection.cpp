@@ -11,14 +11,11 @@ namespace tovrins {
 
 namespace {
 
-constexpr TvMatchingArtSpec spec(int16_t type)
-{
-    return TvMatchingArtSpec{type, 0, TV_ART_SELECTED, TV_ART_SELECTED};
-}
+constexpr TvMatchingArtSpec spec(int16_t type) { return TvMatchingArtSpec{type, 0, TV_ART_SELECTED, TV_ART_SELECTED}; }
 
 constexpr std::array<TvMatchingArtSpec, 8> kSelectedArt{
-    spec(TV_ART_COMPOUND_PATH), spec(TV_ART_PATH), spec(8), spec(13),
-    spec(TV_ART_TEXT), spec(TV_ART_PLACED), spec(9), spec(11),
+    spec(TV_ART_COMPOUND_PATH), spec(TV_ART_PATH),   spec(8), spec(13),
+    spec(TV_ART_TEXT),          spec(TV_ART_PLACED), spec(9), spec(11),
 };
 
 // Adds every child of a compound path to members.
@@ -108,10 +105,7 @@ TvErr gatherSelection()
     return code;
 }
 
-void releaseSelection()
-{
-    releaseSelection(suites().memory);
-}
+void releaseSelection() { releaseSelection(suites().memory); }
 
 void releaseSelection(const TvAIMdMemorySuiteV1* memory)
 {
@@ -156,10 +150,7 @@ TvErr readSelection(std::span<TvArtHandle>& entries)
     return code;
 }
 
-TvArtHandle firstSelectedArt()
-{
-    return firstSelectedArt(selectionEntries());
-}
+TvArtHandle firstSelectedArt() { return firstSelectedArt(selectionEntries()); }
 
 TvArtHandle firstSelectedArt(std::span<const TvArtHandle> entries)
 {

@@ -12,10 +12,9 @@ constexpr std::size_t kSuiteCount = 26;
 
 // Every member of Suites is a pointer to a const C struct, so each shares the
 // representation of const void*; the table stores them in that one type.
-template <typename T>
-const void* Suites::*slot(const T* Suites::*member)
+template <typename T> const void* Suites::*slot(const T* Suites::*member)
 {
-    return reinterpret_cast<const void* Suites::*>(member);
+    return reinterpret_cast<const void * Suites::*>(member);
 }
 
 struct SuiteState {
@@ -29,16 +28,13 @@ SuiteState& state()
     return s;
 }
 
-const void*& pointerOf(const SuiteEntry& row)
-{
-    return suites().*row.pointer;
-}
+const void*& pointerOf(const SuiteEntry& row) { return suites().*row.pointer; }
 
 void showLoadingError(TvErr code, const SuiteEntry& row)
 {
     std::array<char, 256> text{};
-    std::snprintf(text.data(), text.size(), "Suite Loading Error: %d, suite: %s, version: %d!",
-                  static_cast<int>(code), row.name, static_cast<int>(row.version));
+    std::snprintf(text.data(), text.size(), "Suite Loading Error: %d, suite: %s, version: %d!", static_cast<int>(code),
+                  row.name, static_cast<int>(row.version));
     suites().admBasic->errorAlert(text.data());
 }
 
@@ -137,9 +133,6 @@ TvErr releaseSuites(const TvSPBasicSuite* basic)
     return first;
 }
 
-void resetSuiteNesting()
-{
-    state().nesting = 0;
-}
+void resetSuiteNesting() { state().nesting = 0; }
 
 } // namespace tovrins

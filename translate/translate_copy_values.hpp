@@ -31,20 +31,20 @@ void translateAdvanceOffset(int32_t variation, int32_t i, int32_t n, TvRealPoint
 
 struct TranslateCopyInputs {
     int32_t i;
-    int32_t s;           // position of the selected object in the list
+    int32_t s; // position of the selected object in the list
     int32_t n;
-    TvRealRect bounds;   // of the new copy
-    TvRealPoint anchor;  // ax, ay (placement 24)
-    float v;             // working vertical step
-    float width;         // W
-    float depth;         // D
+    TvRealRect bounds;  // of the new copy
+    TvRealPoint anchor; // ax, ay (placement 24)
+    float v;            // working vertical step
+    float width;        // W
+    float depth;        // D
     float x;
     float y;
 };
 
 // Writes the move; " Lined" writes nothing for i >= 4q, so the engine's
 // previous move (0, 0 at the start of a run) stays.
-void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, TranslateMove& move,
-                        RandomSource& random, HostMath& math);
+void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, TranslateMove& move, RandomSource& random,
+                        HostMath& math);
 
 } // namespace tovrins

@@ -17,20 +17,28 @@ TvErr translateDialogBuilder(TvDialogRef dialog)
     DialogBuilder b(dialog);
     b.placeAndSize(p.translateDialogBounds, p.translateBoundsSaved == 1, 385, 300);
 
-    b.integerSpin(item::kCopies, itemRect(180, dialogRow(0), 240, dialogRow(0) + 20), p.translateCopies, 1, 100, changeNotifier);
-    b.realSpin(item::kHorizontalStep, itemRect(180, dialogRow(1), 240, dialogRow(1) + 20), p.translateHorizontal, -5000, 5000, changeNotifier);
-    b.realSpin(item::kVerticalStep, itemRect(180, dialogRow(2), 240, dialogRow(2) + 20), p.translateVertical, -5000, 5000, changeNotifier);
-    b.integerSpin(item::kCopiesPerLayer, itemRect(180, dialogRow(3), 240, dialogRow(3) + 20), p.translateCopiesPerLayer, 1, 100, changeNotifier);
-    b.realSpin(item::kColourPercent, itemRect(180, dialogRow(4), 240, dialogRow(4) + 20), p.translateColourPercent, 0, 100, changeNotifier);
+    b.integerSpin(item::kCopies, itemRect(180, dialogRow(0), 240, dialogRow(0) + 20), p.translateCopies, 1, 100,
+                  changeNotifier);
+    b.realSpin(item::kHorizontalStep, itemRect(180, dialogRow(1), 240, dialogRow(1) + 20), p.translateHorizontal, -5000,
+               5000, changeNotifier);
+    b.realSpin(item::kVerticalStep, itemRect(180, dialogRow(2), 240, dialogRow(2) + 20), p.translateVertical, -5000,
+               5000, changeNotifier);
+    b.integerSpin(item::kCopiesPerLayer, itemRect(180, dialogRow(3), 240, dialogRow(3) + 20), p.translateCopiesPerLayer,
+                  1, 100, changeNotifier);
+    b.realSpin(item::kColourPercent, itemRect(180, dialogRow(4), 240, dialogRow(4) + 20), p.translateColourPercent, 0,
+               100, changeNotifier);
     b.zoomSpin(item::kZoom, itemRect(315, 275, 375, 295), p.translateZoom, zoomNotifier);
     b.staticText(item::kCopiesLabel, itemRect(10, 10, 178, 30), "Number of copies");
     b.checkBox(item::kPreview, itemRect(295, 130, 375, 144), p.translatePreview, changeNotifier, "Preview");
-    b.checkBox(item::kBaseOnOriginal, itemRect(10, 130, 240, 144), p.translateBaseOnOriginal, changeNotifier, "Base on original");
-    b.checkBox(item::kDeleteOriginal, itemRect(10, 147, 240, 161), p.translateDeleteOriginal, changeNotifier, "Delete original [on OK]");
+    b.checkBox(item::kBaseOnOriginal, itemRect(10, 130, 240, 144), p.translateBaseOnOriginal, changeNotifier,
+               "Base on original");
+    b.checkBox(item::kDeleteOriginal, itemRect(10, 147, 240, 161), p.translateDeleteOriginal, changeNotifier,
+               "Delete original [on OK]");
     b.checkBox(item::kPlaceAbove, itemRect(10, 164, 240, 178), p.translatePlaceAbove, changeNotifier, "Place above");
     const int32_t pickRows[] = {0, 1, 2, 4};
     for (int32_t index = 0; index < 4; ++index)
-        b.pictureButton(item::kFirstPick + index, itemRect(250, dialogRow(pickRows[index]), 270, dialogRow(pickRows[index]) + 20), pickTracker);
+        b.pictureButton(item::kFirstPick + index,
+                        itemRect(250, dialogRow(pickRows[index]), 270, dialogRow(pickRows[index]) + 20), pickTracker);
     b.popup(item::kPreset, itemRect(295, 154, 375, 174), presetNotifier);
     b.popup(item::kPlacement, itemRect(10, dialogRow(1), 175, dialogRow(1) + 20), changeNotifier);
     b.popup(item::kVariation, itemRect(10, dialogRow(2), 175, dialogRow(2) + 20), changeNotifier);

@@ -51,20 +51,27 @@ private:
 
     void placeCopy(std::size_t k, int32_t i, const TvRealRect& bounds, TvRealMatrix& matrix) override
     {
-        const TranslateCopyInputs inputs{i,           static_cast<int32_t>(k), p.translateCopies, bounds,
-                                         anchor_,     running_.v,              document_.h,       document_.v,
-                                         running_.x,  running_.y};
+        const TranslateCopyInputs inputs{i,
+                                         static_cast<int32_t>(k),
+                                         p.translateCopies,
+                                         bounds,
+                                         anchor_,
+                                         running_.v,
+                                         document_.h,
+                                         document_.v,
+                                         running_.x,
+                                         running_.y};
         translatePlaceCopy(p.translatePlacement, inputs, move_, random, math);
         suites().math->matrixSetTranslate(&matrix, move_.tx, move_.ty);
     }
 
-    TvRealPoint document_{};  // width, depth
-    TvRealPoint anchor_{};    // stays at the document origin when nothing is selected
+    TvRealPoint document_{}; // width, depth
+    TvRealPoint anchor_{};   // stays at the document origin when nothing is selected
     TranslateRunning running_;
-    TranslateMove move_;  // kept from copy to copy: " Lined" may write none
+    TranslateMove move_; // kept from copy to copy: " Lined" may write none
 };
 
-}  // namespace
+} // namespace
 
 TvErr translateEngine(FilterParams& params)
 {
@@ -82,4 +89,4 @@ TvErr translateEngine(FilterParams& params)
                        .advanceBeforeLayer = true});
 }
 
-}  // namespace tovrins
+} // namespace tovrins

@@ -38,7 +38,7 @@ constexpr std::array<PickBinding, 4> kPicks{{
 
 constexpr std::array<ModeEnable, 0> kModeEnables{};
 
-}  // namespace
+} // namespace
 
 constinit const FilterRecord kTranslateFilter{
     .kind = FilterKind::Translate,
@@ -52,11 +52,11 @@ constinit const FilterRecord kTranslateFilter{
     .writeDefaults = translateWriteDefaults,
     .applyPreset = translateApplyPreset,
     .drawRandomSettings = translateDrawRandomSettings,
-    .words = {&P::translatePreviewApplied, &P::translateGoRun, &P::translatePreview, &P::translateZoom, &P::translateDialogBounds,
-              &P::translateBoundsSaved},
+    .words = {&P::translatePreviewApplied, &P::translateGoRun, &P::translatePreview, &P::translateZoom,
+              &P::translateDialogBounds, &P::translateBoundsSaved},
     .items = kItems,
     .picks = kPicks,
     .modeEnables = kModeEnables,
 };
 
-}  // namespace tovrins
+} // namespace tovrins

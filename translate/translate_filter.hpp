@@ -7,4 +7,4 @@ namespace tovrins {
 
 extern const FilterRecord kTranslateFilter;
 
-}  // namespace tovrins
+} // namespace tovrins

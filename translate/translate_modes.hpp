@@ -151,16 +151,9 @@ enum class TranslatePreset : int32_t {
 };
 
 inline constexpr std::array<std::string_view, 9> kTranslatePresetLabels = {
-    " Default/Reset",
-    " To the right ",
-    " To the left ",
-    " Three pronged ",
-    " Close right ",
-    " Two per layer ",
-    " Steps ",
-    " Split ",
-    " Rapid impact ",
+    " Default/Reset",  " To the right ", " To the left ", " Three pronged ", " Close right ",
+    " Two per layer ", " Steps ",        " Split ",       " Rapid impact ",
 };
 static_assert(kTranslatePresetLabels.size() == static_cast<std::size_t>(TranslatePreset::Count));
 
-}  // namespace tovrins
+} // namespace tovrins

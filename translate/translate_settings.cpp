@@ -12,7 +12,8 @@ namespace {
 int32_t truncated(float value) { return static_cast<int32_t>(value); }
 
 // Everything a preset starts from; the zoom is the user's and stays.
-void resetSection(FilterParams& params, int32_t preset) {
+void resetSection(FilterParams& params, int32_t preset)
+{
     params.translateHorizontal = 10.0f;
     params.translateVertical = 10.0f;
     params.translatePreset = preset;
@@ -32,7 +33,8 @@ void resetSection(FilterParams& params, int32_t preset) {
 
 } // namespace
 
-void translateWriteDefaults(FilterParams& params) {
+void translateWriteDefaults(FilterParams& params)
+{
     params.filterKind = static_cast<int32_t>(FilterKind::Translate);
     params.translatePreviewApplied = 0;
     params.translateBoundsSaved = 0;
@@ -55,7 +57,8 @@ void translateWriteDefaults(FilterParams& params) {
 }
 
 // A value outside the presets list only resets the section.
-void translateApplyPreset(FilterParams& params, int32_t preset) {
+void translateApplyPreset(FilterParams& params, int32_t preset)
+{
     resetSection(params, preset);
     switch (static_cast<TranslatePreset>(preset)) {
     case TranslatePreset::ToTheRight:
@@ -79,9 +82,7 @@ void translateApplyPreset(FilterParams& params, int32_t preset) {
         params.translateHorizontal = 2.0f;
         params.translateVertical = 0.0f;
         break;
-    case TranslatePreset::TwoPerLayer:
-        params.translateCopiesPerLayer = 2;
-        break;
+    case TranslatePreset::TwoPerLayer: params.translateCopiesPerLayer = 2; break;
     case TranslatePreset::Steps:
         params.translateCopies = 30;
         params.translatePlacement = modeValue(TranslatePlacement::Steps);
@@ -98,14 +99,14 @@ void translateApplyPreset(FilterParams& params, int32_t preset) {
         params.translatePlacement = modeValue(TranslatePlacement::TriAngled);
         params.translateVariation = modeValue(TranslateVariation::BounceBack);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
 // The draws are made strictly in this order; a recorded sequence of random
 // numbers must give the same settings on every run.
-void translateDrawRandomSettings(FilterParams& params, RandomSource& random) {
+void translateDrawRandomSettings(FilterParams& params, RandomSource& random)
+{
     params.translateCopies = 7;
     params.translateHorizontal = 10.0f;
     params.translateVertical = 10.0f;
@@ -135,15 +136,15 @@ void translateDrawRandomSettings(FilterParams& params, RandomSource& random) {
     }
 }
 
-std::span<const std::string_view> translatePopupLabels(int32_t itemId) {
+std::span<const std::string_view> translatePopupLabels(int32_t itemId)
+{
     switch (itemId) {
     case item::kPlacement: return kTranslatePlacementLabels;
     case item::kVariation: return kTranslateVariationLabels;
     case item::kLayerOption: return kTranslateLayerLabels;
     case item::kPreset: return kTranslatePresetLabels;
     case item::kColourTarget: return kInterpolateTargetLabels;
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -116,7 +116,7 @@ public:
         }
         user.pressCancel();
     }
-    void alert(std::string_view) override {}
+    void alert(std::string_view) override { }
 
     long objectsBefore = 0;
     long copiesMade = 0;
@@ -169,9 +169,8 @@ int main(int argc, char** argv)
     const size_t pathBytes = sizeof(Node) + kSegments * sizeof(Segment);
     const size_t bytes = static_cast<size_t>(kPaths) * kCopies * pathBytes;
     const double floor = memcpyMilliseconds(bytes);
-    std::printf("%d paths of %d segments, %d copies each, %s; memcpy of %zu bytes (%zu per path): %.2f ms\n",
-                kPaths, kSegments, kCopies, defaultLayers ? "default layer options" : "no layers", bytes, pathBytes,
-                floor);
+    std::printf("%d paths of %d segments, %d copies each, %s; memcpy of %zu bytes (%zu per path): %.2f ms\n", kPaths,
+                kSegments, kCopies, defaultLayers ? "default layer options" : "no layers", bytes, pathBytes, floor);
     std::printf("%-20s %11s %11s %12s %9s %9s %9s\n", "filter", "ms/preview", "cpu ms", "copies/s", "undo ms",
                 "make ms", "x memcpy");
     for (const Filter& f : filters) {

@@ -16,7 +16,8 @@ using namespace tovrins;
 
 class LcgRandom : public RandomSource {
 public:
-    float next() override {
+    float next() override
+    {
         state_ = state_ * 1664525u + 1013904223u;
         return static_cast<float>(state_ >> 8) * (1.0f / 16777216.0f);
     }
@@ -33,7 +34,8 @@ public:
     float squareRoot(float x) override { return std::sqrt(x); }
 };
 
-void RotateCopyValuesDefaults(benchmark::State& state) {
+void RotateCopyValuesDefaults(benchmark::State& state)
+{
     FilterParams params{};
     rotateWriteDefaults(params);
     LcgRandom random;

@@ -68,7 +68,8 @@ void printScale(HostMath& math, RandomSource& random)
     for (int32_t i = 0; i < p.scaleCopies; ++i) {
         nextScaleFactor(p.scaleHorizontalScaleMode, i, p.scaleCopies, p.scaleHorizontalScale * 0.01f, fh, random);
         nextScaleFactor(p.scaleVerticalScaleMode, i, p.scaleCopies, p.scaleVerticalScale * 0.01f, fv, random);
-        nextHorizontalOffset(p.scaleHorizontalTranslationMode, i, p.scaleCopies, p.scaleHorizontalTranslation, oh, random);
+        nextHorizontalOffset(p.scaleHorizontalTranslationMode, i, p.scaleCopies, p.scaleHorizontalTranslation, oh,
+                             random);
         nextVerticalOffset(p.scaleVerticalTranslationMode, i, p.scaleCopies, p.scaleVerticalTranslation, ov, random);
         const ScalePivotInputs inputs{i, p.scaleCopies, kDocument.h, kDocument.v, {50, 25}, {50, 25}, kObject, oh, ov};
         scalePivot(p.scaleCentreMode, inputs, average, translations, random, math);

@@ -24,7 +24,8 @@ public:
 };
 
 // One sequence of the default copy count, reported per copy.
-void runCopies(benchmark::State& state, int32_t variation, int32_t placement) {
+void runCopies(benchmark::State& state, int32_t variation, int32_t placement)
+{
     constexpr int32_t kCopies = 7;
     FixedRandom random;
     FloatMath math;

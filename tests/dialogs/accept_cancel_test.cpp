@@ -135,7 +135,8 @@ TEST_P(AcceptCancel, OkWithPreviewOffMakesTheCopiesOnceWithTheLastValues)
         u.setChecked(3, false);
         u.enterNumber(4, 3);
         u.setChecked(21, false);
-        EXPECT_EQ(topLevelArtCount(now()), topLevelArtCount(before) + 7 * kSelected) << "the stale preview should still show";
+        EXPECT_EQ(topLevelArtCount(now()), topLevelArtCount(before) + 7 * kSelected)
+            << "the stale preview should still show";
         u.pressDefault();
     });
     ASSERT_EQ(harness.run(filter(), user).code, 0);
@@ -161,7 +162,8 @@ TEST_P(AcceptCancel, OkAfterAFailedPreviewMakesTheCopiesAfresh)
         u.enterNumber(4, 6);
         faults.clear();
         EXPECT_GT(topLevelArtCount(now()), topLevelArtCount(before)) << "the preview made no copy before the failure";
-        EXPECT_LT(topLevelArtCount(now()), topLevelArtCount(before) + 6 * kSelected) << "the failure did not stop the preview";
+        EXPECT_LT(topLevelArtCount(now()), topLevelArtCount(before) + 6 * kSelected)
+            << "the failure did not stop the preview";
         EXPECT_EQ(blockOf(u).*fields().previewApplied, 0);
         u.setChecked(21, false);
         u.pressDefault();

@@ -40,7 +40,10 @@ constexpr auto kPick = AdmItemKind::PicturePushButton;
 constexpr auto kButton = AdmItemKind::TextPushButton;
 
 Expected spin(int32_t id, TvIntRect r, Spin s, Proc proc = Proc::Notify) { return {id, kSpin, r, "", proc, s}; }
-Expected check(int32_t id, TvIntRect r, std::string label) { return {id, kCheck, r, std::move(label), Proc::Notify, {}, {}, 1}; }
+Expected check(int32_t id, TvIntRect r, std::string label)
+{
+    return {id, kCheck, r, std::move(label), Proc::Notify, {}, {}, 1};
+}
 Expected popup(int32_t id, TvIntRect r, const std::vector<std::string>& labels, int32_t selected)
 {
     return {id, kPopup, r, "", Proc::Notify, {}, Popup{&labels, selected}};
@@ -182,9 +185,18 @@ void expectItem(const AdmItem& actual, const Expected& e)
         EXPECT_EQ(actual.text, e.text);
     }
     switch (e.proc) {
-    case Proc::Notify: EXPECT_NE(actual.notify, nullptr); EXPECT_EQ(actual.track, nullptr); break;
-    case Proc::Track: EXPECT_NE(actual.track, nullptr); EXPECT_EQ(actual.notify, nullptr); break;
-    case Proc::None: EXPECT_EQ(actual.notify, nullptr); EXPECT_EQ(actual.track, nullptr); break;
+    case Proc::Notify:
+        EXPECT_NE(actual.notify, nullptr);
+        EXPECT_EQ(actual.track, nullptr);
+        break;
+    case Proc::Track:
+        EXPECT_NE(actual.track, nullptr);
+        EXPECT_EQ(actual.notify, nullptr);
+        break;
+    case Proc::None:
+        EXPECT_EQ(actual.notify, nullptr);
+        EXPECT_EQ(actual.track, nullptr);
+        break;
     }
     if (e.spin) {
         EXPECT_EQ(actual.minimum, e.spin->minimum);
@@ -209,7 +221,7 @@ void expectItem(const AdmItem& actual, const Expected& e)
     }
 }
 
-class DialogLayout : public ::testing::TestWithParam<Which> {};
+class DialogLayout : public ::testing::TestWithParam<Which> { };
 
 TEST_P(DialogLayout, FreshBlockOpensEveryItemAsLaidOut)
 {

@@ -167,16 +167,15 @@ inline FilterFields fieldsOf(Which which)
     using P = FilterParams;
     switch (which) {
     case Which::Rotate:
-        return {&P::rotatePreviewApplied, &P::rotateGoRun, &P::rotatePreview, &P::rotateCopies,
-                &P::rotateBoundsSaved, &P::rotateDialogBounds, &P::rotateViewZoom};
+        return {&P::rotatePreviewApplied, &P::rotateGoRun,        &P::rotatePreview, &P::rotateCopies,
+                &P::rotateBoundsSaved,    &P::rotateDialogBounds, &P::rotateViewZoom};
     case Which::Scale:
-        return {&P::scalePreviewApplied, &P::scaleGoRun, &P::scalePreview, &P::scaleCopies,
-                &P::scaleBoundsSaved, &P::scaleDialogBounds, &P::scaleZoom};
-    case Which::Translate:
-        break;
+        return {&P::scalePreviewApplied, &P::scaleGoRun,        &P::scalePreview, &P::scaleCopies,
+                &P::scaleBoundsSaved,    &P::scaleDialogBounds, &P::scaleZoom};
+    case Which::Translate: break;
     }
-    return {&P::translatePreviewApplied, &P::translateGoRun, &P::translatePreview, &P::translateCopies,
-            &P::translateBoundsSaved, &P::translateDialogBounds, &P::translateZoom};
+    return {&P::translatePreviewApplied, &P::translateGoRun,        &P::translatePreview, &P::translateCopies,
+            &P::translateBoundsSaved,    &P::translateDialogBounds, &P::translateZoom};
 }
 
 // The dialog names the three commands open.

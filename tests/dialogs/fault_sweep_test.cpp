@@ -54,7 +54,7 @@ bool sameDocument(const host::DocumentData& a, const host::DocumentData& b)
 // read and closed.
 class SweepFrontEnd : public host::DialogFrontEnd {
 public:
-    explicit SweepFrontEnd(std::string dialogName) : dialogName_(std::move(dialogName)) {}
+    explicit SweepFrontEnd(std::string dialogName) : dialogName_(std::move(dialogName)) { }
 
     void run(DialogUser& user) override
     {
@@ -71,13 +71,13 @@ public:
         if (!user.ended())
             user.pressCancel();
     }
-    void alert(std::string_view) override {}
+    void alert(std::string_view) override { }
 
 private:
     std::string dialogName_;
 };
 
-class FaultSweep : public ::testing::TestWithParam<Which> {};
+class FaultSweep : public ::testing::TestWithParam<Which> { };
 
 TEST_P(FaultSweep, EverySuiteCallOfADialogCommandCanFail)
 {
@@ -128,8 +128,8 @@ TEST_P(FaultSweep, EverySuiteCallOfADialogCommandCanFail)
     struct Run {
         uint64_t n;
         TvErr code;
-        bool reverted;   // the document is as before
-        bool complete;   // the document is what the ended settings make
+        bool reverted;                      // the document is as before
+        bool complete;                      // the document is what the ended settings make
         int64_t references, memory, blocks; // what the command left held
     };
     std::vector<Run> runs;
@@ -139,7 +139,11 @@ TEST_P(FaultSweep, EverySuiteCallOfADialogCommandCanFail)
         const auto memory = static_cast<int64_t>(env.memory.liveCount());
         const auto blocks = static_cast<int64_t>(env.blocks.liveCount());
         const host::CommandOutcome outcome = runFrom(primed, n);
-        Run run{n, outcome.code, false, false, env.suites.totalReferences() - references,
+        Run run{n,
+                outcome.code,
+                false,
+                false,
+                env.suites.totalReferences() - references,
                 static_cast<int64_t>(env.memory.liveCount()) - memory,
                 static_cast<int64_t>(env.blocks.liveCount()) - blocks};
         const host::DocumentData after = harness.document().data();
@@ -168,8 +172,8 @@ TEST_P(FaultSweep, EverySuiteCallOfADialogCommandCanFail)
         const bool release = std::find(refusedReleases.begin(), refusedReleases.end(), r.n) != refusedReleases.end();
         // The host refuses to dispose of the list at the end of Go.
         const bool refusedDispose = r.n == calls - kSuiteCount;
-        const bool heldOk = r.references == (release ? 1 : 0) && r.blocks == 0 &&
-                            (r.memory == 0 || (r.memory == 1 && refusedDispose));
+        const bool heldOk =
+            r.references == (release ? 1 : 0) && r.blocks == 0 && (r.memory == 0 || (r.memory == 1 && refusedDispose));
         refusedDisposes += r.memory == 1 && refusedDispose ? 1 : 0;
         revertedRuns += r.reverted ? 1 : 0;
         completeRuns += r.complete ? 1 : 0;
@@ -196,7 +200,8 @@ TEST_P(FaultSweep, EverySuiteCallOfADialogCommandCanFail)
     EXPECT_GT(completeRuns, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllFilters, FaultSweep, ::testing::Values(Which::Rotate, Which::Scale, Which::Translate), nameOf);
+INSTANTIATE_TEST_SUITE_P(AllFilters, FaultSweep, ::testing::Values(Which::Rotate, Which::Scale, Which::Translate),
+                         nameOf);
 
 } // namespace
 } // namespace tovrins::dialogs_test

@@ -24,9 +24,9 @@ constexpr float kThird = 0.33333334f; // the nearest single to 1/3
 struct PickCase {
     Which which;
     int32_t button;
-    TvRealPoint at;   // artwork point clicked
-    int32_t item;     // the spin edit that shows the value
-    double expected;  // the value in the item and the block, after the field's limits
+    TvRealPoint at;  // artwork point clicked
+    int32_t item;    // the spin edit that shows the value
+    double expected; // the value in the item and the block, after the field's limits
     int32_t FilterParams::*integerField = nullptr;
     float FilterParams::*realField = nullptr;
 };
@@ -61,7 +61,7 @@ const PickCase kCases[] = {
     {Which::Translate, 63, {201, 0}, 13, 201 * kThird, nullptr, &P::translateColourPercent},
 };
 
-class Pick : public ::testing::TestWithParam<PickCase> {};
+class Pick : public ::testing::TestWithParam<PickCase> { };
 
 TEST_P(Pick, SetsTheValueFromTheArtworkPointAndPreviews)
 {
@@ -81,7 +81,8 @@ TEST_P(Pick, SetsTheValueFromTheArtworkPointAndPreviews)
         EXPECT_GT(harness.document().redrawCount(), redraws) << "the pick ran no preview";
         if (c.integerField == &P::rotateCopies || c.integerField == &P::scaleCopies ||
             c.integerField == &P::translateCopies) {
-            EXPECT_EQ(topLevelArtCount(harness.document().data()) - topLevelArtCount(before), static_cast<size_t>(c.expected));
+            EXPECT_EQ(topLevelArtCount(harness.document().data()) - topLevelArtCount(before),
+                      static_cast<size_t>(c.expected));
         }
         // The view itself is left as it was.
         EXPECT_FLOAT_EQ(harness.document().view().zoom, kZoom);
@@ -94,7 +95,7 @@ std::string caseName(const ::testing::TestParamInfo<PickCase>& info)
 {
     const char* filter[] = {"Rotate", "Scale", "Translate"};
     return std::string(filter[static_cast<int>(info.param.which)]) + "Button" + std::to_string(info.param.button) +
-           "Case" + std::to_string(info.index);
+        "Case" + std::to_string(info.index);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryButton, Pick, ::testing::ValuesIn(kCases), caseName);
@@ -112,8 +113,9 @@ TEST(PickButtons, EachDialogHasExactlyItsOwnPictureButtons)
             for (const auto& it : u.dialog().items)
                 if (it->kind == AdmItemKind::PicturePushButton)
                     buttons.push_back(it->id);
-            const std::vector<int32_t> wanted =
-                which == Which::Translate ? std::vector<int32_t>{60, 61, 62, 63} : std::vector<int32_t>{60, 61, 62, 63, 64, 65};
+            const std::vector<int32_t> wanted = which == Which::Translate
+                ? std::vector<int32_t>{60, 61, 62, 63}
+                : std::vector<int32_t>{60, 61, 62, 63, 64, 65};
             EXPECT_EQ(buttons, wanted);
             u.pressCancel();
         });

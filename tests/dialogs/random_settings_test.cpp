@@ -39,7 +39,7 @@ Result tumbleTwice(Which which, uint64_t seed)
     return {*harness.params(harness.filter(titleOf(which))), harness.document().data()};
 }
 
-class RandomSettings : public ::testing::TestWithParam<Which> {};
+class RandomSettings : public ::testing::TestWithParam<Which> { };
 
 TEST_P(RandomSettings, TumbleWithAFixedSeedIsReproducible)
 {

@@ -15,7 +15,8 @@ const std::vector<Point> kRect{{100, 100}, {200, 100}, {200, 150}, {100, 150}};
 std::vector<std::vector<Point>> copiesWithoutBase(testing::PluginHarness& h, host::RegisteredFilter& filter)
 {
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::layerOption, "2"), host::DialogAction::setText(item::baseOnOriginal, "0")});
+    host::ScriptedFrontEnd frontEnd = scripted(
+        {host::DialogAction::setText(item::layerOption, "2"), host::DialogAction::setText(item::baseOnOriginal, "0")});
     const host::CommandOutcome outcome = h.run(filter, frontEnd);
     EXPECT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     EXPECT_EQ(outcome.code, 0);
@@ -73,7 +74,7 @@ TEST(BaseOnOriginal, TranslateMovesEachCopyFromThePreviousOne)
     }
 }
 
-class BaseOnOriginalPerCopyIndex : public ::testing::TestWithParam<const FilterWords*> {};
+class BaseOnOriginalPerCopyIndex : public ::testing::TestWithParam<const FilterWords*> { };
 
 // Layer option 1 always duplicates the selected object.
 TEST_P(BaseOnOriginalPerCopyIndex, FlagHasNoEffect)
@@ -83,7 +84,8 @@ TEST_P(BaseOnOriginalPerCopyIndex, FlagHasNoEffect)
         testing::PluginHarness h;
         h.bench.open(twoSelectedRects());
         host::ScriptedFrontEnd frontEnd =
-            scripted({host::DialogAction::setText(item::layerOption, "1"), host::DialogAction::setText(item::baseOnOriginal, std::to_string(base))});
+            scripted({host::DialogAction::setText(item::layerOption, "1"),
+                      host::DialogAction::setText(item::baseOnOriginal, std::to_string(base))});
         ASSERT_EQ(h.run(h.filter(GetParam()->title), frontEnd).code, 0);
         ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
         EXPECT_EQ(h.params(h.filter(GetParam()->title))->*GetParam()->baseOnOriginal, base);

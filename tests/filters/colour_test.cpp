@@ -16,7 +16,8 @@ using Components = std::array<double, 4>;
 
 TvColor colour(int32_t kind, Components c)
 {
-    return {kind, {static_cast<float>(c[0]), static_cast<float>(c[1]), static_cast<float>(c[2]), static_cast<float>(c[3])}};
+    return {kind,
+            {static_cast<float>(c[0]), static_cast<float>(c[1]), static_cast<float>(c[2]), static_cast<float>(c[3])}};
 }
 
 // The target fill of a colour target mode for a fill, or nullopt for the
@@ -39,23 +40,36 @@ std::optional<Components> targetOf(int mode, int32_t kind, Components x)
     case 0: all(0); break;
     case 1: all(1); break;
     case 2: all(0.5); break;
-    case 5: for (int i = 0; i < n; ++i) t[i] = 1 - x[i]; break;
+    case 5:
+        for (int i = 0; i < n; ++i)
+            t[i] = 1 - x[i];
+        break;
     case 6:
         for (int i = 0; i < 3; ++i)
             t[i] = 1 - x[i];
         if (process)
             t[3] = 0;
         break;
-    case 7: for (int i = 0; i < n; ++i) t[i] = s - x[i]; break;
-    case 8: for (int i = 0; i < (process ? 3 : n); ++i) t[i] = s - x[i]; break;
+    case 7:
+        for (int i = 0; i < n; ++i)
+            t[i] = s - x[i];
+        break;
+    case 8:
+        for (int i = 0; i < (process ? 3 : n); ++i)
+            t[i] = s - x[i];
+        break;
     // Modes 9 to 11 keep one of c, m, y (or r, g, b) and clear the others
     // (with k); modes 12 to 14 set two of them to 1 and keep the rest.
-    case 9: case 10: case 11:
+    case 9:
+    case 10:
+    case 11:
         for (int i = 0; i < n; ++i)
             if (i != mode - 9)
                 t[i] = 0;
         break;
-    case 12: case 13: case 14:
+    case 12:
+    case 13:
+    case 14:
         for (int i = 0; i < 3; ++i)
             if (i != mode - 12)
                 t[i] = 1;
@@ -96,8 +110,8 @@ void expectBlendedFills(testing::PluginHarness& h, const FilterWords& filter, co
 {
     SCOPED_TRACE(std::string(filter.title) + " " + fill.name + " target " + std::to_string(mode));
     h.bench.open(filledRect(fill));
-    host::ScriptedFrontEnd frontEnd =
-        scripted({host::DialogAction::setText(item::colourPercent, "50"), host::DialogAction::setText(item::colourTarget, std::to_string(mode))});
+    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::colourPercent, "50"),
+                                                host::DialogAction::setText(item::colourTarget, std::to_string(mode))});
     ASSERT_EQ(h.run(h.filter(filter.title), frontEnd).code, 0);
     ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     EXPECT_EQ(h.params(h.filter(filter.title))->*filter.colourPercent, 50.0f);

@@ -60,8 +60,9 @@ TEST(CompoundPath, RotatePivotsOnTheWholeCompoundPathsBounds)
     testing::PluginHarness h;
     h.bench.open(compoundDocument());
     ASSERT_EQ(h.run(h.rotate()).code, 0);
-    expectMembersTransformed(copiesOf(h.document().data()),
-                             [](int i, Point p) { return rotated(p, {150, 100}, (i + 1) * 10.0); });
+    expectMembersTransformed(copiesOf(h.document().data()), [](int i, Point p) {
+        return rotated(p, {150, 100}, (i + 1) * 10.0);
+    });
 }
 
 TEST(CompoundPath, ScaleShrinksBothMembersAboutTheCommonCentre)
@@ -69,8 +70,9 @@ TEST(CompoundPath, ScaleShrinksBothMembersAboutTheCommonCentre)
     testing::PluginHarness h;
     h.bench.open(compoundDocument());
     ASSERT_EQ(h.run(h.scale()).code, 0);
-    expectMembersTransformed(copiesOf(h.document().data()),
-                             [](int i, Point p) { return scaled(p, {150, 125}, std::pow(0.96, i + 1)); });
+    expectMembersTransformed(copiesOf(h.document().data()), [](int i, Point p) {
+        return scaled(p, {150, 125}, std::pow(0.96, i + 1));
+    });
 }
 
 TEST(CompoundPath, TranslateMovesBothMembersAlike)
@@ -89,7 +91,8 @@ TEST(CompoundPath, MembersAreRecolouredOneByOne)
 {
     testing::PluginHarness h;
     h.bench.open(compoundDocument());
-    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::colourPercent, "50"), host::DialogAction::setText(item::colourTarget, "5")});
+    host::ScriptedFrontEnd frontEnd = scripted(
+        {host::DialogAction::setText(item::colourPercent, "50"), host::DialogAction::setText(item::colourTarget, "5")});
     ASSERT_EQ(h.run(h.translate(), frontEnd).code, 0);
     ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     const auto copies = copiesOf(h.document().data());

@@ -10,8 +10,7 @@
 namespace tovrins::filters_test {
 namespace {
 
-constexpr const char* kMemoryMessage =
-    "The filter cannot complete because there isn't enough memory (RAM) available.";
+constexpr const char* kMemoryMessage = "The filter cannot complete because there isn't enough memory (RAM) available.";
 constexpr const char* kUnknownMessage = "The filter cannot complete because of an unknown error.";
 
 void expectErrorDialog(const host::ShownDialog* dialog, const std::string& message, const std::string& code)

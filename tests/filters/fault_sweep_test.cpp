@@ -30,8 +30,8 @@ constexpr TvErr alternateCode(uint64_t n) { return kCodes[(n + 1) % 2]; }
 DocumentData sweepDocument()
 {
     using host::testing::rect;
-    ArtData compound = host::testing::container(
-        ArtType::CompoundPath, "c", {rect("c1", 300, 300, 340, 330), rect("c2", 310, 310, 320, 320)}, true);
+    ArtData compound = host::testing::container(ArtType::CompoundPath, "c",
+                                                {rect("c1", 300, 300, 340, 330), rect("c2", 310, 310, 320, 320)}, true);
     compound.style = host::testing::grayStyle(0.25f);
     return oneLayer({rect("a", 100, 100, 200, 150, true), compound, rect("u", 500, 500, 510, 510)});
 }
@@ -137,7 +137,7 @@ TEST_P(FaultSweep, RepeatWithEachCallFailing)
             const host::CommandOutcome outcome = h.repeat();
             env().faults.clear();
             const std::string where = "call " + std::to_string(n) + " of " + std::to_string(repeatCalls) +
-                                      " failing with " + std::to_string(code);
+                " failing with " + std::to_string(code);
             EXPECT_TRUE(outcome.code == 0 || outcome.code == code) << where << ": answered " << outcome.code;
             expectClean(outcome, was, n, oneMessage(repeatCalls), where);
             const DocumentData now = h.document().data();
@@ -181,8 +181,8 @@ TEST_P(FaultSweep, CancelledDialogWithEachCallFailing)
         env().faults.failNthCall(n, code);
         const host::CommandOutcome outcome = h.run(filter(), frontEnd);
         env().faults.clear();
-        const std::string where = "call " + std::to_string(n) + " of " + std::to_string(calls) +
-                                  " failing with " + std::to_string(code);
+        const std::string where =
+            "call " + std::to_string(n) + " of " + std::to_string(calls) + " failing with " + std::to_string(code);
         EXPECT_TRUE(outcome.code == TV_ERR_CANCELLED || outcome.code == code) << where << ": " << outcome.code;
         expectClean(outcome, was, n, oneMessage(calls), where);
         EXPECT_TRUE(sameDocument(h.document().data(), before)) << where << ": a cancel leaves nothing";
@@ -204,7 +204,7 @@ TEST_P(FaultSweep, AcceptedDialogWithEachCallFailing)
     // The Get Parameters message ends with the release of the suites right
     // after the dialog closes; the front end notes the call count then.
     struct CountingFrontEnd : host::DefaultFrontEnd {
-        explicit CountingFrontEnd(host::FaultInjector& f) : faults(f) {}
+        explicit CountingFrontEnd(host::FaultInjector& f) : faults(f) { }
         void run(host::DialogUser& user) override
         {
             user.pressDefault();
@@ -233,8 +233,8 @@ TEST_P(FaultSweep, AcceptedDialogWithEachCallFailing)
         env().faults.failNthCall(n, code);
         const host::CommandOutcome outcome = h.run(filter(), frontEnd);
         env().faults.clear();
-        const std::string where = "call " + std::to_string(n) + " of " + std::to_string(calls) +
-                                  " failing with " + std::to_string(code);
+        const std::string where =
+            "call " + std::to_string(n) + " of " + std::to_string(calls) + " failing with " + std::to_string(code);
         // A dialog that lost its OK button, or whose OK failed, is closed
         // as cancelled.
         EXPECT_TRUE(outcome.code == 0 || outcome.code == code || outcome.code == TV_ERR_CANCELLED)

@@ -19,11 +19,13 @@ protected:
 TEST_P(GoAndRepeat, GoAfterAKeptPreviewMakesNoSecondSet)
 {
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::copies, "5"), host::DialogAction::setText(item::copies, "3")});
+    host::ScriptedFrontEnd frontEnd =
+        scripted({host::DialogAction::setText(item::copies, "5"), host::DialogAction::setText(item::copies, "3")});
     const host::CommandOutcome outcome = h.run(filter(), frontEnd);
     ASSERT_EQ(outcome.code, 0);
     EXPECT_TRUE(outcome.accepted);
-    EXPECT_EQ(topLevelArtCount(h.document().data()), 3u) << "the three copies of the last preview, the original deleted";
+    EXPECT_EQ(topLevelArtCount(h.document().data()), 3u)
+        << "the three copies of the last preview, the original deleted";
     EXPECT_EQ(block().*GetParam()->previewApplied, 0);
     EXPECT_EQ(block().*GetParam()->goRun, 1);
     EXPECT_EQ(h.bench.environment().memory.liveCount(), 1u) << "the list is released, the block is kept";
@@ -72,7 +74,7 @@ TEST_P(GoAndRepeat, FailingGoIsReportedAndUndone)
 TEST_P(GoAndRepeat, AGoThatCannotStartLeavesNoListBehind)
 {
     struct FailTheGo : host::DefaultFrontEnd {
-        explicit FailTheGo(host::FaultInjector& f) : faults(f) {}
+        explicit FailTheGo(host::FaultInjector& f) : faults(f) { }
         void run(host::DialogUser& user) override
         {
             user.pressDefault();
@@ -124,7 +126,9 @@ TEST_P(GoAndRepeat, CancelRevertsTheDocumentAndTheBlock)
     const size_t liveBefore = h.bench.environment().memory.liveCount();
 
     h.bench.open(oneSelectedRect());
-    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::copies, "3"), host::DialogAction::setText(item::layerOption, "2"), host::DialogAction::cancel()});
+    host::ScriptedFrontEnd frontEnd =
+        scripted({host::DialogAction::setText(item::copies, "3"), host::DialogAction::setText(item::layerOption, "2"),
+                  host::DialogAction::cancel()});
     const host::CommandOutcome outcome = h.run(filter(), frontEnd);
     EXPECT_EQ(outcome.code, TV_ERR_CANCELLED);
     EXPECT_FALSE(outcome.accepted);

@@ -14,7 +14,8 @@ protected:
     {
         h.bench.open(document);
         host::ScriptedFrontEnd frontEnd =
-            scripted({host::DialogAction::setText(item::layerOption, std::to_string(option)), host::DialogAction::setText(item::copiesPerLayer, "3")});
+            scripted({host::DialogAction::setText(item::layerOption, std::to_string(option)),
+                      host::DialogAction::setText(item::copiesPerLayer, "3")});
         const host::CommandOutcome outcome = h.run(h.filter(GetParam()->title), frontEnd);
         EXPECT_FALSE(frontEnd.failure()) << *frontEnd.failure();
         EXPECT_EQ(outcome.code, 0);

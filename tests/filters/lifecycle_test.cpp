@@ -13,7 +13,7 @@ namespace {
 // plug-in's call and then accepts; dialogs opened meanwhile are accepted.
 class NestingFrontEnd : public host::DefaultFrontEnd {
 public:
-    explicit NestingFrontEnd(std::function<void()> inside) : inside_(std::move(inside)) {}
+    explicit NestingFrontEnd(std::function<void()> inside) : inside_(std::move(inside)) { }
     void run(host::DialogUser& user) override
     {
         if (depth_++ == 0)
@@ -152,8 +152,9 @@ TEST(Lifecycle, ASuiteThatFailsToLoadIsAnnouncedAndTheRestReleased)
     const host::CommandOutcome missing = h.run(h.rotate(), second);
     EXPECT_EQ(missing.code, TV_ERR_SUITE_NOT_FOUND);
     ASSERT_EQ(second.alerts.size(), 1u);
-    EXPECT_EQ(second.alerts[0], "Suite Loading Error: " + std::to_string(TV_ERR_SUITE_NOT_FOUND) +
-                                    ", suite: ADM Tracker Suite, version: 1!");
+    EXPECT_EQ(second.alerts[0],
+              "Suite Loading Error: " + std::to_string(TV_ERR_SUITE_NOT_FOUND) +
+                  ", suite: ADM Tracker Suite, version: 1!");
     EXPECT_TRUE(missing.dialogs.empty());
     EXPECT_EQ(h.bench.environment().suites.totalReferences(), 0);
 

@@ -14,10 +14,12 @@ namespace {
 using test::ScriptedRandom;
 using Four = std::array<float, 4>;
 
-TvColor colour(int32_t kind, Four components) {
+TvColor colour(int32_t kind, Four components)
+{
     TvColor c{};
     c.kind = kind;
-    for (std::size_t k = 0; k < 4; ++k) c.components[k] = components[k];
+    for (std::size_t k = 0; k < 4; ++k)
+        c.components[k] = components[k];
     return c;
 }
 
@@ -26,7 +28,8 @@ struct Outcome {
     std::size_t draws;
 };
 
-Outcome apply(int32_t mode, int32_t kind, Four start, std::vector<float> script = {}) {
+Outcome apply(int32_t mode, int32_t kind, Four start, std::vector<float> script = {})
+{
     const TvColor reference = colour(kind, start);
     TvColor target = reference;
     ScriptedRandom random(std::move(script));
@@ -35,20 +38,23 @@ Outcome apply(int32_t mode, int32_t kind, Four start, std::vector<float> script 
     return {{target.components[0], target.components[1], target.components[2], target.components[3]}, random.draws()};
 }
 
-void expectComponents(const Four& actual, const Four& expected, const std::string& what) {
-    for (std::size_t k = 0; k < 4; ++k) EXPECT_FLOAT_EQ(actual[k], expected[k]) << what << " component " << k;
+void expectComponents(const Four& actual, const Four& expected, const std::string& what)
+{
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_FLOAT_EQ(actual[k], expected[k]) << what << " component " << k;
 }
 
 // The fourth component of gray and RGB colours is not theirs to change.
 constexpr float kSpare = 0.375f;
 
-TEST(InterpolateTarget, Gray) {
+TEST(InterpolateTarget, Gray)
+{
     const Four g{0.25f, kSpare, kSpare, kSpare};
     const struct {
         int32_t mode;
         float expected;
-    } cases[] = {{0, 0}, {1, 1}, {2, 0.5f}, {5, 0.75f}, {6, 0.75f}, {7, 0.75f}, {8, 0.75f},
-                 {9, 0}, {10, 0}, {11, 0}, {12, 1}, {13, 1}, {14, 1}};
+    } cases[] = {{0, 0}, {1, 1},  {2, 0.5f}, {5, 0.75f}, {6, 0.75f}, {7, 0.75f}, {8, 0.75f},
+                 {9, 0}, {10, 0}, {11, 0},   {12, 1},    {13, 1},    {14, 1}};
     for (const auto& c : cases) {
         const Outcome o = apply(c.mode, TV_COLOR_GRAY, g);
         expectComponents(o.components, {c.expected, kSpare, kSpare, kSpare}, "mode " + std::to_string(c.mode));
@@ -61,7 +67,8 @@ TEST(InterpolateTarget, Gray) {
     }
 }
 
-TEST(InterpolateTarget, ProcessColour) {
+TEST(InterpolateTarget, ProcessColour)
+{
     const Four cmyk{0.1f, 0.2f, 0.4f, 0.3f};
     const struct {
         int32_t mode;
@@ -88,7 +95,8 @@ TEST(InterpolateTarget, ProcessColour) {
     }
 }
 
-TEST(InterpolateTarget, ProcessColourRandomDrawsInComponentOrder) {
+TEST(InterpolateTarget, ProcessColourRandomDrawsInComponentOrder)
+{
     const Four cmyk{0.1f, 0.2f, 0.4f, 0.3f};
     const Outcome all = apply(3, TV_COLOR_PROCESS, cmyk, {0.125f, 0.25f, 0.5f, 0.75f});
     expectComponents(all.components, {0.125f, 0.25f, 0.5f, 0.75f}, "mode 3");
@@ -98,24 +106,19 @@ TEST(InterpolateTarget, ProcessColourRandomDrawsInComponentOrder) {
     EXPECT_EQ(noBlack.draws, 3u);
 }
 
-TEST(InterpolateTarget, Rgb) {
+TEST(InterpolateTarget, Rgb)
+{
     const Four rgb{0.1f, 0.6f, 0.2f, kSpare};
     const struct {
         int32_t mode;
         Four expected;
     } cases[] = {
-        {0, {0, 0, 0, kSpare}},
-        {1, {1, 1, 1, kSpare}},
-        {2, {0.5f, 0.5f, 0.5f, kSpare}},
-        {5, {0.9f, 0.4f, 0.8f, kSpare}},
-        {6, {0.9f, 0.4f, 0.8f, kSpare}},
-        {7, {0.7f, 0.2f, 0.6f, kSpare}}, // S = 0.6 + 0.2
-        {8, {0.7f, 0.2f, 0.6f, kSpare}},
-        {9, {0.1f, 0, 0, kSpare}},
-        {10, {0, 0.6f, 0, kSpare}},
-        {11, {0, 0, 0.2f, kSpare}},
-        {12, {0.1f, 1, 1, kSpare}},
-        {13, {1, 0.6f, 1, kSpare}},
+        {0, {0, 0, 0, kSpare}},          {1, {1, 1, 1, kSpare}},
+        {2, {0.5f, 0.5f, 0.5f, kSpare}}, {5, {0.9f, 0.4f, 0.8f, kSpare}},
+        {6, {0.9f, 0.4f, 0.8f, kSpare}}, {7, {0.7f, 0.2f, 0.6f, kSpare}}, // S = 0.6 + 0.2
+        {8, {0.7f, 0.2f, 0.6f, kSpare}}, {9, {0.1f, 0, 0, kSpare}},
+        {10, {0, 0.6f, 0, kSpare}},      {11, {0, 0, 0.2f, kSpare}},
+        {12, {0.1f, 1, 1, kSpare}},      {13, {1, 0.6f, 1, kSpare}},
         {14, {1, 1, 0.2f, kSpare}},
     };
     for (const auto& c : cases) {
@@ -130,7 +133,8 @@ TEST(InterpolateTarget, Rgb) {
     }
 }
 
-TEST(InterpolateTarget, ReferenceKindChoosesTheColumn) {
+TEST(InterpolateTarget, ReferenceKindChoosesTheColumn)
+{
     // A gray reference changes only the first component even of a target
     // that holds four.
     const TvColor reference = colour(TV_COLOR_GRAY, {0.25f, 0, 0, 0});
@@ -141,7 +145,8 @@ TEST(InterpolateTarget, ReferenceKindChoosesTheColumn) {
                      {1, 0.2f, 0.4f, 0.3f}, "gray column");
 }
 
-TEST(InterpolateTarget, OtherKindsAndModesLeaveTheTarget) {
+TEST(InterpolateTarget, OtherKindsAndModesLeaveTheTarget)
+{
     const Four start{0.1f, 0.2f, 0.4f, 0.3f};
     const int32_t otherKinds[] = {TV_COLOR_PATTERN, TV_COLOR_CUSTOM, TV_COLOR_GRADIENT, TV_COLOR_NONE, 42};
     for (int32_t kind : otherKinds) {

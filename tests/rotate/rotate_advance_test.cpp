@@ -10,11 +10,12 @@
 namespace tovrins {
 namespace {
 
-using test::StdMath;
 using test::ScriptedRandom;
+using test::StdMath;
 
 // Runs copies 0 to size - 1 of a series from a = 0 and collects a after each.
-std::vector<float> offsetSeries(int32_t mode, float v, std::size_t copies, RandomSource& random) {
+std::vector<float> offsetSeries(int32_t mode, float v, std::size_t copies, RandomSource& random)
+{
     std::vector<float> values;
     float a = 0.0f;
     const auto n = static_cast<int32_t>(copies);
@@ -25,14 +26,16 @@ std::vector<float> offsetSeries(int32_t mode, float v, std::size_t copies, Rando
     return values;
 }
 
-std::vector<float> offsetSeries(int32_t mode, float v, std::size_t copies) {
+std::vector<float> offsetSeries(int32_t mode, float v, std::size_t copies)
+{
     ScriptedRandom none;
     return offsetSeries(mode, v, copies, none);
 }
 
 using Series = std::vector<float>;
 
-TEST(RotateAdvanceOffset, DeterministicModes) {
+TEST(RotateAdvanceOffset, DeterministicModes)
+{
     EXPECT_EQ(offsetSeries(0, 25.0f, 3), (Series{0, 0, 0}));
     EXPECT_EQ(offsetSeries(1, 3.0f, 3), (Series{3, 3, 3}));
     EXPECT_EQ(offsetSeries(2, 10.0f, 3), (Series{10, 20, 30}));
@@ -45,19 +48,22 @@ TEST(RotateAdvanceOffset, DeterministicModes) {
     EXPECT_EQ(offsetSeries(14, 10.0f, 5), (Series{20, 30, 50, 60, 80}));
 }
 
-TEST(RotateAdvanceOffset, ModeZeroHoldsAnEarlierValueAtZero) {
+TEST(RotateAdvanceOffset, ModeZeroHoldsAnEarlierValueAtZero)
+{
     ScriptedRandom none;
     float a = 17.0f;
     rotateAdvanceOffset(0, 3, 7, 5.0f, a, none);
     EXPECT_EQ(a, 0.0f);
 }
 
-TEST(RotateAdvanceOffset, LimitsFallBackAfterPassingFiveSteps) {
+TEST(RotateAdvanceOffset, LimitsFallBackAfterPassingFiveSteps)
+{
     EXPECT_EQ(offsetSeries(12, 10.0f, 9), (Series{10, 20, 30, 40, 50, 60, 50, 60, 50}));
     EXPECT_EQ(offsetSeries(12, -10.0f, 7), (Series{-10, -20, -30, -40, -50, -60, -50}));
 }
 
-TEST(RotateAdvanceOffset, RandomModesDrawAndReplaceOrAdd) {
+TEST(RotateAdvanceOffset, RandomModesDrawAndReplaceOrAdd)
+{
     ScriptedRandom random({0.5f, 0.25f, 0.75f, 0.5f, 0.5f, 0.25f, 0.75f, 0.5f});
     float a = 100.0f;
     rotateAdvanceOffset(8, 0, 5, 10.0f, a, random); // a + r v
@@ -75,7 +81,8 @@ TEST(RotateAdvanceOffset, RandomModesDrawAndReplaceOrAdd) {
     EXPECT_EQ(random.draws(), 8u);
 }
 
-TEST(RotateAdvanceOffset, UnknownModesChangeNothingAndDrawNothing) {
+TEST(RotateAdvanceOffset, UnknownModesChangeNothingAndDrawNothing)
+{
     ScriptedRandom none;
     for (int32_t mode : {15, 16, -1, 1000}) {
         float a = 7.5f;
@@ -85,7 +92,8 @@ TEST(RotateAdvanceOffset, UnknownModesChangeNothingAndDrawNothing) {
     EXPECT_EQ(none.draws(), 0u);
 }
 
-TEST(RotateAdvanceOffset, RoundsOnlyTheFinalSum) {
+TEST(RotateAdvanceOffset, RoundsOnlyTheFinalSum)
+{
     // 4097 squared needs 25 bits; rounding the square first would lose the 1.
     ScriptedRandom none;
     float a = -16785408.0f;
@@ -93,7 +101,8 @@ TEST(RotateAdvanceOffset, RoundsOnlyTheFinalSum) {
     EXPECT_EQ(a, 1.0f);
 }
 
-TEST(RotateAdvanceAngle, DefaultAddsAndAsSetReplaces) {
+TEST(RotateAdvanceAngle, DefaultAddsAndAsSetReplaces)
+{
     ScriptedRandom none;
     StdMath math;
     float a = 0.0f;
@@ -105,16 +114,19 @@ TEST(RotateAdvanceAngle, DefaultAddsAndAsSetReplaces) {
     EXPECT_EQ(math.conversions(), 0u);
 }
 
-TEST(RotateAdvanceAngle, FullCircleOverFourCopiesIgnoresTheStep) {
+TEST(RotateAdvanceAngle, FullCircleOverFourCopiesIgnoresTheStep)
+{
     ScriptedRandom none;
     StdMath math;
     float a = 0.0f;
-    for (int32_t i = 0; i < 4; ++i) rotateAdvanceAngle(2, i, 4, 123.0f, a, none, math);
+    for (int32_t i = 0; i < 4; ++i)
+        rotateAdvanceAngle(2, i, 4, 123.0f, a, none, math);
     EXPECT_EQ(math.conversions(), 4u);
     EXPECT_NEAR(a, 2.0f * std::numbers::pi_v<float>, 1e-5f);
 }
 
-TEST(RotateAdvanceAngle, SemiAndQuarterCircleSpreadOverTheCopies) {
+TEST(RotateAdvanceAngle, SemiAndQuarterCircleSpreadOverTheCopies)
+{
     ScriptedRandom none;
     StdMath math;
     float semi = 0.0f;
@@ -127,16 +139,25 @@ TEST(RotateAdvanceAngle, SemiAndQuarterCircleSpreadOverTheCopies) {
     EXPECT_NEAR(quarter, std::numbers::pi_v<float> / 2.0f, 1e-5f);
 }
 
-TEST(RotateAdvanceAngle, HigherModesAreTheOffsetModesShiftedByTwo) {
+TEST(RotateAdvanceAngle, HigherModesAreTheOffsetModesShiftedByTwo)
+{
     StdMath math;
     struct Case {
         int32_t angleMode;
         std::vector<float> draws;
     };
-    const Case cases[] = {{5, {}}, {6, {}}, {7, {}}, {8, {}}, {9, {}}, {10, {0.5f, 0.25f, 0.75f, 0.1f}},
-                          {11, {}}, {12, {0.5f, 0.25f, 0.75f, 0.1f}},
+    const Case cases[] = {{5, {}},
+                          {6, {}},
+                          {7, {}},
+                          {8, {}},
+                          {9, {}},
+                          {10, {0.5f, 0.25f, 0.75f, 0.1f}},
+                          {11, {}},
+                          {12, {0.5f, 0.25f, 0.75f, 0.1f}},
                           {13, {0.75f, 0.5f, 0.25f, 0.5f, 0.9f, 0.1f, 0.2f, 0.3f}},
-                          {14, {}}, {15, {0.75f, 0.25f, 0.5f, 0.9f}}, {16, {}}};
+                          {14, {}},
+                          {15, {0.75f, 0.25f, 0.5f, 0.9f}},
+                          {16, {}}};
     for (const Case& c : cases) {
         ScriptedRandom angleDraws(c.draws);
         ScriptedRandom offsetDraws(c.draws);
@@ -151,7 +172,8 @@ TEST(RotateAdvanceAngle, HigherModesAreTheOffsetModesShiftedByTwo) {
     }
 }
 
-TEST(RotateAdvanceAngle, SkipAndDoubledAlternate) {
+TEST(RotateAdvanceAngle, SkipAndDoubledAlternate)
+{
     ScriptedRandom none;
     StdMath math;
     float skip = 0.0f;
@@ -168,7 +190,8 @@ TEST(RotateAdvanceAngle, SkipAndDoubledAlternate) {
     EXPECT_EQ(doubles, (Series{1.0f, 1.5f, 2.5f, 3.0f}));
 }
 
-TEST(RotateAdvanceAngle, UnknownModesChangeNothing) {
+TEST(RotateAdvanceAngle, UnknownModesChangeNothing)
+{
     ScriptedRandom none;
     StdMath math;
     for (int32_t mode : {17, -1, 99}) {

@@ -12,11 +12,12 @@
 namespace tovrins {
 namespace {
 
-using test::StdMath;
 using test::ScriptedRandom;
+using test::StdMath;
 
 // Bounds centred on (20, 30), bottom 20, top 40; a 200 by 100 document.
-CopyInputs baseInputs() {
+CopyInputs baseInputs()
+{
     CopyInputs in{};
     in.bounds = {10.0f, 40.0f, 30.0f, 20.0f};
     in.documentSize = {200.0f, 100.0f};
@@ -27,7 +28,8 @@ CopyInputs baseInputs() {
     return in;
 }
 
-void expectPoint(TvRealPoint actual, float h, float v, const std::string& what) {
+void expectPoint(TvRealPoint actual, float h, float v, const std::string& what)
+{
     EXPECT_NEAR(actual.h, h, 1e-4f) << what << ".h";
     EXPECT_NEAR(actual.v, v, 1e-4f) << what << ".v";
 }
@@ -37,25 +39,29 @@ struct Placer {
     StdMath math;
     std::optional<CopyPlacement> placement;
 
-    CopyPlacement place(int32_t mode, int32_t i, int32_t n, const CopyInputs& in) {
+    CopyPlacement place(int32_t mode, int32_t i, int32_t n, const CopyInputs& in)
+    {
         rotatePlaceCopy(mode, i, n, in, placement, random, math);
         EXPECT_TRUE(placement.has_value());
         return placement.value_or(CopyPlacement{});
     }
 };
 
-TEST(RotatePlaceCopy, ZeroRadialNeverAsksForTrigonometry) {
+TEST(RotatePlaceCopy, ZeroRadialNeverAsksForTrigonometry)
+{
     CopyInputs in = baseInputs();
     in.angle = 0.7f;
     for (int32_t mode = 0; mode <= 14; ++mode) {
         Placer p;
         p.random = ScriptedRandom(std::vector<float>(16, 0.5f));
-        for (int32_t i = 0; i < 8; ++i) p.place(mode, i, 8, in);
+        for (int32_t i = 0; i < 8; ++i)
+            p.place(mode, i, 8, in);
         EXPECT_EQ(p.math.sines() + p.math.cosines(), 0u) << "mode " << mode;
     }
 }
 
-TEST(RotatePlaceCopy, PivotsOfTheSharedRuleModes) {
+TEST(RotatePlaceCopy, PivotsOfTheSharedRuleModes)
+{
     const CopyInputs in = baseInputs(); // radial 0: target = pivot + (3, 4)
     const struct {
         int32_t mode;
@@ -71,7 +77,8 @@ TEST(RotatePlaceCopy, PivotsOfTheSharedRuleModes) {
     }
 }
 
-TEST(RotatePlaceCopy, PolarOffsetFollowsTheAngle) {
+TEST(RotatePlaceCopy, PolarOffsetFollowsTheAngle)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = std::numbers::pi_v<float> / 2.0f;
@@ -83,7 +90,8 @@ TEST(RotatePlaceCopy, PolarOffsetFollowsTheAngle) {
     EXPECT_EQ(p.math.cosines(), 1u);
 }
 
-TEST(RotatePlaceCopy, UserCentreIsTheOffsetItself) {
+TEST(RotatePlaceCopy, UserCentreIsTheOffsetItself)
+{
     CopyInputs in = baseInputs();
     in.radial = 2.0f;
     in.angle = 0.0f;
@@ -93,7 +101,8 @@ TEST(RotatePlaceCopy, UserCentreIsTheOffsetItself) {
     expectPoint(r.target, 5.0f, 4.0f, "target");
 }
 
-TEST(RotatePlaceCopy, FlipbackTurnsBackAfterHalfTheCopies) {
+TEST(RotatePlaceCopy, FlipbackTurnsBackAfterHalfTheCopies)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = 0.5f;
@@ -107,7 +116,8 @@ TEST(RotatePlaceCopy, FlipbackTurnsBackAfterHalfTheCopies) {
     }
 }
 
-TEST(RotatePlaceCopy, PathSplitMultipliesTheOffsetByBand) {
+TEST(RotatePlaceCopy, PathSplitMultipliesTheOffsetByBand)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = 0.0f;
@@ -119,7 +129,8 @@ TEST(RotatePlaceCopy, PathSplitMultipliesTheOffsetByBand) {
     }
 }
 
-TEST(RotatePlaceCopy, PathSplitUsesAFifthBand) {
+TEST(RotatePlaceCopy, PathSplitUsesAFifthBand)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = 0.0f;
@@ -132,7 +143,8 @@ TEST(RotatePlaceCopy, PathSplitUsesAFifthBand) {
     expectPoint(past.target, 73.0f, 34.0f, "past target");
 }
 
-TEST(RotatePlaceCopy, BandedCopiesWithoutAnyBandStayInPlace) {
+TEST(RotatePlaceCopy, BandedCopiesWithoutAnyBandStayInPlace)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = 0.3f;
@@ -148,7 +160,8 @@ TEST(RotatePlaceCopy, BandedCopiesWithoutAnyBandStayInPlace) {
     }
 }
 
-TEST(RotatePlaceCopy, AlternateRadiusDropsThePolarOffsetOnOddCopies) {
+TEST(RotatePlaceCopy, AlternateRadiusDropsThePolarOffsetOnOddCopies)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = 0.0f;
@@ -159,7 +172,8 @@ TEST(RotatePlaceCopy, AlternateRadiusDropsThePolarOffsetOnOddCopies) {
     expectPoint(odd.target, 3.0f, 4.0f, "odd target");
 }
 
-TEST(RotatePlaceCopy, WormVisitsFourQuadrantsThenKeepsTheLastTarget) {
+TEST(RotatePlaceCopy, WormVisitsFourQuadrantsThenKeepsTheLastTarget)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = 0.0f;
@@ -178,16 +192,17 @@ TEST(RotatePlaceCopy, WormVisitsFourQuadrantsThenKeepsTheLastTarget) {
     }
 }
 
-TEST(RotatePlaceCopy, RadiusSplitterDoublesThePolarAngleAndScalesTheOffsets) {
+TEST(RotatePlaceCopy, RadiusSplitterDoublesThePolarAngleAndScalesTheOffsets)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = std::numbers::pi_v<float> / 4.0f;
     Placer p;
     p.random = ScriptedRandom({0.5f, 0.25f, 0.5f, 0.25f});
-    const CopyPlacement band1 = p.place(9, 0, 4, in);   // signs (-, -)
+    const CopyPlacement band1 = p.place(9, 0, 4, in); // signs (-, -)
     EXPECT_EQ(band1.angle, in.angle);
     expectPoint(band1.target, 20.0f - 1.5f, 40.0f - 1.0f, "band 1");
-    const CopyPlacement band4 = p.place(9, 3, 4, in);   // signs (+, +)
+    const CopyPlacement band4 = p.place(9, 3, 4, in); // signs (+, +)
     expectPoint(band4.target, 20.0f + 1.5f, 40.0f + 1.0f, "band 4");
     EXPECT_EQ(p.random.draws(), 4u);
     p.place(9, 4, 5, in); // past band 4: no draws
@@ -197,15 +212,28 @@ TEST(RotatePlaceCopy, RadiusSplitterDoublesThePolarAngleAndScalesTheOffsets) {
 // Records host calls of both kinds in one sequence.
 class OrderedServices : public RandomSource, public HostMath {
 public:
-    float next() override { log.push_back('r'); return 0.5f; }
+    float next() override
+    {
+        log.push_back('r');
+        return 0.5f;
+    }
     float degreesToRadians(float d) override { return d; }
-    float sine(float x) override { log.push_back('s'); return std::sin(x); }
-    float cosine(float x) override { log.push_back('c'); return std::cos(x); }
+    float sine(float x) override
+    {
+        log.push_back('s');
+        return std::sin(x);
+    }
+    float cosine(float x) override
+    {
+        log.push_back('c');
+        return std::cos(x);
+    }
     float squareRoot(float x) override { return std::sqrt(x); }
     std::string log;
 };
 
-TEST(RotatePlaceCopy, RandomisedPivotDrawsBeforeAnyTrigonometry) {
+TEST(RotatePlaceCopy, RandomisedPivotDrawsBeforeAnyTrigonometry)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     OrderedServices services;
@@ -217,7 +245,8 @@ TEST(RotatePlaceCopy, RandomisedPivotDrawsBeforeAnyTrigonometry) {
     expectPoint(placement->pivot, 100.0f, 50.0f, "pivot");
 }
 
-TEST(RotatePlaceCopy, RandomisedPivotWithoutRadialIsPivotPlusOffset) {
+TEST(RotatePlaceCopy, RandomisedPivotWithoutRadialIsPivotPlusOffset)
+{
     const CopyInputs in = baseInputs();
     Placer p;
     p.random = ScriptedRandom({0.25f, 0.75f});
@@ -226,7 +255,8 @@ TEST(RotatePlaceCopy, RandomisedPivotWithoutRadialIsPivotPlusOffset) {
     expectPoint(r.target, 53.0f, 79.0f, "target");
 }
 
-TEST(RotatePlaceCopy, AlternateFlipAddsTheFlipAngleOnOddCopies) {
+TEST(RotatePlaceCopy, AlternateFlipAddsTheFlipAngleOnOddCopies)
+{
     CopyInputs in = baseInputs();
     in.radial = 10.0f;
     in.angle = 0.25f;
@@ -241,7 +271,8 @@ TEST(RotatePlaceCopy, AlternateFlipAddsTheFlipAngleOnOddCopies) {
     }
 }
 
-TEST(RotatePlaceCopy, ModeFourteenStepsTheOffsetWithTheCopyIndex) {
+TEST(RotatePlaceCopy, ModeFourteenStepsTheOffsetWithTheCopyIndex)
+{
     const CopyInputs in = baseInputs();
     Placer p;
     const CopyPlacement r = p.place(14, 5, 7, in);
@@ -249,7 +280,8 @@ TEST(RotatePlaceCopy, ModeFourteenStepsTheOffsetWithTheCopyIndex) {
     expectPoint(r.target, 35.0f, 40.0f, "target");
 }
 
-TEST(RotatePlaceCopy, UnknownModeKeepsThePreviousPlacement) {
+TEST(RotatePlaceCopy, UnknownModeKeepsThePreviousPlacement)
+{
     CopyInputs in = baseInputs();
     in.angle = 0.4f;
     Placer p;

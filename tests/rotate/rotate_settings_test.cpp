@@ -16,7 +16,8 @@ namespace {
 using Words = std::array<uint32_t, kFilterParamsWords>;
 constexpr uint32_t kSentinel = 0xA5A5A5A5u;
 
-FilterParams sentinelBlock() {
+FilterParams sentinelBlock()
+{
     Words words{};
     words.fill(kSentinel);
     return std::bit_cast<FilterParams>(words);
@@ -26,7 +27,8 @@ constexpr std::size_t kSectionFirst = 19;
 constexpr std::size_t kSectionLast = 38;
 
 // Every word outside the section and the listed extras still holds the sentinel.
-void expectOnlySectionAnd(const FilterParams& params, std::set<std::size_t> extras) {
+void expectOnlySectionAnd(const FilterParams& params, std::set<std::size_t> extras)
+{
     const Words words = std::bit_cast<Words>(params);
     for (std::size_t w = 0; w < words.size(); ++w) {
         const bool written = (w >= kSectionFirst && w <= kSectionLast) || extras.count(w) > 0;
@@ -36,7 +38,8 @@ void expectOnlySectionAnd(const FilterParams& params, std::set<std::size_t> extr
     }
 }
 
-void expectResetValues(const FilterParams& p) {
+void expectResetValues(const FilterParams& p)
+{
     EXPECT_EQ(p.rotatePreview, 1);
     EXPECT_EQ(p.rotateCopies, 7);
     EXPECT_EQ(p.rotateAngleStep, 10.0f);
@@ -57,7 +60,8 @@ void expectResetValues(const FilterParams& p) {
     EXPECT_EQ(p.rotateInterpolateMode, 0);
 }
 
-TEST(RotateDefaults, WritesSectionAndItsThreeHeaderWordsOnly) {
+TEST(RotateDefaults, WritesSectionAndItsThreeHeaderWordsOnly)
+{
     FilterParams p = sentinelBlock();
     rotateWriteDefaults(p);
     expectResetValues(p);
@@ -69,7 +73,8 @@ TEST(RotateDefaults, WritesSectionAndItsThreeHeaderWordsOnly) {
     expectOnlySectionAnd(p, {0, 18, 39});
 }
 
-TEST(RotatePresets, TouchOnlySectionAndPreviewApplied) {
+TEST(RotatePresets, TouchOnlySectionAndPreviewApplied)
+{
     FilterParams p = sentinelBlock();
     rotateApplyPreset(p, 6);
     expectOnlySectionAnd(p, {0});
@@ -82,19 +87,56 @@ struct PresetCase {
     void (*change)(FilterParams&);
 };
 
-TEST(RotatePresets, EachPresetIsTheResetPlusItsOwnValues) {
+TEST(RotatePresets, EachPresetIsTheResetPlusItsOwnValues)
+{
     const PresetCase cases[] = {
         {0, [](FilterParams&) {}},
         {1, [](FilterParams& e) { e.rotateAngleStep = 2.0f; }},
         {2, [](FilterParams& e) { e.rotateRadialStep = 200.0f; }},
-        {3, [](FilterParams& e) { e.rotateRadialStep = 200.0f; e.rotateCopies = 36; }},
-        {4, [](FilterParams& e) { e.rotateRadialStep = 200.0f; e.rotateRadialMode = 3; }},
-        {5, [](FilterParams& e) { e.rotateCopies = 50; e.rotateAngleStep = 0.5f; e.rotateAngleMode = 6; }},
-        {6, [](FilterParams& e) { e.rotateRadialMode = 4; e.rotateCopies = 36; e.rotateRadialStep = 1.0f; }},
-        {7, [](FilterParams& e) { e.rotateRadialMode = 11; e.rotateCopies = 36; e.rotateRadialStep = 100.0f; }},
-        {8, [](FilterParams& e) { e.rotateCopies = 36; e.rotateRadialStep = 200.0f; e.rotateHorizontalMode = 2; }},
-        {9, [](FilterParams& e) { e.rotateCopies = 36; e.rotateCentreMode = 5; }},
-        {10, [](FilterParams& e) { e.rotateCopies = 36; e.rotateCentreMode = 12; }},
+        {3,
+         [](FilterParams& e) {
+             e.rotateRadialStep = 200.0f;
+             e.rotateCopies = 36;
+         }},
+        {4,
+         [](FilterParams& e) {
+             e.rotateRadialStep = 200.0f;
+             e.rotateRadialMode = 3;
+         }},
+        {5,
+         [](FilterParams& e) {
+             e.rotateCopies = 50;
+             e.rotateAngleStep = 0.5f;
+             e.rotateAngleMode = 6;
+         }},
+        {6,
+         [](FilterParams& e) {
+             e.rotateRadialMode = 4;
+             e.rotateCopies = 36;
+             e.rotateRadialStep = 1.0f;
+         }},
+        {7,
+         [](FilterParams& e) {
+             e.rotateRadialMode = 11;
+             e.rotateCopies = 36;
+             e.rotateRadialStep = 100.0f;
+         }},
+        {8,
+         [](FilterParams& e) {
+             e.rotateCopies = 36;
+             e.rotateRadialStep = 200.0f;
+             e.rotateHorizontalMode = 2;
+         }},
+        {9,
+         [](FilterParams& e) {
+             e.rotateCopies = 36;
+             e.rotateCentreMode = 5;
+         }},
+        {10,
+         [](FilterParams& e) {
+             e.rotateCopies = 36;
+             e.rotateCentreMode = 12;
+         }},
         {11, [](FilterParams&) {}},
         {-3, [](FilterParams&) {}},
     };
@@ -122,7 +164,8 @@ TEST(RotatePresets, EachPresetIsTheResetPlusItsOwnValues) {
 }
 
 // A block whose every tumble-drawn field is visibly different from a draw.
-FilterParams tumbleStart() {
+FilterParams tumbleStart()
+{
     FilterParams p{};
     rotateWriteDefaults(p);
     p.rotateHorizontalStep = 5.0f;
@@ -139,14 +182,15 @@ FilterParams tumbleStart() {
     return p;
 }
 
-TEST(RotateTumble, AllOptionalStepsTakenDrawsNineteenInOrder) {
+TEST(RotateTumble, AllOptionalStepsTakenDrawsNineteenInOrder)
+{
     FilterParams p = tumbleStart();
     test::ScriptedRandom random({
         0.5f,          // copies
         0.75f,         // angle step
         0.5f,          // radial step
         0.71f,         // horizontal/vertical steps: taken
-        0.5f, 0.25f,   // horizontal step
+        0.5f,   0.25f, // horizontal step
         0.125f, 0.75f, // vertical step
         0.61f,         // colour factor: taken
         0.5f,          // colour factor
@@ -154,7 +198,7 @@ TEST(RotateTumble, AllOptionalStepsTakenDrawsNineteenInOrder) {
         0.5f,          // angle mode
         0.0f,          // radial mode
         0.8f,          // modes: taken
-        0.5f, 0.9f,    // horizontal, vertical modes
+        0.5f,   0.9f,  // horizontal, vertical modes
         0.3f,          // interpolate mode
         0.75f,         // copies per layer: taken
         0.99f,         // copies per layer
@@ -182,7 +226,8 @@ TEST(RotateTumble, AllOptionalStepsTakenDrawsNineteenInOrder) {
     EXPECT_EQ(p.rotateViewZoom, 300.0f);
 }
 
-TEST(RotateTumble, FailedTestsSkipTheirDrawsAndLeaveTheResetValues) {
+TEST(RotateTumble, FailedTestsSkipTheirDrawsAndLeaveTheResetValues)
+{
     FilterParams p = tumbleStart();
     // Draws just below the 70 and 60 percent thresholds fail the tests.
     test::ScriptedRandom random({0.0f, 0.5f, 0.0f, 0.7f, 0.59f, 0.0f, 0.0f, 0.0f, 0.7f, 0.5f, 0.5f});
@@ -200,7 +245,8 @@ TEST(RotateTumble, FailedTestsSkipTheirDrawsAndLeaveTheResetValues) {
     EXPECT_EQ(p.rotateInterpolateMode, 7);
 }
 
-TEST(RotateTumble, DrawsJustBelowOneStayInRange) {
+TEST(RotateTumble, DrawsJustBelowOneStayInRange)
+{
     FilterParams p = tumbleStart();
     const float top = 0.99999994f; // the largest float below 1
     test::ScriptedRandom random(std::vector<float>(19, top));
@@ -219,13 +265,15 @@ TEST(RotateTumble, DrawsJustBelowOneStayInRange) {
     EXPECT_EQ(p.rotateCopiesPerLayer, 6);
 }
 
-TEST(RotatePopups, ListSizesAndLabelsKeepTheirSpaces) {
+TEST(RotatePopups, ListSizesAndLabelsKeepTheirSpaces)
+{
     EXPECT_EQ(rotatePopupLabels(30).size(), 15u);
     EXPECT_EQ(rotatePopupLabels(31).size(), 17u);
     EXPECT_EQ(rotatePopupLabels(35).size(), 3u);
     EXPECT_EQ(rotatePopupLabels(36).size(), 11u);
     EXPECT_EQ(rotatePopupLabels(39).size(), 15u);
-    for (int32_t id : {32, 33, 34}) EXPECT_EQ(rotatePopupLabels(id).size(), 15u) << id;
+    for (int32_t id : {32, 33, 34})
+        EXPECT_EQ(rotatePopupLabels(id).size(), 15u) << id;
 
     EXPECT_EQ(rotatePopupLabels(30)[1], " Path(s) top ");
     EXPECT_EQ(rotatePopupLabels(30)[6], " Path split increase");
@@ -238,7 +286,8 @@ TEST(RotatePopups, ListSizesAndLabelsKeepTheirSpaces) {
     EXPECT_EQ(rotatePopupLabels(39)[14], " Interpolate 15");
 }
 
-TEST(RotatePopups, OffsetListsDifferPerDirection) {
+TEST(RotatePopups, OffsetListsDifferPerDirection)
+{
     const auto radial = rotatePopupLabels(32);
     const auto horizontal = rotatePopupLabels(33);
     const auto vertical = rotatePopupLabels(34);
@@ -250,11 +299,14 @@ TEST(RotatePopups, OffsetListsDifferPerDirection) {
     EXPECT_EQ(horizontal[0], " Ignore horizontal translation");
     EXPECT_EQ(vertical[0], " Ignore vertical translation");
     EXPECT_EQ(vertical[1], " Vertical translation as set");
-    for (std::size_t k = 2; k < 15; ++k) EXPECT_EQ(horizontal[k], vertical[k]) << k;
+    for (std::size_t k = 2; k < 15; ++k)
+        EXPECT_EQ(horizontal[k], vertical[k]) << k;
 }
 
-TEST(RotatePopups, UnknownItemsHaveNoLabels) {
-    for (int32_t id : {0, 29, 37, 38, 40, -30}) EXPECT_TRUE(rotatePopupLabels(id).empty()) << id;
+TEST(RotatePopups, UnknownItemsHaveNoLabels)
+{
+    for (int32_t id : {0, 29, 37, 38, 40, -30})
+        EXPECT_TRUE(rotatePopupLabels(id).empty()) << id;
 }
 
 } // namespace

@@ -35,7 +35,7 @@ struct PivotCase {
 
 void PrintTo(const PivotCase& c, std::ostream* os) { *os << "mode " << c.mode << " copy " << c.j << " of " << c.n; }
 
-class ScaleCentredPivot : public testing::TestWithParam<PivotCase> {};
+class ScaleCentredPivot : public testing::TestWithParam<PivotCase> { };
 
 TEST_P(ScaleCentredPivot, ScalesAboutThePivot)
 {
@@ -60,22 +60,17 @@ const float kSin45 = static_cast<float>(std::sqrt(0.5));
 INSTANTIATE_TEST_SUITE_P(
     HandComputed, ScaleCentredPivot,
     testing::Values(PivotCase{0, 0, 7, {33, 36}}, PivotCase{1, 0, 7, {13, 56}}, PivotCase{2, 0, 7, {53, 16}},
-                    PivotCase{4, 0, 8, {533, 36}}, PivotCase{4, 2, 8, {33, 536}},
-                    PivotCase{5, 4, 8, {-397, 196}}, PivotCase{6, 0, 7, {-2, 3}},
-                    PivotCase{8, 0, 7, {303, 396}}, PivotCase{10, 0, 7, {603, 796}},
-                    PivotCase{12, 0, 7, {303, 796}}, PivotCase{13, 0, 7, {33, 796}},
-                    PivotCase{14, 0, 7, {3, -4}},
-                    PivotCase{17, 0, 7, {103, 696}}, PivotCase{17, 3, 7, {403, 71}},
-                    PivotCase{18, 1, 7, {-33, 36}}, PivotCase{18, 2, 7, {33, 36}},
-                    PivotCase{19, 1, 7, {33, -36}}, PivotCase{19, 2, 7, {33, 36}},
-                    PivotCase{20, 0, 7, {33, 36}}, PivotCase{20, 1, 7, {-33, 36}},
-                    PivotCase{20, 2, 7, {33, -36}}, PivotCase{20, 3, 7, {-33, -36}},
-                    PivotCase{20, 5, 7, {-33, 36}},
+                    PivotCase{4, 0, 8, {533, 36}}, PivotCase{4, 2, 8, {33, 536}}, PivotCase{5, 4, 8, {-397, 196}},
+                    PivotCase{6, 0, 7, {-2, 3}}, PivotCase{8, 0, 7, {303, 396}}, PivotCase{10, 0, 7, {603, 796}},
+                    PivotCase{12, 0, 7, {303, 796}}, PivotCase{13, 0, 7, {33, 796}}, PivotCase{14, 0, 7, {3, -4}},
+                    PivotCase{17, 0, 7, {103, 696}}, PivotCase{17, 3, 7, {403, 71}}, PivotCase{18, 1, 7, {-33, 36}},
+                    PivotCase{18, 2, 7, {33, 36}}, PivotCase{19, 1, 7, {33, -36}}, PivotCase{19, 2, 7, {33, 36}},
+                    PivotCase{20, 0, 7, {33, 36}}, PivotCase{20, 1, 7, {-33, 36}}, PivotCase{20, 2, 7, {33, -36}},
+                    PivotCase{20, 3, 7, {-33, -36}}, PivotCase{20, 5, 7, {-33, 36}},
                     // Offsets shift the centre and widen the radius.
                     PivotCase{21, 1, 4, {-33, 232}}, PivotCase{21, 2, 4, {-170, 36}},
                     // Offsets only widen the radius.
-                    PivotCase{22, 0, 8, {233, 40}}, PivotCase{22, 1, 4, {-30, 236}},
-                    PivotCase{22, 2, 8, {30, -236}},
+                    PivotCase{22, 0, 8, {233, 40}}, PivotCase{22, 1, 4, {-30, 236}}, PivotCase{22, 2, 8, {30, -236}},
                     PivotCase{23, 1, 8, {-30, 40 + 196 * kSin45}}, PivotCase{23, 2, 8, {-173, -236}},
                     PivotCase{23, 3, 12, {173, -236}}));
 

@@ -96,7 +96,7 @@ struct PresetCase {
     float horizontalTranslation;
 };
 
-class ScalePreset : public testing::TestWithParam<PresetCase> {};
+class ScalePreset : public testing::TestWithParam<PresetCase> { };
 
 TEST_P(ScalePreset, ResetsThenWritesItsOwnValues)
 {
@@ -135,18 +135,14 @@ TEST_P(ScalePreset, ResetsThenWritesItsOwnValues)
     expectOnlyWritten(p, written);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPreset, ScalePreset,
-                         testing::Values(PresetCase{0, 7, 0, 96.0f, 96.0f, 0.0f},
-                                         PresetCase{1, 7, 0, 70.0f, 70.0f, 0.0f},
-                                         PresetCase{2, 7, 3, 70.0f, 70.0f, 0.0f},
-                                         PresetCase{3, 20, 0, 96.0f, 96.0f, 100.0f},
-                                         PresetCase{4, 20, 0, 90.0f, 96.0f, 0.0f},
-                                         PresetCase{5, 7, 8, 70.0f, 70.0f, 0.0f},
-                                         PresetCase{6, 200, 22, 99.0f, 99.0f, 0.0f},
-                                         PresetCase{7, 200, 22, 99.0f, 99.0f, 10.0f},
-                                         // No popup entry: stored, and the reset alone.
-                                         PresetCase{8, 7, 0, 96.0f, 96.0f, 0.0f},
-                                         PresetCase{-1, 7, 0, 96.0f, 96.0f, 0.0f}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryPreset, ScalePreset,
+    testing::Values(PresetCase{0, 7, 0, 96.0f, 96.0f, 0.0f}, PresetCase{1, 7, 0, 70.0f, 70.0f, 0.0f},
+                    PresetCase{2, 7, 3, 70.0f, 70.0f, 0.0f}, PresetCase{3, 20, 0, 96.0f, 96.0f, 100.0f},
+                    PresetCase{4, 20, 0, 90.0f, 96.0f, 0.0f}, PresetCase{5, 7, 8, 70.0f, 70.0f, 0.0f},
+                    PresetCase{6, 200, 22, 99.0f, 99.0f, 0.0f}, PresetCase{7, 200, 22, 99.0f, 99.0f, 10.0f},
+                    // No popup entry: stored, and the reset alone.
+                    PresetCase{8, 7, 0, 96.0f, 96.0f, 0.0f}, PresetCase{-1, 7, 0, 96.0f, 96.0f, 0.0f}));
 
 TEST(ScalePresetReset, RestoresAFreshBlockExceptZoom)
 {
@@ -176,21 +172,38 @@ struct LabelCase {
 TEST(ScalePopupLabels, EntriesSitAtTheirIds)
 {
     const LabelCase cases[] = {
-        {30, 24, 0, " Copies scaling center default"}, {30, 24, 3, " + Random 100pts"},
-        {30, 24, 7, " (0,0)"}, {30, 24, 15, " Average of all paths"}, {30, 24, 23, " Tentacle 2"},
-        {33, 16, 0, " Ignore horizontal translation"}, {34, 16, 0, " Ignore vertical translation"},
-        {33, 16, 2, " Translation (horizontal) uniform"}, {34, 16, 2, " Translation (vertical) uniform"},
-        {33, 16, 5, " Slow start"}, {34, 16, 5, " Slow Start"},
-        {33, 16, 7, " Skip"}, {34, 16, 7, " Skip a beat"},
-        {33, 16, 10, " Random <= "}, {34, 16, 10, " Random <= "},
-        {33, 16, 11, " Random either way"}, {34, 16, 15, " Uniform variant"},
-        {35, 3, 0, " Layer options - Place on new layer"}, {35, 3, 2, " No Layers"},
-        {36, 8, 0, " Default/Reset"}, {36, 8, 1, " Rapid scale "}, {36, 8, 5, " Scale to document centre "},
-        {36, 8, 6, " Tentacles "}, {36, 8, 7, " Tentacles spread"},
-        {37, 14, 0, " Horizontal scaling"}, {38, 14, 0, " Vertical scaling"},
-        {37, 14, 3, " Direction Reversed"}, {38, 14, 3, " Direction reversed"},
-        {37, 14, 11, " Doubled alternate"}, {38, 14, 13, " Subtraction"},
-        {39, 15, 0, " Interpolate 1"}, {39, 15, 14, " Interpolate 15"},
+        {30, 24, 0, " Copies scaling center default"},
+        {30, 24, 3, " + Random 100pts"},
+        {30, 24, 7, " (0,0)"},
+        {30, 24, 15, " Average of all paths"},
+        {30, 24, 23, " Tentacle 2"},
+        {33, 16, 0, " Ignore horizontal translation"},
+        {34, 16, 0, " Ignore vertical translation"},
+        {33, 16, 2, " Translation (horizontal) uniform"},
+        {34, 16, 2, " Translation (vertical) uniform"},
+        {33, 16, 5, " Slow start"},
+        {34, 16, 5, " Slow Start"},
+        {33, 16, 7, " Skip"},
+        {34, 16, 7, " Skip a beat"},
+        {33, 16, 10, " Random <= "},
+        {34, 16, 10, " Random <= "},
+        {33, 16, 11, " Random either way"},
+        {34, 16, 15, " Uniform variant"},
+        {35, 3, 0, " Layer options - Place on new layer"},
+        {35, 3, 2, " No Layers"},
+        {36, 8, 0, " Default/Reset"},
+        {36, 8, 1, " Rapid scale "},
+        {36, 8, 5, " Scale to document centre "},
+        {36, 8, 6, " Tentacles "},
+        {36, 8, 7, " Tentacles spread"},
+        {37, 14, 0, " Horizontal scaling"},
+        {38, 14, 0, " Vertical scaling"},
+        {37, 14, 3, " Direction Reversed"},
+        {38, 14, 3, " Direction reversed"},
+        {37, 14, 11, " Doubled alternate"},
+        {38, 14, 13, " Subtraction"},
+        {39, 15, 0, " Interpolate 1"},
+        {39, 15, 14, " Interpolate 15"},
     };
     for (const LabelCase& c : cases) {
         const auto labels = scalePopupLabels(c.itemId);
@@ -224,7 +237,8 @@ TEST(ScalePopupLabels, EveryListIsDistinctAndLeadsWithASpace)
         const std::set<std::string_view> distinct(labels.begin(), labels.end());
         EXPECT_EQ(distinct.size(), labels.size()) << "popup " << id;
         for (std::string_view label : labels)
-            EXPECT_TRUE(label.size() > 1 && label[0] == ' ' && label[1] != ' ') << "popup " << id << " '" << label << "'";
+            EXPECT_TRUE(label.size() > 1 && label[0] == ' ' && label[1] != ' ')
+                << "popup " << id << " '" << label << "'";
     }
     EXPECT_EQ(scalePopupLabels(39).data(), kInterpolateTargetLabels.data());
 }

@@ -61,15 +61,15 @@ TEST(ScaleTumble, EveryChanceTakenUsesTheDrawsInOrder)
 {
     const FilterParams before = editedBlock();
     FilterParams p = before;
-    ScriptedRandom random({0.5f,                      // copies
-                           0.25f, 0.75f, 0.75f, 0.25f, // horizontal and vertical scale
-                           0.8f, 0.5f, 0.25f, 0.25f, 0.5f, // translations
-                           0.65f, 0.5f,                // colour
-                           0.75f, 0.5f,                // centre
-                           0.9f, 0.3f, 0.8f,           // scale modes
-                           0.71f, 0.45f, 0.1f,         // translation modes
-                           0.95f,                      // colour target
-                           0.99f, 0.5f});              // copies per layer
+    ScriptedRandom random({0.5f,                             // copies
+                           0.25f, 0.75f, 0.75f, 0.25f,       // horizontal and vertical scale
+                           0.8f,  0.5f,  0.25f, 0.25f, 0.5f, // translations
+                           0.65f, 0.5f,                      // colour
+                           0.75f, 0.5f,                      // centre
+                           0.9f,  0.3f,  0.8f,               // scale modes
+                           0.71f, 0.45f, 0.1f,               // translation modes
+                           0.95f,                            // colour target
+                           0.99f, 0.5f});                    // copies per layer
     scaleDrawRandomSettings(p, random);
 
     EXPECT_EQ(random.draws(), 23u);
@@ -123,14 +123,10 @@ TEST(ScaleTumble, LargestDrawsStayInsideTheOfferedRanges)
     FilterParams p = editedBlock();
     ScriptedRandom random({kAlmostOne,             // copies
                            kAlmostOne, 0.0f,       // horizontal scale at its top
-                           0.0f, kAlmostOne,       // vertical scale at its bottom
-                           kAlmostOne, kAlmostOne, 0.0f, 0.0f, kAlmostOne,
-                           kAlmostOne, kAlmostOne,
-                           kAlmostOne, kAlmostOne,
-                           kAlmostOne, kAlmostOne, kAlmostOne,
-                           kAlmostOne, kAlmostOne, kAlmostOne,
-                           kAlmostOne,
-                           kAlmostOne, kAlmostOne});
+                           0.0f,       kAlmostOne, // vertical scale at its bottom
+                           kAlmostOne, kAlmostOne, 0.0f,       0.0f,       kAlmostOne, kAlmostOne,
+                           kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne,
+                           kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne, kAlmostOne});
     scaleDrawRandomSettings(p, random);
 
     EXPECT_EQ(random.draws(), 23u);

@@ -17,12 +17,18 @@ protected:
         ShellTest::SetUp();
         const char* table[] = {
             "<Mac strings begin at index 1>",
-            "-108", kMemoryMessage.c_str(),
-            "271", kMemoryMessage.c_str(),
-            "SEGM", "The filter cannot complete because a layer is locked or invisible.",
-            "NESS", "The filter cannot complete because a path has too many anchor points.",
-            "!sel", kSelectionMessage.c_str(),
-            "<Others>", kUnknownMessage.c_str(),
+            "-108",
+            kMemoryMessage.c_str(),
+            "271",
+            kMemoryMessage.c_str(),
+            "SEGM",
+            "The filter cannot complete because a layer is locked or invisible.",
+            "NESS",
+            "The filter cannot complete because a path has too many anchor points.",
+            "!sel",
+            kSelectionMessage.c_str(),
+            "<Others>",
+            kUnknownMessage.c_str(),
         };
         for (int i = 0; i < 13; ++i)
             host.strings[{kErrorTableList, i}] = table[i];

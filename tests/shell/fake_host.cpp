@@ -11,20 +11,11 @@ namespace {
 
 FakeHost* current = nullptr;
 
-TvDialogRef theDialog()
-{
-    return reinterpret_cast<TvDialogRef>(uintptr_t{0xD1A});
-}
+TvDialogRef theDialog() { return reinterpret_cast<TvDialogRef>(uintptr_t{0xD1A}); }
 
-TvItemRef itemRef(int32_t id)
-{
-    return reinterpret_cast<TvItemRef>(static_cast<uintptr_t>(id));
-}
+TvItemRef itemRef(int32_t id) { return reinterpret_cast<TvItemRef>(static_cast<uintptr_t>(id)); }
 
-int32_t itemId(TvItemRef item)
-{
-    return static_cast<int32_t>(reinterpret_cast<uintptr_t>(item));
-}
+int32_t itemId(TvItemRef item) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(item)); }
 
 std::string fromPascal(const unsigned char* text)
 {
@@ -132,7 +123,8 @@ const TvAIUndoSuiteV4 kUndo{
 };
 
 const TvAIMatchingArtSuiteV4 kMatching{
-    .getMatchingArt = [](const TvMatchingArtSpec* specs, int16_t count, TvMemoryHandle* matches, int32_t* found) -> TvErr {
+    .getMatchingArt = [](const TvMatchingArtSpec* specs, int16_t count, TvMemoryHandle* matches,
+                         int32_t* found) -> TvErr {
         FakeHost& host = fakeHost();
         host.requestedTypes.clear();
         for (int16_t i = 0; i < count; ++i) {
@@ -202,7 +194,7 @@ const TvADMBasicSuiteV2 kAdmBasic{
 const TvADMDialogSuiteV3 kDialog = [] {
     TvADMDialogSuiteV3 s{};
     s.modal = [](TvPluginRef, const char* name, int32_t id, int32_t style, TvADMDialogInitProc init, void* data,
-                int32_t* result) -> TvErr {
+                 int32_t* result) -> TvErr {
         FakeHost& host = fakeHost();
         host.modals.push_back({name, id, style, init, data});
         host.initResult = init && host.runInit ? init(theDialog()) : 0;
@@ -245,10 +237,10 @@ const TvADMItemSuiteV4 kItem = [] {
 const void* tableFor(const std::string& name)
 {
     static const std::map<std::string, const void*> tables{
-        {kTvSPBlocksSuite, &kBlocks},     {kTvAIMdMemorySuite, &kMemory}, {kTvAIArtSuite, &kArt},
-        {kTvAIUserSuite, &kUser},         {kTvAIUndoSuite, &kUndo},       {kTvAIMatchingArtSuite, &kMatching},
-        {kTvAIMenuSuite, &kMenu},         {kTvAIFilterSuite, &kFilter},   {kTvADMBasicSuite, &kAdmBasic},
-        {kTvADMDialogSuite, &kDialog},    {kTvADMItemSuite, &kItem},
+        {kTvSPBlocksSuite, &kBlocks},  {kTvAIMdMemorySuite, &kMemory}, {kTvAIArtSuite, &kArt},
+        {kTvAIUserSuite, &kUser},      {kTvAIUndoSuite, &kUndo},       {kTvAIMatchingArtSuite, &kMatching},
+        {kTvAIMenuSuite, &kMenu},      {kTvAIFilterSuite, &kFilter},   {kTvADMBasicSuite, &kAdmBasic},
+        {kTvADMDialogSuite, &kDialog}, {kTvADMItemSuite, &kItem},
     };
     const auto found = tables.find(name);
     return found == tables.end() ? kEmptyTable.data() : found->second;
@@ -273,10 +265,7 @@ const TvSPBasicSuite kBasic{
 
 } // namespace
 
-const TvSPBasicSuite* FakeHost::basic() const
-{
-    return &kBasic;
-}
+const TvSPBasicSuite* FakeHost::basic() const { return &kBasic; }
 
 TvMemoryHandle FakeHost::newMemory(std::size_t size)
 {
@@ -286,24 +275,12 @@ TvMemoryHandle FakeHost::newMemory(std::size_t size)
     return handle;
 }
 
-FakeHost& fakeHost()
-{
-    return *current;
-}
+FakeHost& fakeHost() { return *current; }
 
-void installFakeHost(FakeHost* host)
-{
-    current = host;
-}
+void installFakeHost(FakeHost* host) { current = host; }
 
-TvArtHandle artHandle(uintptr_t id)
-{
-    return reinterpret_cast<TvArtHandle>(id);
-}
+TvArtHandle artHandle(uintptr_t id) { return reinterpret_cast<TvArtHandle>(id); }
 
-std::string suiteLabel(const char* name, int32_t version)
-{
-    return std::string(name) + " v" + std::to_string(version);
-}
+std::string suiteLabel(const char* name, int32_t version) { return std::string(name) + " v" + std::to_string(version); }
 
 } // namespace tovrins::test

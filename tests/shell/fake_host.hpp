@@ -49,9 +49,9 @@ struct FakeHost {
     // ADM Dialog and Item Suites.
     std::vector<ModalCall> modals;
     int32_t modalResult = 1;
-    bool runInit = true;                   // false skips the dialog's init procedure
-    TvErr initResult = 0;                  // what the last init returned
-    std::function<void()> whileModal;      // runs after init, inside the dialog
+    bool runInit = true;              // false skips the dialog's init procedure
+    TvErr initResult = 0;             // what the last init returned
+    std::function<void()> whileModal; // runs after init, inside the dialog
     std::map<int32_t, std::string> itemTexts;
     std::map<int32_t, TvADMNotifyProc> notifyProcs;
     std::vector<int32_t> defaultNotified;
@@ -66,7 +66,7 @@ struct FakeHost {
     std::vector<TvArtHandle> selected;
     std::vector<std::pair<int16_t, int32_t>> requestedTypes; // (type, whichAttr) of the last request
     TvErr matchingResult = 0;
-    std::map<TvArtHandle, int16_t> artTypes;                  // default 2 (path)
+    std::map<TvArtHandle, int16_t> artTypes; // default 2 (path)
     std::map<TvArtHandle, std::vector<TvArtHandle>> children;
     std::map<TvArtHandle, TvErr> boundsFailures;
     std::vector<TvArtHandle> boundsRead;
@@ -79,7 +79,7 @@ struct FakeHost {
     // AI Filter and Menu Suites.
     std::vector<AddedFilter> filters;
     std::map<std::string, TvErr> addFilterFailures;
-    bool addFilterThrows = false;          // stands for a C++ failure inside a step
+    bool addFilterThrows = false;                    // stands for a C++ failure inside a step
     std::vector<std::array<int32_t, 7>> menuUpdates; // action and six masks
     std::vector<TvMenuItemHandle> menuItems;
 

@@ -21,7 +21,7 @@ struct OwnWords {
 bool ownedBy(const OwnWords& filter, int word)
 {
     return word == 18 || word == filter.previewApplied || word == filter.boundsSaved ||
-           (word >= filter.sectionFirst && word <= filter.sectionLast);
+        (word >= filter.sectionFirst && word <= filter.sectionLast);
 }
 
 TEST(WriteDefaults, WritesOnlyTheFiltersOwnWords)

@@ -12,8 +12,9 @@ protected:
     void SetUp() override
     {
         ShellTest::SetUp();
-        const std::array<const char*, 7> texts{"<First Mac index is 1>", "QRX <Paths>", "TovrinRotate...",
-                                               "QRX <Paths>", "TovrinScale...", "QRX <Paths>", "TovrinTranslate..."};
+        const std::array<const char*, 7> texts{
+            "<First Mac index is 1>", "QRX <Paths>", "TovrinRotate...",   "QRX <Paths>",
+            "TovrinScale...",         "QRX <Paths>", "TovrinTranslate..."};
         for (int i = 0; i < 7; ++i)
             host.strings[{kMenuTextList, i}] = texts[static_cast<std::size_t>(i)];
         message.basic = host.basic();

@@ -19,8 +19,8 @@ protected:
         host.strings[{kErrorTableList, 2}] = "The selection is not valid for this filter.";
         host.strings[{kErrorTableList, 3}] = "<Others>";
         host.strings[{kErrorTableList, 4}] = "The filter cannot complete because of an unknown error.";
-        const std::array<const char*, 6> texts{"QRX <Paths>", "TovrinRotate...",    "QRX <Paths>",
-                                               "TovrinScale...", "QRX <Paths>", "TovrinTranslate..."};
+        const std::array<const char*, 6> texts{"QRX <Paths>",    "TovrinRotate...", "QRX <Paths>",
+                                               "TovrinScale...", "QRX <Paths>",     "TovrinTranslate..."};
         for (int i = 0; i < 6; ++i)
             host.strings[{kMenuTextList, i + 1}] = texts[static_cast<std::size_t>(i)];
         message.basic = host.basic();

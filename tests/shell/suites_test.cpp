@@ -19,13 +19,13 @@ std::vector<std::string> tableLabels(std::size_t count)
 TEST(SuiteTable, ListsTheTwentySixSuitesInAcquisitionOrder)
 {
     const std::vector<std::string> expected{
-        "SP Blocks Suite v2",        "SP Access Suite v3",       "AI MdMemory Suite v1",  "AI Real Math Suite v1",
-        "AI Art Suite v9",           "AI User Suite v5",         "AI Document Suite v7",  "AI Document View Suite v7",
-        "AI Undo Suite v4",          "AI Matching Art Suite v4", "AI Path Suite v4",      "AI Path Style Suite v5",
-        "AI Random Suite v3",        "AI Matching Art Suite v4", "AI Transform Art Suite v1", "AI Layer Suite v9",
-        "AI Menu Suite v7",          "AI Filter Suite v2",       "ADM Basic Suite v2",    "ADM Dialog Suite v3",
-        "ADM Item Suite v4",         "ADM Icon Suite v1",        "ADM Notifier Suite v1", "ADM List Suite v1",
-        "ADM Entry Suite v2",        "ADM Tracker Suite v1",
+        "SP Blocks Suite v2", "SP Access Suite v3",       "AI MdMemory Suite v1",      "AI Real Math Suite v1",
+        "AI Art Suite v9",    "AI User Suite v5",         "AI Document Suite v7",      "AI Document View Suite v7",
+        "AI Undo Suite v4",   "AI Matching Art Suite v4", "AI Path Suite v4",          "AI Path Style Suite v5",
+        "AI Random Suite v3", "AI Matching Art Suite v4", "AI Transform Art Suite v1", "AI Layer Suite v9",
+        "AI Menu Suite v7",   "AI Filter Suite v2",       "ADM Basic Suite v2",        "ADM Dialog Suite v3",
+        "ADM Item Suite v4",  "ADM Icon Suite v1",        "ADM Notifier Suite v1",     "ADM List Suite v1",
+        "ADM Entry Suite v2", "ADM Tracker Suite v1",
     };
     EXPECT_EQ(tableLabels(suiteTable().size()), expected);
 }

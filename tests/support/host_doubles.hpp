@@ -19,7 +19,7 @@ namespace tovrins::test {
 // beyond the script fails the test.
 class ScriptedRandom final : public RandomSource {
 public:
-    explicit ScriptedRandom(std::vector<float> script = {}) : script_(std::move(script)) {}
+    explicit ScriptedRandom(std::vector<float> script = {}) : script_(std::move(script)) { }
 
     float next() override
     {
@@ -41,7 +41,7 @@ private:
 // Always the same number; counts how often it was asked.
 class ConstantRandom final : public RandomSource {
 public:
-    explicit ConstantRandom(float value) : value_(value) {}
+    explicit ConstantRandom(float value) : value_(value) { }
 
     float next() override
     {

@@ -25,7 +25,8 @@ struct Sequence {
     float x = 0.0f;
     float y = 0.0f;
 
-    void advance(int32_t i, RandomSource& random, HostMath& math) {
+    void advance(int32_t i, RandomSource& random, HostMath& math)
+    {
         TranslateRunning running{h, v, x, y};
         translateAdvanceOffset(variation, i, n, {width, depth}, running, random, math);
         h = running.h;
@@ -35,7 +36,8 @@ struct Sequence {
     }
 
     // x after each copy of the sequence.
-    std::vector<float> xs(RandomSource& random, HostMath& math) {
+    std::vector<float> xs(RandomSource& random, HostMath& math)
+    {
         std::vector<float> out;
         for (int32_t i = 0; i < n; ++i) {
             advance(i, random, math);
@@ -45,7 +47,8 @@ struct Sequence {
     }
 };
 
-TEST(TranslateAdvanceOffset, SkipGrowsOnEvenCopiesOnly) {
+TEST(TranslateAdvanceOffset, SkipGrowsOnEvenCopiesOnly)
+{
     Sequence run{6, 4, 3.0f, -2.0f};
     ConstantRandom random(0.5f);
     StdMath math;
@@ -57,7 +60,8 @@ TEST(TranslateAdvanceOffset, SkipGrowsOnEvenCopiesOnly) {
     }
 }
 
-TEST(TranslateAdvanceOffset, ThresholdFallsBackToFiveStepsEachAxisOnItsOwn) {
+TEST(TranslateAdvanceOffset, ThresholdFallsBackToFiveStepsEachAxisOnItsOwn)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     Sequence run{11, 9, 1.0f, -2.0f};
@@ -79,7 +83,8 @@ TEST(TranslateAdvanceOffset, ThresholdFallsBackToFiveStepsEachAxisOnItsOwn) {
     EXPECT_EQ(mixed.y, 3.0f);
 }
 
-TEST(TranslateAdvanceOffset, BounceBackFlipsTheStepOnTheCopyAfterLeavingTheRange) {
+TEST(TranslateAdvanceOffset, BounceBackFlipsTheStepOnTheCopyAfterLeavingTheRange)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     Sequence run{12, 11, 30.0f, 0.0f, 100.0f, 100.0f};
@@ -96,7 +101,8 @@ TEST(TranslateAdvanceOffset, BounceBackFlipsTheStepOnTheCopyAfterLeavingTheRange
     EXPECT_EQ(edge.xs(random, math), (std::vector<float>{30, 60, 90, 120, 90}));
 }
 
-TEST(TranslateAdvanceOffset, BounceBackUsesTheDepthForY) {
+TEST(TranslateAdvanceOffset, BounceBackUsesTheDepthForY)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     // Beyond the depth but inside the width.
@@ -107,7 +113,8 @@ TEST(TranslateAdvanceOffset, BounceBackUsesTheDepthForY) {
     EXPECT_EQ(run.h, 0.0f);
 }
 
-TEST(TranslateAdvanceOffset, IncreaseFiveDoublesTheStepFromCopyFive) {
+TEST(TranslateAdvanceOffset, IncreaseFiveDoublesTheStepFromCopyFive)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     Sequence run{18, 12, 2.0f, 1.0f};
@@ -121,7 +128,8 @@ TEST(TranslateAdvanceOffset, IncreaseFiveDoublesTheStepFromCopyFive) {
     EXPECT_EQ(run.y, 5.0f + 10.0f + 6.0f);
 }
 
-TEST(TranslateAdvanceOffset, RapidMovesTheSameWayForANegativeStep) {
+TEST(TranslateAdvanceOffset, RapidMovesTheSameWayForANegativeStep)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     Sequence negative{8, 3, -3.0f, -0.5f};
@@ -133,7 +141,8 @@ TEST(TranslateAdvanceOffset, RapidMovesTheSameWayForANegativeStep) {
     EXPECT_GT(negative.y, 0.0f);
 }
 
-TEST(TranslateAdvanceOffset, IntegerFactorsOfTheStep) {
+TEST(TranslateAdvanceOffset, IntegerFactorsOfTheStep)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     struct Case {
@@ -141,8 +150,8 @@ TEST(TranslateAdvanceOffset, IntegerFactorsOfTheStep) {
         float expectedX;
     };
     // i = 3 of n = 7, h = 8, starting from x = 1.
-    for (const Case c : {Case{2, 1 + 8.0f / 4}, Case{3, 1 + 8.0f * 4}, Case{4, 1 + 8.0f / 5},
-                         Case{5, 1 + 8.0f * 5}, Case{0, 9.0f}, Case{1, 8.0f}, Case{16, 9.0f}, Case{17, 8.0f}}) {
+    for (const Case c : {Case{2, 1 + 8.0f / 4}, Case{3, 1 + 8.0f * 4}, Case{4, 1 + 8.0f / 5}, Case{5, 1 + 8.0f * 5},
+                         Case{0, 9.0f}, Case{1, 8.0f}, Case{16, 9.0f}, Case{17, 8.0f}}) {
         Sequence run{c.variation, 7, 8.0f, 8.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
         run.advance(3, random, math);
         EXPECT_FLOAT_EQ(run.x, c.expectedX) << "variation " << c.variation;
@@ -156,7 +165,8 @@ TEST(TranslateAdvanceOffset, IntegerFactorsOfTheStep) {
     EXPECT_EQ(yUniform.y, 6.0f);
 }
 
-TEST(TranslateAdvanceOffset, RandomModesDrawForYFirst) {
+TEST(TranslateAdvanceOffset, RandomModesDrawForYFirst)
+{
     StdMath math;
     ScriptedRandom random({0.25f, 0.75f, 0.25f, 0.75f});
     Sequence walk{7, 2, 8.0f, 8.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
@@ -171,7 +181,8 @@ TEST(TranslateAdvanceOffset, RandomModesDrawForYFirst) {
     EXPECT_EQ(random.draws(), 4u);
 }
 
-TEST(TranslateAdvanceOffset, TotalRandomButConstrainedUsesOneDrawOfTheVerticalStep) {
+TEST(TranslateAdvanceOffset, TotalRandomButConstrainedUsesOneDrawOfTheVerticalStep)
+{
     StdMath math;
     ScriptedRandom random({0.5f, 0.25f});
     Sequence run{10, 2, 100.0f, 0.0f};
@@ -186,7 +197,8 @@ TEST(TranslateAdvanceOffset, TotalRandomButConstrainedUsesOneDrawOfTheVerticalSt
     EXPECT_EQ(random.draws(), 2u);
 }
 
-TEST(TranslateAdvanceOffset, DrunkenPathSignsHalfIsNegative) {
+TEST(TranslateAdvanceOffset, DrunkenPathSignsHalfIsNegative)
+{
     StdMath math;
     ScriptedRandom random({0.5f, 0.5000001f, 0.9f, 0.1f});
     Sequence run{13, 2, 4.0f, 3.0f};
@@ -198,7 +210,8 @@ TEST(TranslateAdvanceOffset, DrunkenPathSignsHalfIsNegative) {
     EXPECT_EQ(run.y, 0.0f);
 }
 
-TEST(TranslateAdvanceOffset, StrangeRouteAddsTheOldDistanceToBothAxes) {
+TEST(TranslateAdvanceOffset, StrangeRouteAddsTheOldDistanceToBothAxes)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     Sequence run{14, 1, 1.0f, 2.0f, 1000.0f, 1000.0f, 3.0f, 4.0f};
@@ -208,7 +221,8 @@ TEST(TranslateAdvanceOffset, StrangeRouteAddsTheOldDistanceToBothAxes) {
     EXPECT_EQ(run.y, 11.0f);
 }
 
-TEST(TranslateAdvanceOffset, DistanceRotationTakesVAsDegrees) {
+TEST(TranslateAdvanceOffset, DistanceRotationTakesVAsDegrees)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     Sequence run{15, 1, 10.0f, 90.0f, 1000.0f, 1000.0f, 1.0f, 1.0f};
@@ -219,20 +233,24 @@ TEST(TranslateAdvanceOffset, DistanceRotationTakesVAsDegrees) {
     EXPECT_EQ(run.v, 90.0f);
 }
 
-TEST(TranslateAdvanceOffset, OnlyTheRandomModesDrawAndOnlySomeUseMath) {
+TEST(TranslateAdvanceOffset, OnlyTheRandomModesDrawAndOnlySomeUseMath)
+{
     for (int32_t variation = -1; variation <= 19; ++variation) {
         ConstantRandom random(0.3f);
         StdMath math;
         Sequence run{variation, 7, 2.0f, 3.0f};
         run.advance(2, random, math);
-        const std::size_t expectedDraws = variation == 7 || variation == 9 || variation == 13 ? 2 : variation == 10 ? 1 : 0;
+        const std::size_t expectedDraws = variation == 7 || variation == 9 || variation == 13 ? 2
+            : variation == 10                                                                 ? 1
+                                                                                              : 0;
         EXPECT_EQ(random.draws(), expectedDraws) << "variation " << variation;
         const std::size_t expectedMath = variation == 14 ? 1 : variation == 15 ? 3 : 0;
         EXPECT_EQ(math.calls(), expectedMath) << "variation " << variation;
     }
 }
 
-TEST(TranslateAdvanceOffset, UnknownVariationLeavesEverythingAlone) {
+TEST(TranslateAdvanceOffset, UnknownVariationLeavesEverythingAlone)
+{
     ConstantRandom random(0.3f);
     StdMath math;
     for (const int32_t variation : {-1, 19, 1000}) {

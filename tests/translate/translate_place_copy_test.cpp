@@ -21,33 +21,38 @@ constexpr TvRealRect kBounds{10.0f, 40.0f, 30.0f, 20.0f};
 constexpr float kMx = 20.0f;
 constexpr float kMy = 30.0f;
 
-TranslateCopyInputs inputs(int32_t i, int32_t n, float x, float y, int32_t s = 0) {
+TranslateCopyInputs inputs(int32_t i, int32_t n, float x, float y, int32_t s = 0)
+{
     return {i, s, n, kBounds, {0.0f, 0.0f}, 10.0f, 400.0f, 300.0f, x, y};
 }
 
 using Move = TranslateMove;
 
-Move place(int32_t placement, const TranslateCopyInputs& in, RandomSource& random, HostMath& math) {
+Move place(int32_t placement, const TranslateCopyInputs& in, RandomSource& random, HostMath& math)
+{
     Move m{-999.0f, -999.0f};
     translatePlaceCopy(placement, in, m, random, math);
     return m;
 }
 
-Move place(int32_t placement, const TranslateCopyInputs& in) {
+Move place(int32_t placement, const TranslateCopyInputs& in)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     return place(placement, in, random, math);
 }
 
-::testing::AssertionResult movesTo(const Move& m, float x, float y) {
+::testing::AssertionResult movesTo(const Move& m, float x, float y)
+{
     if (std::fabs(m.tx - x) <= kTolerance && std::fabs(m.ty - y) <= kTolerance) {
         return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "moved by (" << m.tx << ", " << m.ty << "), expected (" << x << ", "
-                                         << y << ")";
+    return ::testing::AssertionFailure() << "moved by (" << m.tx << ", " << m.ty << "), expected (" << x << ", " << y
+                                         << ")";
 }
 
-TEST(TranslatePlaceCopy, OriginalPathCenterStartsAtTheStepAndCircles) {
+TEST(TranslatePlaceCopy, OriginalPathCenterStartsAtTheStepAndCircles)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     TranslateRunning running{12.0f, 7.0f, 0.0f, 0.0f};
@@ -60,7 +65,8 @@ TEST(TranslatePlaceCopy, OriginalPathCenterStartsAtTheStepAndCircles) {
     EXPECT_TRUE(movesTo(place(1, inputs(4, 8, 36.0f, 21.0f)), -36.0f, 0.0f));
 }
 
-TEST(TranslatePlaceCopy, TheAngleIsIndexTimes360OverCount) {
+TEST(TranslatePlaceCopy, TheAngleIsIndexTimes360OverCount)
+{
     StdMath math;
     ConstantRandom random(0.5f);
     place(1, inputs(3, 7, 1.0f, 1.0f), random, math);
@@ -68,7 +74,8 @@ TEST(TranslatePlaceCopy, TheAngleIsIndexTimes360OverCount) {
     EXPECT_EQ(math.radiansArgs[0], 1080.0f / 7.0f);
 }
 
-TEST(TranslatePlaceCopy, DoubleAndTripleAnglesAreTakenAfterConversion) {
+TEST(TranslatePlaceCopy, DoubleAndTripleAnglesAreTakenAfterConversion)
+{
     ConstantRandom random(0.5f);
     StdMath twist;
     place(15, inputs(1, 7, 1.0f, 1.0f), random, twist);
@@ -82,7 +89,8 @@ TEST(TranslatePlaceCopy, DoubleAndTripleAnglesAreTakenAfterConversion) {
     EXPECT_EQ(twister.sineArgs, std::vector<float>{a + a});
 }
 
-TEST(TranslatePlaceCopy, CircularFamiliesAtAnEighthTurn) {
+TEST(TranslatePlaceCopy, CircularFamiliesAtAnEighthTurn)
+{
     const float c = std::cos(std::numbers::pi_v<float> / 4);
     const auto at = [](int32_t placement, int32_t s = 0) { return place(placement, inputs(1, 8, 2.0f, 3.0f, s)); };
     EXPECT_TRUE(movesTo(at(15), 0.0f, 3.0f * c));
@@ -98,14 +106,19 @@ TEST(TranslatePlaceCopy, CircularFamiliesAtAnEighthTurn) {
     EXPECT_TRUE(movesTo(at(29, 3), -2.0f * c, -3.0f * c));
 }
 
-TEST(TranslatePlaceCopy, ThreeProngedWithSixCopies) {
+TEST(TranslatePlaceCopy, ThreeProngedWithSixCopies)
+{
     const float x = 4.0f, y = 5.0f;
-    for (int32_t i : {0, 3}) EXPECT_TRUE(movesTo(place(2, inputs(i, 6, x, y)), x, 0.0f));
-    for (int32_t i : {1, 4}) EXPECT_TRUE(movesTo(place(2, inputs(i, 6, x, y)), 0.0f, y));
-    for (int32_t i : {2, 5}) EXPECT_TRUE(movesTo(place(2, inputs(i, 6, x, y)), x, y));
+    for (int32_t i : {0, 3})
+        EXPECT_TRUE(movesTo(place(2, inputs(i, 6, x, y)), x, 0.0f));
+    for (int32_t i : {1, 4})
+        EXPECT_TRUE(movesTo(place(2, inputs(i, 6, x, y)), 0.0f, y));
+    for (int32_t i : {2, 5})
+        EXPECT_TRUE(movesTo(place(2, inputs(i, 6, x, y)), x, y));
 }
 
-TEST(TranslatePlaceCopy, MissionOrbitAndSquaredFallBackToTheTwistAfterTheQuarters) {
+TEST(TranslatePlaceCopy, MissionOrbitAndSquaredFallBackToTheTwistAfterTheQuarters)
+{
     const float x = 4.0f, y = 5.0f;
     const std::vector<Move> orbit{{x, y}, {-x, y}, {-x, -y}, {x, -y}};
     const std::vector<Move> squared{{0, y}, {x, 0}, {0, -y}, {-x, 0}};
@@ -123,7 +136,8 @@ TEST(TranslatePlaceCopy, MissionOrbitAndSquaredFallBackToTheTwistAfterTheQuarter
     EXPECT_TRUE(movesTo(place(14, inputs(7, 8, x, y)), -x, 0.0f));
 }
 
-TEST(TranslatePlaceCopy, LinedStacksQuartersAndWritesNothingAfterThem) {
+TEST(TranslatePlaceCopy, LinedStacksQuartersAndWritesNothingAfterThem)
+{
     const float x = 4.0f;
     const std::vector<float> ty{0, 0, 10, 10, 20, 20, 30, 30};
     for (int32_t i = 0; i < 8; ++i) {
@@ -137,12 +151,14 @@ TEST(TranslatePlaceCopy, LinedStacksQuartersAndWritesNothingAfterThem) {
     EXPECT_EQ(held.ty, -2.5f);
     // Below four copies there are no quarters: the engine's (0, 0) stays.
     TranslateMove start{};
-    for (int32_t i = 0; i < 3; ++i) translatePlaceCopy(17, inputs(i, 3, x, 5.0f), start, random, math);
+    for (int32_t i = 0; i < 3; ++i)
+        translatePlaceCopy(17, inputs(i, 3, x, 5.0f), start, random, math);
     EXPECT_EQ(start.tx, 0.0f);
     EXPECT_EQ(start.ty, 0.0f);
 }
 
-TEST(TranslatePlaceCopy, CenterTranslateLastCopyLandsOnTheOffset) {
+TEST(TranslatePlaceCopy, CenterTranslateLastCopyLandsOnTheOffset)
+{
     ConstantRandom random(0.5f);
     StdMath math;
     TranslateRunning running{6.0f, -3.0f, 0.0f, 0.0f};
@@ -160,7 +176,8 @@ TEST(TranslatePlaceCopy, CenterTranslateLastCopyLandsOnTheOffset) {
     EXPECT_FLOAT_EQ(kMy + m.ty, y);
 }
 
-TEST(TranslatePlaceCopy, CenterApproachesLandOnTheirTargets) {
+TEST(TranslatePlaceCopy, CenterApproachesLandOnTheirTargets)
+{
     const float x = 5.0f, y = 7.0f;
     const Move document = place(23, inputs(2, 3, x, y));
     EXPECT_FLOAT_EQ(kMx + document.tx, 200.0f + x);
@@ -173,7 +190,8 @@ TEST(TranslatePlaceCopy, CenterApproachesLandOnTheirTargets) {
     EXPECT_FLOAT_EQ(half.ty, (-40.0f + y - kMy) / 2);
 }
 
-TEST(TranslatePlaceCopy, RandomThroughoutDocumentDrawsXThenY) {
+TEST(TranslatePlaceCopy, RandomThroughoutDocumentDrawsXThenY)
+{
     StdMath math;
     ScriptedRandom random({0.25f, 0.5f});
     const Move m = place(12, inputs(0, 7, 3.0f, 3.0f), random, math);
@@ -182,21 +200,23 @@ TEST(TranslatePlaceCopy, RandomThroughoutDocumentDrawsXThenY) {
     EXPECT_FLOAT_EQ(kMy + m.ty, 150.0f);
 }
 
-TEST(TranslatePlaceCopy, TriAngledHandsTheFixedAngleToTheHostAsRadians) {
+TEST(TranslatePlaceCopy, TriAngledHandsTheFixedAngleToTheHostAsRadians)
+{
     ConstantRandom random(0.5f);
     const float cosK = std::cos(19.09859f);
     const float sinK = std::sin(19.09859f);
     const float x = 10.0f, y = 20.0f;
-    const std::vector<std::pair<int32_t, Move>> cases{{0, {x * cosK, y * sinK}},   {5, {x * cosK, y * sinK}},
-                                                      {6, {x * cosK, -y * sinK}},  {11, {x * cosK, -y * sinK}},
-                                                      {12, {-x * cosK, 0.0f}},     {17, {-x * cosK, 0.0f}},
-                                                      {18, {x * cosK, y * sinK}}};
+    const std::vector<std::pair<int32_t, Move>> cases{
+        {0, {x * cosK, y * sinK}}, {5, {x * cosK, y * sinK}}, {6, {x * cosK, -y * sinK}}, {11, {x * cosK, -y * sinK}},
+        {12, {-x * cosK, 0.0f}},   {17, {-x * cosK, 0.0f}},   {18, {x * cosK, y * sinK}}};
     for (const auto& [i, expected] : cases) {
         StdMath math;
         EXPECT_TRUE(movesTo(place(21, inputs(i, 30, x, y), random, math), expected.tx, expected.ty));
         EXPECT_TRUE(math.radiansArgs.empty()) << "copy " << i;
-        for (const float arg : math.cosineArgs) EXPECT_EQ(arg, 19.09859f);
-        for (const float arg : math.sineArgs) EXPECT_EQ(arg, 19.09859f);
+        for (const float arg : math.cosineArgs)
+            EXPECT_EQ(arg, 19.09859f);
+        for (const float arg : math.sineArgs)
+            EXPECT_EQ(arg, 19.09859f);
     }
 }
 
@@ -208,37 +228,40 @@ struct SignCase {
     float ty;
 };
 
-class TranslatePlacementPattern : public ::testing::TestWithParam<SignCase> {};
+class TranslatePlacementPattern : public ::testing::TestWithParam<SignCase> { };
 
 // x = 2, y = 3 throughout.
-TEST_P(TranslatePlacementPattern, Move) {
+TEST_P(TranslatePlacementPattern, Move)
+{
     const SignCase c = GetParam();
     EXPECT_TRUE(movesTo(place(c.placement, inputs(c.i, 40, 2.0f, 3.0f, c.s)), c.tx, c.ty));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Placements, TranslatePlacementPattern,
-    ::testing::Values(SignCase{0, 5, 1, 2, 3},
-                      // Zigzag, pyramid, steps, two pronged scale by the copy index.
-                      SignCase{3, 4, 0, 8, 0}, SignCase{3, 5, 0, 10, 3}, SignCase{5, 4, 0, 8, 0},
-                      SignCase{5, 3, 0, 6, 3}, SignCase{6, 4, 0, 8, 12}, SignCase{6, 5, 0, 12, 15},
-                      SignCase{7, 4, 0, 8, 12}, SignCase{7, 5, 0, 12, 3},
-                      // Outward cross turns through the quadrants.
-                      SignCase{4, 4, 0, 2, 3}, SignCase{4, 5, 0, -2, 3}, SignCase{4, 6, 0, -2, -3},
-                      SignCase{4, 7, 0, 2, -3},
-                      // Reflections by copy parity.
-                      SignCase{8, 2, 1, 2, 3}, SignCase{8, 3, 0, 2, -3}, SignCase{10, 3, 0, -2, 3},
-                      SignCase{26, 2, 1, 2, 3}, SignCase{26, 1, 0, -2, -3},
-                      // Up-down in fives.
-                      SignCase{11, 5, 0, 10, 0}, SignCase{11, 6, 0, 12, 3}, SignCase{11, 7, 0, 15, 3},
-                      SignCase{11, 8, 0, 17, -3}, SignCase{11, 9, 0, 20, -3},
-                      // Squared spiral in blocks of five out of twenty.
-                      SignCase{20, 4, 0, 2, 3}, SignCase{20, 5, 0, -2, 3}, SignCase{20, 14, 0, -2, -3},
-                      SignCase{20, 19, 0, 2, -3}, SignCase{20, 20, 0, 2, 3},
-                      // Path alternate follows the object, not the copy.
-                      SignCase{25, 1, 0, 2, 3}, SignCase{25, 0, 1, -2, -3}));
+INSTANTIATE_TEST_SUITE_P(Placements, TranslatePlacementPattern,
+                         ::testing::Values(SignCase{0, 5, 1, 2, 3},
+                                           // Zigzag, pyramid, steps, two pronged scale by the copy index.
+                                           SignCase{3, 4, 0, 8, 0}, SignCase{3, 5, 0, 10, 3}, SignCase{5, 4, 0, 8, 0},
+                                           SignCase{5, 3, 0, 6, 3}, SignCase{6, 4, 0, 8, 12}, SignCase{6, 5, 0, 12, 15},
+                                           SignCase{7, 4, 0, 8, 12}, SignCase{7, 5, 0, 12, 3},
+                                           // Outward cross turns through the quadrants.
+                                           SignCase{4, 4, 0, 2, 3}, SignCase{4, 5, 0, -2, 3}, SignCase{4, 6, 0, -2, -3},
+                                           SignCase{4, 7, 0, 2, -3},
+                                           // Reflections by copy parity.
+                                           SignCase{8, 2, 1, 2, 3}, SignCase{8, 3, 0, 2, -3}, SignCase{10, 3, 0, -2, 3},
+                                           SignCase{26, 2, 1, 2, 3}, SignCase{26, 1, 0, -2, -3},
+                                           // Up-down in fives.
+                                           SignCase{11, 5, 0, 10, 0}, SignCase{11, 6, 0, 12, 3},
+                                           SignCase{11, 7, 0, 15, 3}, SignCase{11, 8, 0, 17, -3},
+                                           SignCase{11, 9, 0, 20, -3},
+                                           // Squared spiral in blocks of five out of twenty.
+                                           SignCase{20, 4, 0, 2, 3}, SignCase{20, 5, 0, -2, 3},
+                                           SignCase{20, 14, 0, -2, -3}, SignCase{20, 19, 0, 2, -3},
+                                           SignCase{20, 20, 0, 2, 3},
+                                           // Path alternate follows the object, not the copy.
+                                           SignCase{25, 1, 0, 2, 3}, SignCase{25, 0, 1, -2, -3}));
 
-TEST(TranslatePlaceCopy, UnknownPlacementWritesNothing) {
+TEST(TranslatePlaceCopy, UnknownPlacementWritesNothing)
+{
     for (const int32_t placement : {-1, 30, 99}) {
         const Move m = place(placement, inputs(1, 7, 2.0f, 3.0f));
         EXPECT_EQ(m.tx, -999.0f);
@@ -246,7 +269,8 @@ TEST(TranslatePlaceCopy, UnknownPlacementWritesNothing) {
     }
 }
 
-TEST(TranslatePlaceCopy, OnlyRandomThroughoutDocumentDraws) {
+TEST(TranslatePlaceCopy, OnlyRandomThroughoutDocumentDraws)
+{
     for (int32_t placement = 0; placement < 30; ++placement) {
         ConstantRandom random(0.5f);
         StdMath math;

@@ -19,27 +19,31 @@ constexpr std::size_t kPreviewAppliedWord = 2;
 constexpr std::size_t kFilterKindWord = 18;
 constexpr std::size_t kBoundsSavedWord = 41;
 
-Words wordsOf(const FilterParams& params) {
+Words wordsOf(const FilterParams& params)
+{
     Words words;
     std::memcpy(words.data(), &params, sizeof params);
     return words;
 }
 
 // Every word set to a value no setting takes, to see which words were written.
-FilterParams sentinelBlock() {
+FilterParams sentinelBlock()
+{
     FilterParams params;
     std::memset(&params, 0xA5, sizeof params);
     return params;
 }
 
-FilterParams defaults() {
+FilterParams defaults()
+{
     FilterParams params = sentinelBlock();
     translateWriteDefaults(params);
     return params;
 }
 
 // Words outside the translate section and the three header words stay.
-void expectOnlyTranslateWordsWritten(const FilterParams& params, bool filterKindWritten) {
+void expectOnlyTranslateWordsWritten(const FilterParams& params, bool filterKindWritten)
+{
     const Words words = wordsOf(params);
     const Words untouched = wordsOf(sentinelBlock());
     for (std::size_t w = 0; w < kFirstSectionWord; ++w) {
@@ -50,7 +54,8 @@ void expectOnlyTranslateWordsWritten(const FilterParams& params, bool filterKind
     }
 }
 
-TEST(TranslateDefaults, WritesTheSectionAndThreeHeaderWordsOnly) {
+TEST(TranslateDefaults, WritesTheSectionAndThreeHeaderWordsOnly)
+{
     const FilterParams p = defaults();
     EXPECT_EQ(p.filterKind, 3);
     EXPECT_EQ(p.translatePreviewApplied, 0);
@@ -74,7 +79,8 @@ TEST(TranslateDefaults, WritesTheSectionAndThreeHeaderWordsOnly) {
 }
 
 // A section with every word away from its default.
-FilterParams scrambled() {
+FilterParams scrambled()
+{
     FilterParams p = sentinelBlock();
     p.translateInterpolate = 9;
     p.translatePreset = 4;
@@ -105,9 +111,10 @@ struct PresetCase {
     int32_t variation;
 };
 
-class TranslatePreset : public ::testing::TestWithParam<PresetCase> {};
+class TranslatePreset : public ::testing::TestWithParam<PresetCase> { };
 
-TEST_P(TranslatePreset, ResetsThenAppliesItsChangesKeepingZoom) {
+TEST_P(TranslatePreset, ResetsThenAppliesItsChangesKeepingZoom)
+{
     const PresetCase c = GetParam();
     FilterParams p = scrambled();
     translateApplyPreset(p, c.preset);
@@ -135,16 +142,13 @@ TEST_P(TranslatePreset, ResetsThenAppliesItsChangesKeepingZoom) {
     expectOnlyTranslateWordsWritten(p, false);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPresets, TranslatePreset,
-                         ::testing::Values(PresetCase{0, 7, 1, 10.0f, 10.0f, 0, 0},
-                                           PresetCase{1, 20, 1, 20.0f, 0.0f, 0, 0},
-                                           PresetCase{2, 20, 1, -20.0f, 0.0f, 0, 0},
-                                           PresetCase{3, 20, 1, -20.0f, 20.0f, 2, 0},
-                                           PresetCase{4, 200, 1, 2.0f, 0.0f, 0, 0},
-                                           PresetCase{5, 7, 2, 10.0f, 10.0f, 0, 0},
-                                           PresetCase{6, 30, 1, 10.0f, 10.0f, 6, 1},
-                                           PresetCase{7, 30, 1, 10.0f, 10.0f, 8, 0},
-                                           PresetCase{8, 122, 1, 65.0f, 80.0f, 21, 12}));
+INSTANTIATE_TEST_SUITE_P(
+    AllPresets, TranslatePreset,
+    ::testing::Values(PresetCase{0, 7, 1, 10.0f, 10.0f, 0, 0}, PresetCase{1, 20, 1, 20.0f, 0.0f, 0, 0},
+                      PresetCase{2, 20, 1, -20.0f, 0.0f, 0, 0}, PresetCase{3, 20, 1, -20.0f, 20.0f, 2, 0},
+                      PresetCase{4, 200, 1, 2.0f, 0.0f, 0, 0}, PresetCase{5, 7, 2, 10.0f, 10.0f, 0, 0},
+                      PresetCase{6, 30, 1, 10.0f, 10.0f, 6, 1}, PresetCase{7, 30, 1, 10.0f, 10.0f, 8, 0},
+                      PresetCase{8, 122, 1, 65.0f, 80.0f, 21, 12}));
 
 // The words that Tumble must never change.
 struct Kept {
@@ -153,12 +157,19 @@ struct Kept {
     bool operator==(const Kept&) const = default;
 };
 
-Kept keptOf(const FilterParams& p) {
-    return {p.translatePreset,  p.translateLayerOption, p.translateDeleteOriginal, p.translateBaseOnOriginal,
-            p.translatePreview, p.translatePlaceAbove,  p.translateZoom};
+Kept keptOf(const FilterParams& p)
+{
+    return {p.translatePreset,
+            p.translateLayerOption,
+            p.translateDeleteOriginal,
+            p.translateBaseOnOriginal,
+            p.translatePreview,
+            p.translatePlaceAbove,
+            p.translateZoom};
 }
 
-TEST(TranslateTumble, WithEveryConditionFalseOnlyResetsAndDrawsNine) {
+TEST(TranslateTumble, WithEveryConditionFalseOnlyResetsAndDrawsNine)
+{
     FilterParams p = scrambled();
     const Kept before = keptOf(p);
     // copies, h (two), v (two), colour test, placement test, interpolate, layer test
@@ -179,15 +190,16 @@ TEST(TranslateTumble, WithEveryConditionFalseOnlyResetsAndDrawsNine) {
     expectOnlyTranslateWordsWritten(p, false);
 }
 
-TEST(TranslateTumble, WithEveryConditionTrueDrawsThirteenInOrder) {
+TEST(TranslateTumble, WithEveryConditionTrueDrawsThirteenInOrder)
+{
     FilterParams p = scrambled();
     const Kept before = keptOf(p);
-    test::ScriptedRandom random({0.0f,                 // copies
+    test::ScriptedRandom random({0.0f,                       // copies
                                  0.5f, 0.5f, 1.0f / 8, 0.0f, // h, v
-                                 0.61f, 0.5f,          // colour
-                                 0.51f, 0.5f, 0.25f,   // placement, variation
-                                 0.5f,                 // interpolate
-                                 0.71f, 0.5f});        // copies per layer
+                                 0.61f, 0.5f,                // colour
+                                 0.51f, 0.5f, 0.25f,         // placement, variation
+                                 0.5f,                       // interpolate
+                                 0.71f, 0.5f});              // copies per layer
     translateDrawRandomSettings(p, random);
 
     EXPECT_EQ(random.draws(), 13u);
@@ -202,7 +214,8 @@ TEST(TranslateTumble, WithEveryConditionTrueDrawsThirteenInOrder) {
     EXPECT_EQ(keptOf(p), before);
 }
 
-TEST(TranslateTumble, NeverReachesTheLastEntriesEvenWithDrawsNearOne) {
+TEST(TranslateTumble, NeverReachesTheLastEntriesEvenWithDrawsNearOne)
+{
     FilterParams p = defaults();
     test::ConstantRandom random(0.99999994f);
     translateDrawRandomSettings(p, random);
@@ -217,7 +230,8 @@ TEST(TranslateTumble, NeverReachesTheLastEntriesEvenWithDrawsNearOne) {
     EXPECT_NEAR(p.translateColourPercent, 70.0f, 1e-4f);
 }
 
-TEST(TranslateTumble, ThresholdsAreStrict) {
+TEST(TranslateTumble, ThresholdsAreStrict)
+{
     FilterParams p = defaults();
     // 100 r equal to 50 picks no placement; exactly representable draws.
     test::ScriptedRandom random({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
@@ -227,7 +241,8 @@ TEST(TranslateTumble, ThresholdsAreStrict) {
     EXPECT_EQ(p.translateVariation, 0);
 }
 
-TEST(TranslatePopupLabels, ListsHaveTheirLengthsAndExactLabels) {
+TEST(TranslatePopupLabels, ListsHaveTheirLengthsAndExactLabels)
+{
     const auto placement = translatePopupLabels(33);
     ASSERT_EQ(placement.size(), 30u);
     EXPECT_EQ(placement[0], " Translation settings");
@@ -257,7 +272,8 @@ TEST(TranslatePopupLabels, ListsHaveTheirLengthsAndExactLabels) {
     EXPECT_EQ(interpolate.data(), kInterpolateTargetLabels.data());
 }
 
-TEST(TranslatePopupLabels, EveryLabelStartsWithASpace) {
+TEST(TranslatePopupLabels, EveryLabelStartsWithASpace)
+{
     for (const int32_t item : {33, 34, 35, 36, 39}) {
         for (const std::string_view label : translatePopupLabels(item)) {
             ASSERT_FALSE(label.empty());
@@ -266,7 +282,8 @@ TEST(TranslatePopupLabels, EveryLabelStartsWithASpace) {
     }
 }
 
-TEST(TranslatePopupLabels, OtherItemsHaveNoList) {
+TEST(TranslatePopupLabels, OtherItemsHaveNoList)
+{
     for (const int32_t item : {0, 4, 32, 37, 38, 40, -33}) {
         EXPECT_TRUE(translatePopupLabels(item).empty()) << "item " << item;
     }
