@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dialog/notifiers.hpp"
+#include "resources/tovrins_ids.h"
 #include "shell/selection.hpp"
 #include "shell/suites.hpp"
 
@@ -126,6 +127,46 @@ void DialogBuilder::fillPopup(int32_t id, std::span<const std::string_view> labe
     TvEntryRef chosen = nullptr;
     if (suites().list->indexEntry(list, selected, &chosen) == 0 && chosen != nullptr)
         suites().entry->select(chosen, 1);
+}
+
+void DialogBuilder::zoomField(float value) { zoomSpin(item::kZoom, itemRect(315, 275, 375, 295), value, zoomNotifier); }
+
+void DialogBuilder::previewBox(int32_t value)
+{
+    checkBox(item::kPreview, itemRect(295, 130, 375, 144), value, changeNotifier, "Preview");
+}
+
+void DialogBuilder::presetPopup() { popup(item::kPreset, itemRect(295, 154, 375, 174), presetNotifier); }
+
+void DialogBuilder::commandButtons(TvADMNotifyProc okProc)
+{
+    textButton(item::kCancel, itemRect(295, 40, 375, 60), nullptr, "Cancel");
+    textButton(item::kShuffle, itemRect(295, 70, 375, 90), changeNotifier, "Shuffle");
+    textButton(item::kTumble, itemRect(295, 100, 375, 120), tumbleNotifier, "Tumble");
+    // The host's default handling of OK ends the dialog with its id.
+    textButton(item::kOk, itemRect(295, 10, 375, 30), okProc, "OK");
+}
+
+void DialogBuilder::optionBoxes(int32_t top, int32_t baseOnOriginal, int32_t deleteOriginal, int32_t placeAbove)
+{
+    checkBox(item::kBaseOnOriginal, itemRect(10, top, 240, top + 14), baseOnOriginal, changeNotifier,
+             "Base on original");
+    checkBox(item::kDeleteOriginal, itemRect(10, top + 17, 240, top + 31), deleteOriginal, changeNotifier,
+             "Delete original [on OK]");
+    checkBox(item::kPlaceAbove, itemRect(10, top + 34, 240, top + 48), placeAbove, changeNotifier, "Place above");
+}
+
+void DialogBuilder::modePopups(std::span<const int32_t> ids, int32_t firstRow)
+{
+    for (std::size_t index = 0; index < ids.size(); ++index)
+        popup(ids[index], popupRect(firstRow + static_cast<int32_t>(index)), changeNotifier);
+}
+
+void DialogBuilder::pictureButtons(std::span<const int32_t> rows)
+{
+    for (std::size_t index = 0; index < rows.size(); ++index)
+        pictureButton(item::kFirstPick + static_cast<int32_t>(index),
+                      itemRect(250, dialogRow(rows[index]), 270, dialogRow(rows[index]) + 20), pickTracker);
 }
 
 void DialogBuilder::attach(int32_t id, TvADMNotifyProc proc)

@@ -20,6 +20,10 @@ constexpr TvIntRect itemRect(int32_t left, int32_t top, int32_t right, int32_t b
 // Rows of the left and middle columns: 20 high, every 23 units from y 10.
 constexpr int32_t dialogRow(int32_t index) { return 10 + 23 * index; }
 
+// A spin edit of the middle column and a popup of the left column, by row.
+constexpr TvIntRect spinRect(int32_t row) { return itemRect(180, dialogRow(row), 240, dialogRow(row) + 20); }
+constexpr TvIntRect popupRect(int32_t row) { return itemRect(10, dialogRow(row), 175, dialogRow(row) + 20); }
+
 class DialogBuilder {
 public:
     explicit DialogBuilder(TvDialogRef dialog) : dialog_(dialog) { }
@@ -39,6 +43,21 @@ public:
     // Inserts every label at its index with its index as id, then selects
     // the entry whose index is selected.
     void fillPopup(int32_t id, std::span<const std::string_view> labels, int32_t selected);
+    // The items every filter dialog has, at the same places in each.
+    void zoomField(float value);
+    void previewBox(int32_t value);
+    void presetPopup();
+    // "Cancel", "Shuffle", "Tumble" and, in the free slot above "Cancel",
+    // "OK" with okProc.
+    void commandButtons(TvADMNotifyProc okProc);
+    // "Base on original", "Delete original [on OK]" and "Place above", one
+    // below the other from top.
+    void optionBoxes(int32_t top, int32_t baseOnOriginal, int32_t deleteOriginal, int32_t placeAbove);
+    // The mode popups, one per row from firstRow, with the change notifier.
+    void modePopups(std::span<const int32_t> ids, int32_t firstRow);
+    // The picture buttons from the first pick id on, beside the given rows.
+    void pictureButtons(std::span<const int32_t> rows);
+
     // Attaches proc to an item that already exists.
     void attach(int32_t id, TvADMNotifyProc proc);
 
