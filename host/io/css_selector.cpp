@@ -134,7 +134,7 @@ private:
         skipSpace();
         if (a.name.empty() || atEnd())
             return std::nullopt;
-        if (peek() == '|') {
+        if (peek() == '|' && (i_ + 1 >= s_.size() || s_[i_ + 1] != '=')) {
             unsupported = "namespace prefix";
             return std::nullopt;
         }
