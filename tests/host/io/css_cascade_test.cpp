@@ -9,6 +9,7 @@
 
 #include "css_cascade.hpp"
 #include "css_parser.hpp"
+#include "svg_import.hpp"
 #include "svg_attributes.hpp"
 
 namespace tovrins::host {
@@ -187,6 +188,20 @@ TEST(CssCascade, PathologicalSelectorsStayFast)
         body += "</g>";
     const Cascaded c(body);
     EXPECT_EQ(c.value("r", "fill"), "(unset)");
+}
+
+TEST(CssCascade, TheImporterSeesTheCascadedStyle)
+{
+    std::vector<std::string> warnings;
+    const DocumentData d = readSvg(R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">
+        <defs><style>.st0 { fill: seagreen } .st1 { fill: #00f; } rect:hover { fill: red }</style></defs>
+        <rect class="st1 st0" width="1" height="1" fill="red"/></svg>)",
+                                   "styled.svg", warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_THAT(warnings[0], HasSubstr("styled.svg: kept 1 style rule with pseudo-class :hover"));
+    const TvColor fill = d.layers.at(0).art.at(0).style.fill;
+    EXPECT_EQ(fill.components[2], 1) << "the later of two classes of equal weight";
+    EXPECT_EQ(fill.components[0], 0);
 }
 
 TEST(CssParser, DeclarationsSkipWhatBrowsersSkip)
