@@ -5,6 +5,8 @@
 #include <map>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
+#include <utility>
 #include <variant>
 
 #include "css_parser.hpp"
@@ -92,6 +94,57 @@ std::string_view localName(const pugi::xml_node& n)
     return name;
 }
 
+// Selectors filed under what their rightmost compound asks for (an id, a
+// class, a type), so that an element is tried only against the selectors
+// that could match it: a sheet of a thousand classes costs each element a
+// lookup, not a thousand matches.
+class SelectorIndex {
+public:
+    using Entry = std::pair<size_t, size_t>; // rule, selector
+
+    void add(Entry e, const Compound& rightmost)
+    {
+        if (!rightmost.ids.empty())
+            byId_[rightmost.ids.front()].push_back(e);
+        else if (!rightmost.classes.empty())
+            byClass_[rightmost.classes.front()].push_back(e);
+        else if (!rightmost.type.empty())
+            byType_[rightmost.type].push_back(e);
+        else
+            universal_.push_back(e);
+    }
+
+    // In rule order.
+    std::vector<Entry> candidates(const pugi::xml_node& n) const
+    {
+        std::vector<Entry> out = universal_;
+        auto take = [&](const std::unordered_map<std::string, std::vector<Entry>>& from, const std::string& key) {
+            if (auto it = from.find(key); it != from.end())
+                out.insert(out.end(), it->second.begin(), it->second.end());
+        };
+        if (const char* id = n.attribute("id").value(); *id)
+            take(byId_, id);
+        std::string_view classes = n.attribute("class").value();
+        while (!classes.empty()) {
+            const size_t start = classes.find_first_not_of(" \t\r\n\f");
+            if (start == std::string_view::npos)
+                break;
+            classes.remove_prefix(start);
+            const size_t end = std::min(classes.find_first_of(" \t\r\n\f"), classes.size());
+            take(byClass_, std::string(classes.substr(0, end)));
+            classes.remove_prefix(end);
+        }
+        take(byType_, std::string(localName(n)));
+        std::sort(out.begin(), out.end());
+        out.erase(std::unique(out.begin(), out.end()), out.end());
+        return out;
+    }
+
+private:
+    std::unordered_map<std::string, std::vector<Entry>> byId_, byClass_, byType_;
+    std::vector<Entry> universal_;
+};
+
 class Cascade {
 public:
     explicit Cascade(std::vector<std::string>& warnings) : warnings_(warnings) {}
@@ -118,9 +171,12 @@ public:
         for (const Sheet& sheet : sheets_)
             if (sheet.fullyApplied)
                 sheet.element.parent().remove_child(sheet.element);
-        for (const auto& [kind, count] : skipped_)
-            warnings_.push_back("kept " + std::to_string(count) + " style " + (count == 1 ? "rule" : "rules") +
-                                " with " + kind + " in place without applying " + (count == 1 ? "it" : "them"));
+        for (const auto& [what, count] : skipped_) {
+            const auto& [noun, kind] = what;
+            const bool one = count == 1;
+            warnings_.push_back("kept " + std::to_string(count) + " " + noun + (one ? "" : "s") + " with " + kind +
+                                " in place without applying " + (one ? "it" : "them"));
+        }
     }
 
     bool empty() const { return sheets_.empty(); }
@@ -138,21 +194,22 @@ private:
         }
     }
 
-    void skip(Sheet& sheet, const std::string& kind, size_t count = 1)
+    // `noun` is "style rule" or "style sheet": one warning per kind of thing.
+    void skip(Sheet& sheet, const std::string& kind, const char* noun = "style rule")
     {
         sheet.fullyApplied = false;
-        skipped_[kind] += count;
+        ++skipped_[{noun, kind}];
     }
 
     void readSheet(Sheet& sheet)
     {
         const std::string type = lower(trimmed(sheet.element.attribute("type").value()));
         if (!type.empty() && type != "text/css" && !type.starts_with("text/css;")) {
-            skip(sheet, "the type \"" + type + "\"");
+            skip(sheet, "the type \"" + type + "\"", "style sheet");
             return;
         }
         if (!forScreen(sheet.element.attribute("media").value())) {
-            skip(sheet, "a media list other than screen");
+            skip(sheet, "media other than the screen", "style sheet");
             return;
         }
         sheet.parsed = parseStyleSheet(sheetText(sheet.element));
@@ -163,9 +220,16 @@ private:
             if (auto* u = std::get_if<Unsupported>(&selectors))
                 skip(sheet, u->kind);
             else
-                rules_.push_back({std::move(std::get<std::vector<Selector>>(selectors)), &rule.declarations,
-                                  rules_.size()});
+                addRule(std::move(std::get<std::vector<Selector>>(selectors)), rule.declarations);
         }
+    }
+
+    void addRule(std::vector<Selector> selectors, const std::vector<Declaration>& declarations)
+    {
+        const size_t order = rules_.size();
+        for (size_t i = 0; i < selectors.size(); ++i)
+            index_.add({order, i}, selectors[i].compounds.back());
+        rules_.push_back({std::move(selectors), &declarations, order});
     }
 
     void applyTo(pugi::xml_node n)
@@ -177,11 +241,16 @@ private:
                 it->second = std::move(c);
         };
         bool matched = false;
-        for (const AppliedRule& rule : rules_) {
+        const std::vector<SelectorIndex::Entry> candidates = index_.candidates(n);
+        for (size_t c = 0; c < candidates.size();) {
+            const AppliedRule& rule = rules_[candidates[c].first];
+            // A rule counts with the most specific of its selectors that match.
             std::optional<Specificity> best;
-            for (const Selector& s : rule.selectors)
+            for (; c < candidates.size() && candidates[c].first == rule.order; ++c) {
+                const Selector& s = rule.selectors[candidates[c].second];
                 if ((!best || *best < s.specificity) && matches(s, n))
                     best = s.specificity;
+            }
             if (!best)
                 continue;
             matched = true;
@@ -226,7 +295,8 @@ private:
     std::vector<std::string>& warnings_;
     std::vector<Sheet> sheets_;
     std::vector<AppliedRule> rules_;
-    std::map<std::string, size_t> skipped_;
+    SelectorIndex index_;
+    std::map<std::pair<std::string, std::string>, size_t> skipped_;
 };
 
 // The inherited properties of SVG and the CSS it uses.
