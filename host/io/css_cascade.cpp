@@ -11,10 +11,13 @@
 
 #include "css_parser.hpp"
 #include "css_selector.hpp"
+#include "svg_attributes.hpp"
 
 namespace tovrins::host {
 
 namespace {
+
+using svg::localName;
 
 using namespace css;
 
@@ -52,24 +55,16 @@ std::string lower(std::string_view s)
     return out;
 }
 
-std::string trimmed(std::string_view s)
-{
-    const size_t b = s.find_first_not_of(" \t\r\n\f");
-    if (b == std::string_view::npos)
-        return {};
-    return std::string(s.substr(b, s.find_last_not_of(" \t\r\n\f") - b + 1));
-}
-
 // A media list a screen rendering satisfies: empty, "all" or "screen".
 bool forScreen(std::string_view media)
 {
-    const std::string m = lower(trimmed(media));
+    const std::string m = lower(svg::trim(media));
     if (m.empty())
         return true;
     size_t i = 0;
     while (i <= m.size()) {
         const size_t comma = std::min(m.find(',', i), m.size());
-        const std::string entry = trimmed(std::string_view(m).substr(i, comma - i));
+        const std::string_view entry = svg::trim(std::string_view(m).substr(i, comma - i));
         if (entry == "all" || entry == "screen")
             return true;
         i = comma + 1;
@@ -84,14 +79,6 @@ std::string sheetText(const pugi::xml_node& style)
         if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata)
             text += c.value();
     return text;
-}
-
-std::string_view localName(const pugi::xml_node& n)
-{
-    std::string_view name = n.name();
-    if (name.starts_with("svg:"))
-        name.remove_prefix(4);
-    return name;
 }
 
 // Selectors filed under what their rightmost compound asks for (an id, a
@@ -203,7 +190,7 @@ private:
 
     void readSheet(Sheet& sheet)
     {
-        const std::string type = lower(trimmed(sheet.element.attribute("type").value()));
+        const std::string type = lower(svg::trim(sheet.element.attribute("type").value()));
         if (!type.empty() && type != "text/css" && !type.starts_with("text/css;")) {
             skip(sheet, "the type \"" + type + "\"", "style sheet");
             return;

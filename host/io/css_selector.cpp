@@ -1,4 +1,5 @@
 #include "css_selector.hpp"
+#include "svg_attributes.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -9,6 +10,8 @@
 namespace tovrins::host::css {
 
 namespace {
+
+using svg::localName;
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 // Identifier characters; escapes and non-ASCII names are not supported.
@@ -178,14 +181,6 @@ private:
     std::string_view s_;
     size_t i_ = 0;
 };
-
-std::string_view localName(const pugi::xml_node& n)
-{
-    std::string_view name = n.name();
-    if (name.starts_with("svg:"))
-        name.remove_prefix(4);
-    return name;
-}
 
 // Whether the whitespace-separated list holds `word`.
 bool listHolds(std::string_view list, std::string_view word)
