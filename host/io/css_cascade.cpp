@@ -132,6 +132,18 @@ private:
     std::vector<Entry> universal_;
 };
 
+// The walk is a loop, not a recursion: the cascade runs before the importer
+// refuses trees nested too deep, and must not run out of stack on them.
+pugi::xml_node nextInDocumentOrder(pugi::xml_node n)
+{
+    if (n.first_child())
+        return n.first_child();
+    for (; n; n = n.parent())
+        if (n.next_sibling())
+            return n.next_sibling();
+    return {};
+}
+
 class Cascade {
 public:
     explicit Cascade(std::vector<std::string>& warnings) : warnings_(warnings) {}
@@ -143,13 +155,22 @@ public:
             readSheet(sheet);
     }
 
-    void apply(pugi::xml_node n)
+    // Styles are written once every element is matched: a selector such as
+    // [style] must see the tree as the file has it.
+    void apply(const pugi::xml_document& document)
     {
-        for (; n; n = n.next_sibling()) {
-            if (n.type() != pugi::node_element || localName(n) == "style")
-                continue;
-            applyTo(n);
-            apply(n.first_child());
+        for (const AppliedRule& rule : rules_)
+            matchers_.emplace_back(rule.selectors.begin(), rule.selectors.end());
+        std::vector<std::pair<pugi::xml_node, std::string>> styles;
+        for (pugi::xml_node n = document.first_child(); n; n = nextInDocumentOrder(n))
+            if (n.type() == pugi::node_element && localName(n) != "style")
+                if (auto style = cascadedStyle(n))
+                    styles.emplace_back(n, std::move(*style));
+        for (auto& [n, style] : styles) {
+            pugi::xml_attribute a = n.attribute("style");
+            if (!a)
+                a = n.append_attribute("style");
+            a.set_value(style.c_str());
         }
     }
 
@@ -169,16 +190,11 @@ public:
     bool empty() const { return sheets_.empty(); }
 
 private:
-    void collectSheets(const pugi::xml_node& n)
+    void collectSheets(const pugi::xml_document& document)
     {
-        for (const pugi::xml_node& c : n.children()) {
-            if (c.type() != pugi::node_element)
-                continue;
-            if (localName(c) == "style")
-                sheets_.push_back({c, {}, true});
-            else
-                collectSheets(c);
-        }
+        for (pugi::xml_node n = document.first_child(); n; n = nextInDocumentOrder(n))
+            if (n.type() == pugi::node_element && localName(n) == "style")
+                sheets_.push_back({n, {}, true});
     }
 
     // `noun` is "style rule" or "style sheet": one warning per kind of thing.
@@ -219,7 +235,8 @@ private:
         rules_.push_back({std::move(selectors), &declarations, order});
     }
 
-    void applyTo(pugi::xml_node n)
+    // The element's new style="", or nullopt when no rule matches it.
+    std::optional<std::string> cascadedStyle(const pugi::xml_node& n)
     {
         std::map<std::string, Candidate> winners;
         auto offer = [&](const Declaration& d, Candidate c) {
@@ -235,7 +252,7 @@ private:
             std::optional<Specificity> best;
             for (; c < candidates.size() && candidates[c].first == rule.order; ++c) {
                 const Selector& s = rule.selectors[candidates[c].second];
-                if ((!best || *best < s.specificity) && matches(s, n))
+                if ((!best || *best < s.specificity) && matchers_[rule.order][candidates[c].second].matches(n))
                     best = s.specificity;
             }
             if (!best)
@@ -246,19 +263,18 @@ private:
                           d.important});
         }
         if (!matched)
-            return;
+            return std::nullopt;
         const std::vector<Declaration> own = parseDeclarations(n.attribute("style").value());
         for (size_t i = 0; i < own.size(); ++i)
             offer(own[i], {own[i].important ? Origin::StyleImportant : Origin::StyleNormal, {}, i, own[i].value,
                            own[i].important});
-        writeStyle(n, own, winners);
+        return styleText(own, winners);
     }
 
     // The element's own declarations keep their order; the sheets' winners
     // follow in name order. An !important winner stays marked so that a
     // renderer reading a sheet that was kept still sees it win.
-    static void writeStyle(pugi::xml_node n, const std::vector<Declaration>& own,
-                           std::map<std::string, Candidate>& winners)
+    static std::string styleText(const std::vector<Declaration>& own, std::map<std::string, Candidate>& winners)
     {
         std::string style;
         auto write = [&](const std::string& name, const Candidate& c) {
@@ -273,15 +289,13 @@ private:
             }
         for (const auto& [name, c] : winners)
             write(name, c);
-        pugi::xml_attribute a = n.attribute("style");
-        if (!a)
-            a = n.append_attribute("style");
-        a.set_value(style.c_str());
+        return style;
     }
 
     std::vector<std::string>& warnings_;
     std::vector<Sheet> sheets_;
     std::vector<AppliedRule> rules_;
+    std::vector<std::vector<SelectorMatcher>> matchers_; // per rule, per selector
     SelectorIndex index_;
     std::map<std::pair<std::string, std::string>, size_t> skipped_;
 };
@@ -308,7 +322,7 @@ void applyStyleSheets(pugi::xml_document& document, std::vector<std::string>& wa
     cascade.read(document);
     if (cascade.empty())
         return;
-    cascade.apply(document.first_child());
+    cascade.apply(document);
     cascade.finish();
 }
 

@@ -20,6 +20,8 @@ bool isNameChar(char c)
     return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' || static_cast<unsigned char>(c) >= 0x80;
 }
 
+constexpr size_t kMaxCompounds = 64;
+
 constexpr std::string_view kStructural[] = {"root", "first-child", "last-child", "only-child"};
 
 class SelectorReader {
@@ -32,6 +34,11 @@ public:
         Selector out;
         skipSpace();
         while (true) {
+            // Matching recurses once per compound; no real sheet comes near.
+            if (out.compounds.size() >= kMaxCompounds) {
+                unsupported = "a selector of more than " + std::to_string(kMaxCompounds) + " parts";
+                return std::nullopt;
+            }
             auto c = compound(out.specificity);
             if (!c)
                 return std::nullopt;
@@ -217,15 +224,17 @@ bool attributeMatches(const AttributeTest& t, const pugi::xml_node& n)
     }
 }
 
-pugi::xml_node previousElement(pugi::xml_node n)
+pugi::xml_node previousElement(const pugi::xml_node& from)
 {
-    for (n = n.previous_sibling(); n && n.type() != pugi::node_element; n = n.previous_sibling()) {}
+    pugi::xml_node n;
+    for (n = from.previous_sibling(); n && n.type() != pugi::node_element; n = n.previous_sibling()) {}
     return n;
 }
 
-pugi::xml_node nextElement(pugi::xml_node n)
+pugi::xml_node nextElement(const pugi::xml_node& from)
 {
-    for (n = n.next_sibling(); n && n.type() != pugi::node_element; n = n.next_sibling()) {}
+    pugi::xml_node n;
+    for (n = from.next_sibling(); n && n.type() != pugi::node_element; n = n.next_sibling()) {}
     return n;
 }
 
@@ -262,56 +271,6 @@ bool compoundMatches(const Compound& c, const pugi::xml_node& n)
     return true;
 }
 
-// Right to left; the (compound, element) pairs that failed are remembered so
-// that descendant and sibling combinators never retry them, which keeps a
-// selector like "g g g g g rect" linear in the depth of the tree.
-class Matcher {
-public:
-    explicit Matcher(const Selector& s) : s_(s) {}
-
-    bool at(size_t i, const pugi::xml_node& n)
-    {
-        // The rightmost compound is tried once per element: no need to remember.
-        const bool remember = i + 1 < s_.compounds.size();
-        if (remember && failed_.contains({i, n.internal_object()}))
-            return false;
-        const bool ok = compoundMatches(s_.compounds[i], n) && (i == 0 || before(i, n));
-        if (!ok && remember)
-            failed_.insert({i, n.internal_object()});
-        return ok;
-    }
-
-private:
-    // Whether compound i - 1 matches where combinator i - 1 points from n.
-    bool before(size_t i, const pugi::xml_node& n)
-    {
-        switch (s_.combinators[i - 1]) {
-        case Combinator::Child: {
-            const pugi::xml_node p = parentElement(n);
-            return p && at(i - 1, p);
-        }
-        case Combinator::Descendant:
-            for (pugi::xml_node p = parentElement(n); p; p = parentElement(p))
-                if (at(i - 1, p))
-                    return true;
-            return false;
-        case Combinator::NextSibling: {
-            const pugi::xml_node p = previousElement(n);
-            return p && at(i - 1, p);
-        }
-        case Combinator::SubsequentSibling:
-            for (pugi::xml_node p = previousElement(n); p; p = previousElement(p))
-                if (at(i - 1, p))
-                    return true;
-            return false;
-        }
-        return false;
-    }
-
-    const Selector& s_;
-    std::set<std::pair<size_t, const void*>> failed_;
-};
-
 } // namespace
 
 std::variant<std::vector<Selector>, Unsupported> parseSelectors(std::string_view text)
@@ -329,11 +288,71 @@ std::variant<std::vector<Selector>, Unsupported> parseSelectors(std::string_view
     }
 }
 
+SelectorMatcher::SelectorMatcher(const Selector& selector) : s_(selector) {}
+
+bool SelectorMatcher::matches(const pugi::xml_node& element)
+{
+    return !s_.compounds.empty() && at(s_.compounds.size() - 1, element);
+}
+
+bool SelectorMatcher::at(size_t i, const pugi::xml_node& n)
+{
+    const Key key{i, n.internal_object()};
+    if (auto it = at_.find(key); it != at_.end())
+        return it->second;
+    const bool ok = compoundMatches(s_.compounds[i], n) && (i == 0 || before(i, n));
+    // The rightmost compound is tried once per element: no need to remember.
+    if (i + 1 < s_.compounds.size())
+        at_.emplace(key, ok);
+    return ok;
+}
+
+bool SelectorMatcher::before(size_t i, const pugi::xml_node& n)
+{
+    switch (s_.combinators[i - 1]) {
+    case Combinator::Child: {
+        const pugi::xml_node p = parentElement(n);
+        return p && at(i - 1, p);
+    }
+    case Combinator::NextSibling: {
+        const pugi::xml_node p = previousElement(n);
+        return p && at(i - 1, p);
+    }
+    case Combinator::Descendant:
+        return anyAlong(i - 1, parentElement(n), parentElement, ancestors_);
+    case Combinator::SubsequentSibling:
+        return anyAlong(i - 1, previousElement(n), previousElement, siblings_);
+    }
+    return false;
+}
+
+// Whether compound i matches `from` or a node after it along `step`. Every
+// node walked past gets the answer too, so each (compound, node) pair is
+// walked once however many elements ask: a loop, linear in the tree.
+bool SelectorMatcher::anyAlong(size_t i, pugi::xml_node from, pugi::xml_node (*step)(const pugi::xml_node&),
+                               std::unordered_map<Key, bool, KeyHash>& memo)
+{
+    std::vector<const void*> walked;
+    bool found = false;
+    for (pugi::xml_node p = from; p; p = step(p)) {
+        if (auto it = memo.find({i, p.internal_object()}); it != memo.end()) {
+            found = it->second;
+            break;
+        }
+        walked.push_back(p.internal_object());
+        if (at(i, p)) {
+            found = true;
+            break;
+        }
+    }
+    for (const void* w : walked)
+        memo.emplace(Key{i, w}, found);
+    return found;
+}
+
 bool matches(const Selector& selector, const pugi::xml_node& element)
 {
-    if (selector.compounds.empty())
-        return false;
-    return Matcher(selector).at(selector.compounds.size() - 1, element);
+    return SelectorMatcher(selector).matches(element);
 }
 
 } // namespace tovrins::host::css

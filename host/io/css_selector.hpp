@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -46,7 +48,31 @@ struct Unsupported {
 // list unusable, as one invalid selector drops a rule in browsers.
 std::variant<std::vector<Selector>, Unsupported> parseSelectors(std::string_view text);
 
-// Whether `element` matches; element names compare without an "svg:" prefix.
+// Matches one selector against the elements of a tree that does not change
+// meanwhile, remembering what it found about each (compound, node) pair, so
+// that descendant and sibling combinators cost time linear in the tree even
+// on a deep or wide one ("g g g g rect", "rect ~ g" over 10⁵ siblings).
+// Element names compare without an "svg:" prefix.
+class SelectorMatcher {
+public:
+    explicit SelectorMatcher(const Selector& selector);
+    bool matches(const pugi::xml_node& element);
+
+private:
+    using Key = std::pair<size_t, const void*>; // compound, node
+    struct KeyHash {
+        size_t operator()(const Key& k) const { return std::hash<const void*>()(k.second) * 31 + k.first; }
+    };
+    bool at(size_t i, const pugi::xml_node& n);
+    bool before(size_t i, const pugi::xml_node& n);
+    bool anyAlong(size_t i, pugi::xml_node from, pugi::xml_node (*step)(const pugi::xml_node&),
+                  std::unordered_map<Key, bool, KeyHash>& memo);
+
+    const Selector& s_;
+    std::unordered_map<Key, bool, KeyHash> at_, ancestors_, siblings_;
+};
+
+// One match on its own, for a single question.
 bool matches(const Selector& selector, const pugi::xml_node& element);
 
 } // namespace tovrins::host::css
