@@ -44,8 +44,8 @@ struct Candidate {
     Specificity specificity;
     size_t order;
     std::string value;
-    bool important;
     auto key() const { return std::tie(origin, specificity, order); }
+    bool important() const { return origin >= Origin::SheetImportant; }
 };
 
 std::string lower(std::string_view s)
@@ -259,15 +259,13 @@ private:
                 continue;
             matched = true;
             for (const Declaration& d : *rule.declarations)
-                offer(d, {d.important ? Origin::SheetImportant : Origin::SheetNormal, *best, rule.order, d.value,
-                          d.important});
+                offer(d, {d.important ? Origin::SheetImportant : Origin::SheetNormal, *best, rule.order, d.value});
         }
         if (!matched)
             return std::nullopt;
         const std::vector<Declaration> own = parseDeclarations(n.attribute("style").value());
         for (size_t i = 0; i < own.size(); ++i)
-            offer(own[i], {own[i].important ? Origin::StyleImportant : Origin::StyleNormal, {}, i, own[i].value,
-                           own[i].important});
+            offer(own[i], {own[i].important ? Origin::StyleImportant : Origin::StyleNormal, {}, i, own[i].value});
         return styleText(own, winners);
     }
 
@@ -280,7 +278,7 @@ private:
         auto write = [&](const std::string& name, const Candidate& c) {
             if (!style.empty())
                 style += ';';
-            style += name + ':' + c.value + (c.important ? " !important" : "");
+            style += name + ':' + c.value + (c.important() ? " !important" : "");
         };
         for (const Declaration& d : own)
             if (auto it = winners.find(d.name); it != winners.end()) {

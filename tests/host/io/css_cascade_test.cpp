@@ -126,6 +126,10 @@ TEST(CssCascade, StyleAttributesAndPresentationAttributes)
     EXPECT_EQ(c.value("r", "stroke-width"), "9") << "an !important rule beats style=\"\"";
     EXPECT_EQ(c.value("r", "opacity"), ".9") << "!important style=\"\" beats everything";
     EXPECT_EQ(c.value("plain", "fill"), "red");
+    // The element's own declarations keep their order, the sheet's follow;
+    // an !important winner stays marked for renderers of a sheet kept.
+    EXPECT_STREQ(c.byId("r").attribute("style").value(),
+                 "stroke:green;stroke-width:9 !important;opacity:.9 !important;fill:red");
 }
 
 TEST(CssCascade, UnmatchedElementsAreLeftAsTheyWere)
