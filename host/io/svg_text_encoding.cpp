@@ -1,4 +1,5 @@
 #include "svg_text_encoding.hpp"
+#include "svg_gzip.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -96,9 +97,7 @@ std::string fromSingleByte(std::string_view b, bool windows1252)
     return out;
 }
 
-} // namespace
-
-std::string xmlTextAsUtf8(std::string_view b)
+std::string decoded(std::string_view b)
 {
     auto startsWith = [&](std::initializer_list<unsigned char> bytes) {
         return b.size() >= bytes.size() && std::equal(bytes.begin(), bytes.end(), b.begin(), [](unsigned char x, char y) {
@@ -128,6 +127,17 @@ std::string xmlTextAsUtf8(std::string_view b)
         return fromSingleByte(b, isWindows1252Name(encoding));
     throw std::runtime_error("is in the encoding \"" + encoding +
                              "\", which the workbench does not read (save it as UTF-8)");
+}
+
+} // namespace
+
+// Inflated once: a gzip file holding gzip (even one holding itself) is
+// then refused as not XML rather than unpacked without end.
+std::string xmlTextAsUtf8(std::string_view bytes)
+{
+    if (const auto inflated = gunzipped(bytes))
+        return decoded(*inflated);
+    return decoded(bytes);
 }
 
 } // namespace tovrins::host
