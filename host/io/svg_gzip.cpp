@@ -9,7 +9,7 @@
 
 namespace tovrins::host {
 
-std::optional<std::string> gunzipped(std::string_view bytes)
+std::optional<std::string> gunzipped(std::string_view bytes, size_t limit)
 {
     if (bytes.size() < 2 || static_cast<unsigned char>(bytes[0]) != 0x1f || static_cast<unsigned char>(bytes[1]) != 0x8b)
         return std::nullopt;
@@ -30,9 +30,9 @@ std::optional<std::string> gunzipped(std::string_view bytes)
         if (status != Z_OK && status != Z_STREAM_END)
             throw std::runtime_error("is compressed, but its gzip data is damaged or cut short");
         out.append(chunk, sizeof chunk - z.avail_out);
-        if (out.size() > kMaxInflatedSvg)
-            throw std::runtime_error("is compressed and inflates to more than " +
-                                     std::to_string(kMaxInflatedSvg >> 20) + " MiB, more than a drawing holds");
+        if (out.size() > limit)
+            throw std::runtime_error("is compressed and inflates to more than " + std::to_string(limit >> 20) +
+                                     " MiB, more than a drawing holds");
     }
     return out;
 }

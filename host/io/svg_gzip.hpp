@@ -14,8 +14,8 @@ namespace tovrins::host {
 constexpr size_t kMaxInflatedSvg = size_t{256} << 20;
 
 // The inflated bytes when `bytes` start with the gzip signature, nullopt
-// otherwise. Throws std::runtime_error for damaged data or more than
-// kMaxInflatedSvg, with a sentence without the file name or a final full stop.
-std::optional<std::string> gunzipped(std::string_view bytes);
+// otherwise. Throws std::runtime_error for damaged data or more than `limit`
+// bytes, with a sentence without the file name or a final full stop.
+std::optional<std::string> gunzipped(std::string_view bytes, size_t limit = kMaxInflatedSvg);
 
 } // namespace tovrins::host
