@@ -87,16 +87,6 @@ void draw(cairo_t* cr, const ArtData& a)
 
 } // namespace
 
-PngSize pngSize(const DocumentData& doc, double scale)
-{
-    return {std::ceil(doc.width * scale), std::ceil(doc.height * scale)};
-}
-
-bool pngSizeFits(PngSize size)
-{
-    return size.width >= 1 && size.height >= 1 && size.width <= kMaxPngSide && size.height <= kMaxPngSide;
-}
-
 void writePng(const DocumentData& doc, const std::string& path, double scale)
 {
     const PngSize size = pngSize(doc, scale);

@@ -1,0 +1,14 @@
+// PNG output where the build has no cairo (the Windows build): asking for
+// it is refused with a clear message before anything is written.
+#include <stdexcept>
+
+#include "png_render.hpp"
+
+namespace tovrins::host {
+
+void writePng(const DocumentData&, const std::string& path, double)
+{
+    throw std::runtime_error("cannot write " + path + ": this build of the workbench has no PNG output (no cairo)");
+}
+
+} // namespace tovrins::host
