@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "info_commands.hpp"
 #include "pe_builder.hpp"
 #include "pe_image.hpp"
 #include "plugin_file.hpp"
+#include "test_files.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -22,21 +22,8 @@ using test::put32;
 using test::resourceTree;
 using ::testing::HasSubstr;
 
-std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return {};
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-std::filesystem::path writeTemp(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    const auto path = std::filesystem::path(::testing::TempDir()) / name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
-}
+using test::fileBytes;
+using test::writeTemp;
 
 std::string errorOf(const std::vector<std::uint8_t>& file) {
     try {
