@@ -14,6 +14,13 @@ struct PngSize {
 };
 inline constexpr double kMaxPngSide = 10000;
 
+// Whether this build writes PNG at all: the Windows build has no cairo.
+#ifdef TOVRINS_NO_PNG
+inline constexpr bool kCanWritePng = false;
+#else
+inline constexpr bool kCanWritePng = true;
+#endif
+
 PngSize pngSize(const DocumentData& doc, double scale = 1.0);
 // Whether writePng renders that size: 1 to kMaxPngSide pixels a side.
 bool pngSizeFits(PngSize size);

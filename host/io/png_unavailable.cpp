@@ -1,5 +1,6 @@
-// PNG output where the build has no cairo (the Windows build): asking for
-// it is refused with a clear message before anything is written.
+// PNG output where the build has no cairo (the Windows build): tovrins
+// refuses .png outputs before it runs (kCanWritePng); a caller that asks
+// anyway gets a clear error and no file.
 #include <stdexcept>
 
 #include "png_render.hpp"

@@ -3,7 +3,7 @@
 // functions, and GetProcAddress for the entry point the PIPL names.
 #include <windows.h>
 
-#include <system_error>
+#include <string>
 #include <vector>
 
 #include "plugin_checks.hpp"
@@ -12,10 +12,18 @@
 namespace tovrins::host {
 namespace {
 
+// The system's text for an error code, with the code itself.
 std::string systemMessage(DWORD code) {
-    std::string text = std::system_category().message(static_cast<int>(code));
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.')) text.pop_back();
-    return text;
+    char text[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                        text, sizeof text, nullptr);
+    std::string message(text, length);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
+        message.pop_back();
+    }
+    if (const auto insert = message.find("%1"); insert != std::string::npos) message.replace(insert, 2, "the file");
+    if (message.empty()) message = "system error";
+    return message + " (error " + std::to_string(code) + ")";
 }
 
 // A resource type or name as the resource functions pass it: an ordinal
@@ -103,11 +111,12 @@ private:
     DWORD previous_ = 0;
 };
 
-HMODULE loadModule(const std::filesystem::path& path, DWORD flags) {
+// Loads `file`, which the messages call `path`.
+HMODULE loadModule(const std::filesystem::path& path, const std::filesystem::path& file, DWORD flags) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) refusePlugin(path, "cannot be opened");
+    if (!std::filesystem::is_regular_file(file, ec)) refusePlugin(path, "cannot be opened");
     const QuietLoading quiet;
-    HMODULE module = LoadLibraryExW(path.c_str(), nullptr, flags);
+    HMODULE module = LoadLibraryExW(file.c_str(), nullptr, flags);
     if (module == nullptr) refusePlugin(path, "cannot be loaded: " + systemMessage(GetLastError()));
     return module;
 }
@@ -116,7 +125,7 @@ HMODULE loadModule(const std::filesystem::path& path, DWORD flags) {
 
 PluginResources readPluginResources(const std::filesystem::path& path) {
     const std::unique_ptr<void, PluginFile::Unloader> module(
-        loadModule(path, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+        loadModule(path, path, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     return moduleResources(path, static_cast<HMODULE>(module.get()));
 }
 
@@ -131,7 +140,7 @@ void PluginFile::Unloader::operator()(void* handle) const {
 PluginFile::PluginFile(std::filesystem::path path) : path_(std::move(path)) {
     // The full path, so that the system looks for the plug-in's own
     // imports beside it rather than beside the program.
-    library_.reset(loadModule(std::filesystem::absolute(path_), LOAD_WITH_ALTERED_SEARCH_PATH));
+    library_.reset(loadModule(path_, std::filesystem::absolute(path_), LOAD_WITH_ALTERED_SEARCH_PATH));
     const auto module = static_cast<HMODULE>(library_.get());
     resources_ = moduleResources(path_, module);
     entryName_ = checkedEntryName(path_, resources_);
