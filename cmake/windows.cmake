@@ -3,7 +3,8 @@
 # libraries come from the build machine's Debian packages through a folder
 # of their own, so no Linux system header reaches the cross compiler;
 # pugixml is compiled from its Debian source (scripts/build-windows fetches
-# it and passes TOVRINS_PUGIXML_SOURCE).
+# it and passes TOVRINS_PUGIXML_SOURCE). zlib has a mingw-w64 build in
+# Debian (libz-mingw-w64-dev).
 set(TOVRINS_WINDOWS ON)
 set(TOVRINS_SANITIZE OFF CACHE BOOL "" FORCE)
 
@@ -29,6 +30,9 @@ endif()
 add_library(pugixml STATIC ${TOVRINS_PUGIXML_SOURCE}/src/pugixml.cpp)
 target_include_directories(pugixml SYSTEM PUBLIC ${TOVRINS_PUGIXML_SOURCE}/src)
 add_library(pugixml::pugixml ALIAS pugixml)
+
+# zlib (for .svgz) from Debian's mingw-w64 build, linked in: no zlib1.dll.
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # tovrins.exe beside the plug-in, as a user would keep them.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
