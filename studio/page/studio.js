@@ -461,7 +461,7 @@ function buildPictureButton(item) {
   const button = place(document.createElement('button'), item);
   button.type = 'button';
   button.classList.add('picture-button');
-  button.textContent = '⌖';
+  button.textContent = '+';
   button.title = 'Press, drag onto the artwork and release';
   button.addEventListener('mousedown', (event) => {
     if (button.disabled || event.button !== 0) return;
