@@ -68,7 +68,11 @@ function commandButton(command, label) {
   return button;
 }
 
+// Rebuilt only when they change, so an open menu's items stay put.
 function renderMenus(menus) {
+  const key = JSON.stringify(menus);
+  if (key === studio.menusShown) return;
+  studio.menusShown = key;
   const edit = $('#edit-menu');
   edit.replaceChildren(...menus.edit.map((c) => commandButton(c)));
   edit.insertBefore(document.createElement('hr'), edit.children[2]);
@@ -86,6 +90,9 @@ function renderMenus(menus) {
 }
 
 function renderLayers(layers) {
+  const key = JSON.stringify(layers);
+  if (key === studio.layersShown) return;
+  studio.layersShown = key;
   const list = $('#layer-list');
   const rows = layers.map((layer, index) => {
     const row = document.createElement('li');
