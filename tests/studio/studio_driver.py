@@ -78,10 +78,10 @@ class Browser:
     def state(self):
         return self.driver.execute_script("return window.tovrinsStudio.state")
 
-    def settled(self):
+    def settled(self, timeout=30):
         """Waits until no request is in flight and the last revision is painted."""
         try:
-            self.wait(lambda d: d.execute_script(
+            self.wait(timeout=timeout, condition=lambda d: d.execute_script(
                 "const s = window.tovrinsStudio; return s.state && s.busy === 0 && "
                 "document.body.dataset.revision == s.state.revision"))
         except Exception:
