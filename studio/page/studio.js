@@ -38,15 +38,20 @@ const post = (path, body) => api('POST', path, body);
 const dialogAction = (action) => post('/api/dialog', action);
 
 async function refresh() {
+  studio.busy++;
   try {
     const response = await fetch('/api/state');
     if (response.ok) await render(await response.json());
-  } catch (error) { /* the next poll tries again */ }
+  } catch (error) { /* the next poll tries again */ } finally {
+    studio.busy--;
+  }
 }
 
 // ---- drawing the state ------------------------------------------------------
 
 async function render(state) {
+  // Answers can overtake each other: an older state never replaces a newer.
+  if (studio.state && state.revision < studio.state.revision) return;
   studio.state = state;
   renderMenus(state.menus);
   renderLayers(state.layers);
