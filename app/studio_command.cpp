@@ -1,5 +1,6 @@
 #include "studio_command.hpp"
 
+#include <atomic>
 #include <csignal>
 #include <pthread.h>
 #include <thread>
@@ -29,12 +30,14 @@ public:
         waiter_ = std::thread([this, &queue] {
             int signal = 0;
             sigwait(&signals_, &signal);
+            received_ = true;
             queue.stop();
         });
     }
     ~StopSignals()
     {
-        pthread_kill(waiter_.native_handle(), SIGTERM); // wakes the waiter when no signal came
+        if (!received_)
+            pthread_kill(waiter_.native_handle(), SIGTERM); // wakes the waiter; it takes the signal
         waiter_.join();
         pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
     }
@@ -44,6 +47,7 @@ public:
 private:
     sigset_t signals_{};
     sigset_t previous_{};
+    std::atomic<bool> received_ = false;
     std::thread waiter_;
 };
 

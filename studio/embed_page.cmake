@@ -17,7 +17,7 @@ foreach(name ${files})
   elseif(ext STREQUAL ".css")
     set(type "text/css; charset=utf-8")
   elseif(ext STREQUAL ".js")
-    set(type "text/javascript; charset=utf-8")
+    set(type "application/javascript; charset=utf-8") # not compressed: see host_queue.hpp
   elseif(ext STREQUAL ".svg")
     set(type "image/svg+xml")
   else()

@@ -15,13 +15,18 @@
 
 namespace tovrins::studio {
 
+// Content types carry a charset: cpp-httplib then leaves the body
+// uncompressed, and brotli on a large document would cost seconds on a
+// connection that never leaves the machine.
+inline constexpr const char* kJsonType = "application/json; charset=utf-8";
+
 struct Reply {
     int status = 200;
-    std::string contentType = "application/json";
+    std::string contentType = kJsonType;
     std::string body;
     std::string downloadName; // set: sent as an attachment of this name
 
-    static Reply json(std::string body, int status = 200) { return {status, "application/json", std::move(body), {}}; }
+    static Reply json(std::string body, int status = 200) { return {status, kJsonType, std::move(body), {}}; }
     // {"error": message}
     static Reply error(int status, const std::string& message);
 };

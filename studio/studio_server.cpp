@@ -134,8 +134,8 @@ void StudioServer::addRoutes()
                          return reply;
                      }));
     };
-    document(".svg", "image/svg+xml", [this] { return session_.documentSvg(); });
-    document(".json", "application/json", [this] { return session_.documentJson(); });
+    document(".svg", "image/svg+xml; charset=utf-8", [this] { return session_.documentSvg(); });
+    document(".json", kJsonType, [this] { return session_.documentJson(); });
     document(".png", "image/png", [this] { return session_.documentPng(); });
 
     // Actions answer with the state once the host next waits for the user.

@@ -136,21 +136,26 @@ function artworkPlacement(state) {
 }
 
 function placeArtwork() {
-  const svg = $('#artwork > svg');
-  if (!svg || !studio.state) return;
+  const picture = $('#artwork > img');
+  if (!picture || !studio.state) return;
   const p = artworkPlacement(studio.state);
-  Object.assign(svg.style, { left: p.left + 'px', top: p.top + 'px' });
-  svg.setAttribute('width', p.width);
-  svg.setAttribute('height', p.height);
+  Object.assign(picture.style, { left: p.left + 'px', top: p.top + 'px', width: p.width + 'px', height: p.height + 'px' });
 }
 
+// The artwork is shown as an SVG image: the browser decodes it off the
+// page's DOM, which keeps a preview of many thousands of paths quick.
 async function paintArtwork(revision) {
-  const response = await fetch('/api/document.svg');
-  if (!response.ok) return;
-  const text = await response.text();
+  const picture = new Image();
+  picture.alt = 'the document';
+  picture.draggable = false;
+  picture.src = '/api/document.svg?revision=' + revision;
+  try {
+    await picture.decode();
+  } catch (error) {
+    return; // a later revision is on its way
+  }
   if (revision < studio.shownRevision) return; // a later answer was painted already
-  const parsed = new DOMParser().parseFromString(text, 'image/svg+xml').documentElement;
-  $('#artwork').replaceChildren(document.importNode(parsed, true));
+  $('#artwork').replaceChildren(picture);
   studio.shownRevision = revision;
   placeArtwork();
   requestAnimationFrame(() => {
