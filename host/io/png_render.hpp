@@ -28,5 +28,7 @@ bool pngSizeFits(PngSize size);
 // Writes to a temporary file beside `path` and renames it into place, so a
 // failure leaves no half-written output. Throws std::runtime_error.
 void writePng(const DocumentData& doc, const std::string& path, double scale = 1.0);
+// The same image as PNG file bytes in memory. Throws std::runtime_error.
+std::string renderPng(const DocumentData& doc, double scale = 1.0);
 
 } // namespace tovrins::host
