@@ -19,14 +19,17 @@ namespace {
     throw RunError("cannot write " + target.string() + ": " + what + " (" + std::strerror(errno) + ")");
 }
 
-// Creates the temporary file beside target; returns its open descriptor.
-int createTemporary(const std::filesystem::path& target, std::string& name)
+// Creates the temporary file beside target, its name in entry (so that an
+// interrupted run removes it); returns its open descriptor.
+int createTemporary(const std::filesystem::path& target, TemporaryFileEntry& entry)
 {
     const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
-    name = (directory / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
+    const std::string pattern = (directory / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const int fd = ::mkstemp(entry.arm(pattern.c_str()));
+    if (fd < 0) {
+        entry.disarm();
         fail(target, "cannot create a temporary file beside it");
+    }
     return fd;
 }
 
@@ -57,26 +60,27 @@ void writeAndClose(int fd, const std::filesystem::path& target, std::string_view
 
 StagedFiles::~StagedFiles()
 {
-    for (const Staged& file : staged_)
-        ::unlink(file.temporary.c_str());
+    for (Staged& file : staged_) {
+        if (file.temporary.armed())
+            ::unlink(file.temporary.path());
+        file.temporary.disarm();
+    }
 }
 
 void StagedFiles::write(const std::filesystem::path& target, std::string_view content)
 {
-    std::string name;
-    const int fd = createTemporary(target, name);
-    staged_.push_back({name, target}); // removed by the destructor from here on
+    staged_.push_back({TemporaryFileEntry(), target}); // removed by the destructor from here on
+    const int fd = createTemporary(target, staged_.back().temporary);
     writeAndClose(fd, target, content);
 }
 
 std::filesystem::path StagedFiles::reserve(const std::filesystem::path& target)
 {
-    std::string name;
-    const int fd = createTemporary(target, name);
-    staged_.push_back({name, target});
+    staged_.push_back({TemporaryFileEntry(), target});
+    const int fd = createTemporary(target, staged_.back().temporary);
     if (::close(fd) != 0)
         fail(target, "cannot create a temporary file beside it");
-    return name;
+    return staged_.back().temporary.path();
 }
 
 void StagedFiles::commit()
@@ -96,10 +100,11 @@ void StagedFiles::commit()
         }
     }
     while (!staged_.empty()) {
-        const Staged& file = staged_.front();
-        ::chmod(file.temporary.c_str(), 0666 & ~mask);
-        if (::rename(file.temporary.c_str(), file.target.c_str()) != 0)
+        Staged& file = staged_.front();
+        ::chmod(file.temporary.path(), 0666 & ~mask);
+        if (::rename(file.temporary.path(), file.target.c_str()) != 0)
             fail(file.target, "it cannot be replaced");
+        file.temporary.disarm(); // renamed: an interrupt must leave it in place
         staged_.erase(staged_.begin());
     }
 }

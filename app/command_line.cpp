@@ -5,6 +5,10 @@
 #include "app_error.hpp"
 #include "text_parsing.hpp"
 
+#ifndef TOVRINS_VERSION
+#error "the build passes the project's version as TOVRINS_VERSION"
+#endif
+
 namespace tovrins::app {
 
 namespace {
@@ -97,6 +101,7 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
 
     CLI::App app{"Tovrins: runs the Tovrins filter plug-in on a document, playing the host's part.", "tovrins"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("tovrins ") + TOVRINS_VERSION, "Print the program's version");
     std::string pluginText;
     const auto addPluginOption = [&](CLI::App& command) {
         command.add_option("--plugin", pluginText, "The plug-in file to load (default: " + defaultPlugin.string() + ")")
@@ -157,6 +162,10 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
     } catch (const CLI::CallForHelp&) {
         result.command = CommandLine::Command::Help;
         result.helpText = app.help();
+        return result;
+    } catch (const CLI::CallForVersion&) {
+        result.command = CommandLine::Command::Help;
+        result.helpText = app.version() + "\n";
         return result;
     } catch (const CLI::CallForAllHelp&) {
         result.command = CommandLine::Command::Help;

@@ -43,7 +43,7 @@ struct CommandLine {
     Command command = Command::Help;
     std::filesystem::path plugin;
     RunRequest run;
-    std::string helpText; // for Command::Help
+    std::string helpText; // for Command::Help: the help asked for, or the version
 };
 
 // args without the program name. Throws UsageError with CLI11's own

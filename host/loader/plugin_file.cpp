@@ -16,6 +16,13 @@ namespace {
 }
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
+    // A directory opens as a stream whose size is nonsense; say what it is.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status)) refuse(path, "is a directory, not a plug-in file");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        refuse(path, "is not a regular file, so not a plug-in file");
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) refuse(path, "cannot be opened");
     in.seekg(0, std::ios::end);
@@ -62,6 +69,12 @@ std::string checkPipl(const std::filesystem::path& path, const PluginResources& 
 
 }  // namespace
 
+std::filesystem::path explicitLibraryPath(const std::filesystem::path& path) {
+    // dlopen searches the library path for a name without a slash.
+    if (path.string().find('/') != std::string::npos) return path;
+    return std::filesystem::path(".") / path;
+}
+
 PluginResources readPluginResources(const std::filesystem::path& path) {
     const std::vector<std::uint8_t> bytes = readFile(path);
     try {
@@ -79,7 +92,7 @@ void PluginFile::Unloader::operator()(void* handle) const {
 
 PluginFile::PluginFile(std::filesystem::path path)
     : path_(std::move(path)), resources_(readPluginResources(path_)), entryName_(checkPipl(path_, resources_)) {
-    library_.reset(dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL));
+    library_.reset(dlopen(explicitLibraryPath(path_).c_str(), RTLD_NOW | RTLD_LOCAL));
     if (!library_) {
         const char* why = dlerror();
         refuse(path_, std::string("cannot be loaded: ") + (why != nullptr ? why : "unknown error"));

@@ -23,6 +23,11 @@ inline constexpr const char* kResourceSection = ".tovrins_res";
 // Throws PluginLoadError naming the file and the problem.
 PluginResources readPluginResources(const std::filesystem::path& path);
 
+// The path as the system's loader must be given it to load that very file:
+// "good.aip" becomes "./good.aip", where a bare name would be searched for
+// along the library path instead.
+std::filesystem::path explicitLibraryPath(const std::filesystem::path& path);
+
 class PluginFile {
 public:
     // Reads and checks the resources, then loads the library and resolves
