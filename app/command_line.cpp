@@ -31,9 +31,11 @@ Examples:
     tovrins run scale examples/star.svg -o scaled.png -o scaled.json \
       --preset 2 --set scaleHorizontalScale=80 --set scaleVerticalScale=80
 
-  Random settings, a moved step, and the filter repeated twice more:
-    tovrins run translate examples/star.svg -o moved.svg \
-      --tumble --set translateHorizontal=-20.5 --repeat 2 --seed 42
+  A drunken walk of copies of the star, with the star kept, repeated twice
+  more on it (a repeat works on what is selected, so the original stays):
+    tovrins run translate examples/star.svg -o walks.svg --select star \
+      --set "translateVariation=Drunken path" --set translateDeleteOriginal=0 \
+      --repeat 2 --seed 42
 
   Copy count and angle step picked in the artwork, with the star alone
   selected, after zooming the view to 50 %:

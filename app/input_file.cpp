@@ -62,8 +62,8 @@ void checkNoZeroByte(const std::filesystem::path& path, std::string_view chunk, 
 
 [[noreturn]] void refuseSize(const std::filesystem::path& path, std::string_view size)
 {
-    refuse(path, std::string(size) + ", and inputs are limited to " + std::to_string(kLargestInput >> 20) +
-                     " MiB, far beyond any drawing the filters are made for");
+    refuse(path, std::string(size) + ", and inputs are limited to " + std::to_string(kLargestInput) + " bytes (" +
+                     std::to_string(kLargestInput >> 20) + " MiB), far beyond any drawing the filters are made for");
 }
 
 } // namespace
@@ -76,7 +76,7 @@ std::string readInputFile(const std::filesystem::path& path, FileFormat format)
     if (std::filesystem::is_regular_file(path, ec)) {
         const std::uintmax_t size = std::filesystem::file_size(path, ec);
         if (!ec && size > kLargestInput)
-            refuseSize(path, "it is " + std::to_string(size >> 20) + " MiB");
+            refuseSize(path, "it is " + std::to_string(size) + " bytes");
     }
     std::ifstream in(path, std::ios::binary);
     if (!in)
@@ -95,7 +95,7 @@ std::string readInputFile(const std::filesystem::path& path, FileFormat format)
         if (!utf16)
             checkNoZeroByte(path, bytes, text.size());
         if (text.size() + got > kLargestInput)
-            refuseSize(path, "it goes on past " + std::to_string(kLargestInput >> 20) + " MiB");
+            refuseSize(path, "it goes on past " + std::to_string(kLargestInput) + " bytes");
         text.append(bytes);
     }
     if (in.bad())
