@@ -3,9 +3,7 @@
 // one sentence naming the value, file or filter at fault.
 #pragma once
 
-#include <new>
 #include <stdexcept>
-#include <string>
 
 namespace tovrins::app {
 
@@ -18,27 +16,6 @@ class RunError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// The failures needingMemoryTo reports as a lack of memory; other handlers
-// let them pass.
-inline bool isOutOfMemory(const std::exception& e)
-{
-    return dynamic_cast<const std::bad_alloc*>(&e) != nullptr || dynamic_cast<const std::length_error*>(&e) != nullptr;
-}
-
-// Runs step; an allocation failure in it, or a size beyond what a string or
-// vector holds, becomes a RunError saying what there was not enough memory
-// for: "not enough memory to write out.json".
-template <class Step> decltype(auto) needingMemoryTo(const std::string& what, Step&& step)
-{
-    try {
-        return step();
-    } catch (const std::bad_alloc&) {
-        throw RunError("not enough memory to " + what);
-    } catch (const std::length_error&) {
-        throw RunError("not enough memory to " + what);
-    }
-}
 
 inline constexpr int kExitRunError = 1;
 inline constexpr int kExitUsageError = 2;

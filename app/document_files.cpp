@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <csignal>
+#include <cstdlib>
 #include <set>
 #include <sstream>
 
 #include "app_error.hpp"
+#include "memory_failure.hpp"
 #include "atomic_file.hpp"
 #include "input_file.hpp"
 #include "interrupt_cleanup.hpp"
@@ -148,6 +151,12 @@ void saveDocuments(const host::DocumentData& document, std::span<const OutputFil
             }
         });
     }
+    // A test of interruption holds the run here, every temporary file
+    // written, so that its signal comes at a known moment.
+#ifdef SIGSTOP
+    if (std::getenv("TOVRINS_TEST_STOP_BEFORE_COMMIT"))
+        std::raise(SIGSTOP);
+#endif
     files.commit();
 }
 

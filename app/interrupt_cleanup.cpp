@@ -23,11 +23,16 @@ struct Table {
 };
 Table table;
 
-extern "C" void removeTemporariesAndReraise(int signal)
+void removeArmed()
 {
     for (std::size_t i = 0; i < kMostTemporaryFiles; ++i)
         if (table.armed[i])
             ::unlink(table.paths[i]);
+}
+
+extern "C" void removeTemporariesAndReraise(int signal)
+{
+    removeArmed();
 #ifdef _WIN32
     std::signal(signal, SIG_DFL);
 #endif
@@ -53,6 +58,8 @@ void install(int signal)
 }
 
 } // namespace
+
+void removeTemporaryFilesNow() { removeArmed(); }
 
 void removeTemporariesOnInterrupt()
 {

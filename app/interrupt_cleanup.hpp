@@ -19,6 +19,10 @@ inline constexpr std::size_t kMostTemporaryFiles = 64;
 // program ends as the signal says.
 void removeTemporariesOnInterrupt();
 
+// Removes every armed temporary file now, as the signal handler does: for
+// a program that must end without unwinding.
+void removeTemporaryFilesNow();
+
 // One entry of the table: the path of one temporary file, removed by the
 // handler while the entry is armed. Movable, not copyable.
 class TemporaryFileEntry {

@@ -9,6 +9,7 @@
 #include "command_line.hpp"
 #include "info_commands.hpp"
 #include "interrupt_cleanup.hpp"
+#include "memory_failure.hpp"
 #include "plugin_location.hpp"
 #include "run_command.hpp"
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
 {
     using namespace tovrins::app;
     removeTemporariesOnInterrupt();
+    reportMemoryFailuresOnTerminate();
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
         const CommandLine commandLine = parseCommandLine(args, defaultPlugin(programFile(), TOVRINS_DEFAULT_PLUGIN));

@@ -1,9 +1,11 @@
 #include "run_command.hpp"
 
+#include <new>
 #include <optional>
 #include <string>
 
 #include "app_error.hpp"
+#include "memory_failure.hpp"
 #include "app_front_end.hpp"
 #include "art_selection.hpp"
 #include "dialog_script.hpp"
@@ -114,6 +116,8 @@ void runFilterCommand(const RunRequest& request, const std::filesystem::path& pl
         const host::CommandOutcome outcome = workbench->runFilter(registered, frontEnd);
         if (frontEnd.refusedChoice())
             throw UsageError(*frontEnd.refusedChoice());
+        if (frontEnd.failedForMemory())
+            throw std::bad_alloc(); // told as what the command ran out of memory for
         if (frontEnd.failure())
             throw RunError("the " + std::string(filter.command) + " dialog refused an action: " + *frontEnd.failure());
         checkOutcome(filter, outcome, command);

@@ -10,12 +10,6 @@ namespace tovrins::host {
 
 namespace {
 
-bool hasInfinity(const TvRealMatrix& m)
-{
-    return std::isinf(m.a) || std::isinf(m.b) || std::isinf(m.c) || std::isinf(m.d) || std::isinf(m.tx) ||
-           std::isinf(m.ty);
-}
-
 bool isFiniteRect(const TvRealRect& r)
 {
     return std::isfinite(r.left) && std::isfinite(r.top) && std::isfinite(r.right) && std::isfinite(r.bottom);
@@ -23,22 +17,24 @@ bool isFiniteRect(const TvRealRect& r)
 
 } // namespace
 
+// A matrix that is not finite comes of arithmetic that overflowed: an
+// infinite scale, and the NaN of infinity times zero or less infinity that
+// concatenating it gives.
 TvErr checkCoordinateRange(const Document& document, ArtId art, const TvRealMatrix& matrix)
 {
     const Node* node = document.find(art);
     if (!node)
         return 0;
-    bool fits = !hasInfinity(matrix);
-    if (fits && isFinite(matrix)) {
-        // An affine map keeps every point within the image of the bounds.
-        TvRealRect bounds{};
-        fits = document.bounds(art, bounds) != 0 || isFiniteRect(transformedBounds(matrix, bounds));
-    }
-    if (fits)
+    const std::string name = node->name.empty() ? "an unnamed art object" : "art '" + node->name + "'";
+    if (!isFinite(matrix))
+        return noteRefusal(TV_ERR_OUT_OF_RANGE, "the matrix to transform " + name +
+                                                    " by has overflowed, beyond about 3.4e38");
+    // An affine map keeps every point within the image of the bounds.
+    TvRealRect bounds{};
+    if (document.bounds(art, bounds) != 0 || isFiniteRect(transformedBounds(matrix, bounds)))
         return 0;
-    const std::string name = node->name.empty() ? "art" : "art '" + node->name + "'";
-    return noteRefusal(TV_ERR_OUT_OF_RANGE, "transforming " + name +
-                                                " would carry it beyond about 3.4e38 points either way");
+    return noteRefusal(TV_ERR_OUT_OF_RANGE,
+                       "transforming " + name + " would carry it beyond about 3.4e38 points either way");
 }
 
 } // namespace tovrins::host

@@ -7,9 +7,9 @@
 
 namespace tovrins::host {
 
-// !rng, noted with the reason, for a matrix with an infinite entry or one
-// that would carry the art's bounds beyond the range; otherwise 0 (also for
-// an unknown art and a NaN, which the document refuses as bad parameters).
+// !rng, noted with the reason, for a matrix that is not finite or one that
+// would carry the art's bounds beyond the range; otherwise 0 (also for an
+// unknown art, which the document refuses as a bad parameter).
 TvErr checkCoordinateRange(const Document& document, ArtId art, const TvRealMatrix& matrix);
 
 } // namespace tovrins::host

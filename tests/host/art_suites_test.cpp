@@ -121,7 +121,7 @@ TEST_F(ArtSuitesTest, TransformRefusesNonFiniteMatrices)
     const DocumentData before = env.document()->data();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const TvRealMatrix bad{1, 0, nan, 1, 0, 0};
-    EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &bad, 1, 1), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &bad, 1, 1), TV_ERR_OUT_OF_RANGE);
     testing::expectSameDocument(env.document()->data(), before);
     const TvRealMatrix scale{1, 0, 0, 1, 0, 0};
     EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &scale, nan, 16), TV_ERR_BAD_PARAMETER);
