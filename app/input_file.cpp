@@ -25,8 +25,12 @@ std::string byteText(unsigned char byte)
     return text;
 }
 
-bool isUtf16Start(std::string_view start)
+// Text whose zero bytes are ordinary: UTF-16, or SVG compressed with gzip,
+// which the SVG reader inflates.
+bool isUtf16OrGzipStart(std::string_view start)
 {
+    if (start.starts_with("\x1F\x8B"))
+        return true;
     if (start.starts_with("\xFE\xFF") || start.starts_with("\xFF\xFE"))
         return true;
     using namespace std::string_view_literals;
@@ -34,11 +38,11 @@ bool isUtf16Start(std::string_view start)
 }
 
 // Throws unless the first bytes can begin a document of the format.
-// Returns whether the text is UTF-16, in which zero bytes are ordinary.
+// Returns whether zero bytes are ordinary in it.
 bool checkStart(const std::filesystem::path& path, std::string_view start, FileFormat format)
 {
     const bool svg = format == FileFormat::Svg;
-    if (svg && isUtf16Start(start))
+    if (svg && isUtf16OrGzipStart(start))
         return true;
     if (start.starts_with("\xEF\xBB\xBF"))
         start.remove_prefix(3);
@@ -83,7 +87,7 @@ std::string readInputFile(const std::filesystem::path& path, FileFormat format)
         refuse(path, std::filesystem::exists(path, ec) ? "it cannot be opened" : "no such file");
     std::string text;
     std::array<char, kChunk> chunk;
-    bool utf16 = false;
+    bool binary = false;
     while (in) {
         in.read(chunk.data(), chunk.size());
         const auto got = static_cast<std::size_t>(in.gcount());
@@ -91,8 +95,8 @@ std::string readInputFile(const std::filesystem::path& path, FileFormat format)
             break;
         const std::string_view bytes(chunk.data(), got);
         if (text.empty())
-            utf16 = checkStart(path, bytes, format);
-        if (!utf16)
+            binary = checkStart(path, bytes, format);
+        if (!binary)
             checkNoZeroByte(path, bytes, text.size());
         if (text.size() + got > kLargestInput)
             refuseSize(path, "it goes on past " + std::to_string(kLargestInput) + " bytes");

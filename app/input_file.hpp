@@ -19,9 +19,9 @@ inline constexpr std::uintmax_t kLargestInput = std::uintmax_t{256} << 20;
 
 // The file's bytes. Throws RunError naming the file for one that cannot be
 // read, that is larger than kLargestInput, or that does not begin as an SVG
-// (with '<', after any byte-order mark and white space; UTF-16 text is left
-// to the reader) or JSON document (with '{') does, or that holds a zero
-// byte, which neither format's UTF-8 text has.
+// (with '<', after any byte-order mark and white space; UTF-16 text and
+// gzip-compressed SVG are left to the reader) or JSON document (with '{')
+// does, or that holds a zero byte, which neither format's UTF-8 text has.
 std::string readInputFile(const std::filesystem::path& path, FileFormat format);
 
 } // namespace tovrins::app

@@ -53,6 +53,9 @@ TEST_F(InputFile, DocumentsBeginAsTheirFormatSays)
     // UTF-16, with or without a byte-order mark, is the SVG reader's to judge.
     EXPECT_EQ(refusal(write("c.svg", "\xFF\xFE<\0s\0"s), FileFormat::Svg), "read");
     EXPECT_EQ(refusal(write("d.svg", "\0<\0s"s), FileFormat::Svg), "read");
+    // So is SVG compressed with gzip, zero bytes and all.
+    EXPECT_EQ(refusal(write("z.svg", "\x1F\x8B\x08\0\0\0"s), FileFormat::Svg), "read");
+    EXPECT_THAT(refusal(write("z.json", "\x1F\x8B\x08\0"s), FileFormat::Json), HasSubstr("byte 0x1F"));
 
     EXPECT_THAT(refusal(write("e.svg", "{}"), FileFormat::Svg),
                 HasSubstr("e.svg: it begins with the byte 0x7B where an SVG document begins with '<'"));
