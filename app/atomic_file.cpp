@@ -7,6 +7,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #include "app_error.hpp"
 
@@ -17,6 +20,20 @@ namespace {
 [[noreturn]] void fail(const std::filesystem::path& target, const std::string& what)
 {
     throw RunError("cannot write " + target.string() + ": " + what + " (" + std::strerror(errno) + ")");
+}
+
+[[noreturn]] void fail(const std::filesystem::path& target, const std::string& what, const std::error_code& why)
+{
+    throw RunError("cannot write " + target.string() + ": " + what + " (" + why.message() + ")");
+}
+
+int syncToDisk(int fd)
+{
+#ifdef _WIN32
+    return ::_commit(fd);
+#else
+    return ::fsync(fd);
+#endif
 }
 
 // Creates the temporary file beside target, its name in entry (so that an
@@ -47,7 +64,7 @@ void writeAndClose(int fd, const std::filesystem::path& target, std::string_view
         }
         content.remove_prefix(static_cast<size_t>(n));
     }
-    const bool synced = ::fsync(fd) == 0;
+    const bool synced = syncToDisk(fd) == 0;
     const int syncError = errno;
     if (::close(fd) != 0 || !synced) {
         if (!synced)
@@ -60,9 +77,10 @@ void writeAndClose(int fd, const std::filesystem::path& target, std::string_view
 
 StagedFiles::~StagedFiles()
 {
+    std::error_code ignored;
     for (Staged& file : staged_) {
         if (file.temporary.armed())
-            ::unlink(file.temporary.path());
+            std::filesystem::remove(file.temporary.path(), ignored);
         file.temporary.disarm();
     }
 }
@@ -87,7 +105,7 @@ void StagedFiles::commit()
 {
     // mkstemp makes files readable by their owner only; give them the
     // permissions an ordinary new file gets.
-    const mode_t mask = ::umask(0);
+    const auto mask = ::umask(0);
     ::umask(mask);
     // A directory where an output goes is what makes a rename fail; look for
     // one before any file is put in place. A rename failing after that for
@@ -102,8 +120,11 @@ void StagedFiles::commit()
     while (!staged_.empty()) {
         Staged& file = staged_.front();
         ::chmod(file.temporary.path(), 0666 & ~mask);
-        if (::rename(file.temporary.path(), file.target.c_str()) != 0)
-            fail(file.target, "it cannot be replaced");
+        // Replaces an existing target on Windows too, where rename() will not.
+        std::error_code ec;
+        std::filesystem::rename(file.temporary.path(), file.target, ec);
+        if (ec)
+            fail(file.target, "it cannot be replaced", ec);
         file.temporary.disarm(); // renamed: an interrupt must leave it in place
         staged_.erase(staged_.begin());
     }
