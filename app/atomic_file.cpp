@@ -36,14 +36,17 @@ int syncToDisk(int fd)
 #endif
 }
 
-// Creates the temporary file beside target; returns its open descriptor.
-int createTemporary(const std::filesystem::path& target, std::string& name)
+// Creates the temporary file beside target, its name in entry (so that an
+// interrupted run removes it); returns its open descriptor.
+int createTemporary(const std::filesystem::path& target, TemporaryFileEntry& entry)
 {
     const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
-    name = (directory / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
+    const std::string pattern = (directory / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const int fd = ::mkstemp(entry.arm(pattern.c_str()));
+    if (fd < 0) {
+        entry.disarm();
         fail(target, "cannot create a temporary file beside it");
+    }
     return fd;
 }
 
@@ -75,26 +78,27 @@ void writeAndClose(int fd, const std::filesystem::path& target, std::string_view
 StagedFiles::~StagedFiles()
 {
     std::error_code ignored;
-    for (const Staged& file : staged_)
-        std::filesystem::remove(file.temporary, ignored);
+    for (Staged& file : staged_) {
+        if (file.temporary.armed())
+            std::filesystem::remove(file.temporary.path(), ignored);
+        file.temporary.disarm();
+    }
 }
 
 void StagedFiles::write(const std::filesystem::path& target, std::string_view content)
 {
-    std::string name;
-    const int fd = createTemporary(target, name);
-    staged_.push_back({name, target}); // removed by the destructor from here on
+    staged_.push_back({TemporaryFileEntry(), target}); // removed by the destructor from here on
+    const int fd = createTemporary(target, staged_.back().temporary);
     writeAndClose(fd, target, content);
 }
 
 std::filesystem::path StagedFiles::reserve(const std::filesystem::path& target)
 {
-    std::string name;
-    const int fd = createTemporary(target, name);
-    staged_.push_back({name, target});
+    staged_.push_back({TemporaryFileEntry(), target});
+    const int fd = createTemporary(target, staged_.back().temporary);
     if (::close(fd) != 0)
         fail(target, "cannot create a temporary file beside it");
-    return name;
+    return staged_.back().temporary.path();
 }
 
 void StagedFiles::commit()
@@ -114,13 +118,14 @@ void StagedFiles::commit()
         }
     }
     while (!staged_.empty()) {
-        const Staged& file = staged_.front();
-        ::chmod(file.temporary.string().c_str(), 0666 & ~mask);
+        Staged& file = staged_.front();
+        ::chmod(file.temporary.path(), 0666 & ~mask);
         // Replaces an existing target on Windows too, where rename() will not.
         std::error_code ec;
-        std::filesystem::rename(file.temporary, file.target, ec);
+        std::filesystem::rename(file.temporary.path(), file.target, ec);
         if (ec)
             fail(file.target, "it cannot be replaced", ec);
+        file.temporary.disarm(); // renamed: an interrupt must leave it in place
         staged_.erase(staged_.begin());
     }
 }

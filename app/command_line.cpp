@@ -5,6 +5,10 @@
 #include "app_error.hpp"
 #include "text_parsing.hpp"
 
+#ifndef TOVRINS_VERSION
+#error "the build passes the project's version as TOVRINS_VERSION"
+#endif
+
 namespace tovrins::app {
 
 namespace {
@@ -27,9 +31,11 @@ Examples:
     tovrins run scale examples/star.svg -o scaled.png -o scaled.json \
       --preset 2 --set scaleHorizontalScale=80 --set scaleVerticalScale=80
 
-  Random settings, a moved step, and the filter repeated twice more:
-    tovrins run translate examples/star.svg -o moved.svg \
-      --tumble --set translateHorizontal=-20.5 --repeat 2 --seed 42
+  A drunken walk of copies of the star, with the star kept, repeated twice
+  more on it (a repeat works on what is selected, so the original stays):
+    tovrins run translate examples/star.svg -o walks.svg --select star \
+      --set "translateVariation=Drunken path" --set translateDeleteOriginal=0 \
+      --repeat 2 --seed 42
 
   Copy count and angle step picked in the artwork, with the star alone
   selected, after zooming the view to 50 %:
@@ -97,6 +103,7 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
 
     CLI::App app{"Tovrins: runs the Tovrins filter plug-in on a document, playing the host's part.", "tovrins"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("tovrins ") + TOVRINS_VERSION, "Print the program's version");
     std::string pluginText;
     const auto addPluginOption = [&](CLI::App& command) {
         command.add_option("--plugin", pluginText, "The plug-in file to load (default: " + defaultPlugin.string() + ")")
@@ -170,6 +177,10 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
     } catch (const CLI::CallForHelp&) {
         result.command = CommandLine::Command::Help;
         result.helpText = app.help();
+        return result;
+    } catch (const CLI::CallForVersion&) {
+        result.command = CommandLine::Command::Help;
+        result.helpText = app.version() + "\n";
         return result;
     } catch (const CLI::CallForAllHelp&) {
         result.command = CommandLine::Command::Help;

@@ -52,7 +52,7 @@ struct CommandLine {
     std::filesystem::path plugin;
     RunRequest run;
     StudioRequest studio;
-    std::string helpText; // for Command::Help
+    std::string helpText; // for Command::Help: the help asked for, or the version
 };
 
 // args without the program name. Throws UsageError with CLI11's own

@@ -21,6 +21,11 @@ const PiplProperty& requireProperty(const std::filesystem::path& path, const Pip
 
 }  // namespace
 
+std::filesystem::path explicitLibraryPath(const std::filesystem::path& path) {
+    // The system's loader searches its library path for a bare file name.
+    return path.has_parent_path() ? path : std::filesystem::path(".") / path;
+}
+
 void refusePlugin(const std::filesystem::path& path, const std::string& problem) {
     throw PluginLoadError("plug-in " + path.string() + ": " + problem);
 }

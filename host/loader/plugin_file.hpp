@@ -21,6 +21,11 @@ public:
 // Throws PluginLoadError naming the file and the problem.
 PluginResources readPluginResources(const std::filesystem::path& path);
 
+// The path as the system's loader must be given it to load that very file:
+// "good.aip" becomes "./good.aip", where a bare name would be searched for
+// along the library path instead.
+std::filesystem::path explicitLibraryPath(const std::filesystem::path& path);
+
 // Whether the file is a plug-in built for another platform than this
 // workbench's: its resources can be read, but it cannot run here.
 bool isForeignPluginFile(const std::filesystem::path& path);

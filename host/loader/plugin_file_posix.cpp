@@ -13,6 +13,13 @@ namespace tovrins::host {
 namespace {
 
 std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
+    // A directory opens as a stream whose size is nonsense; say what it is.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status)) refusePlugin(path, "is a directory, not a plug-in file");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        refusePlugin(path, "is not a regular file, so not a plug-in file");
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) refusePlugin(path, "cannot be opened");
     in.seekg(0, std::ios::end);
@@ -52,7 +59,7 @@ PluginFile::PluginFile(std::filesystem::path path)
     if (isForeignPluginFile(path_)) {
         refusePlugin(path_, "is a Windows plug-in; this workbench reads its resources but runs only Linux plug-ins");
     }
-    library_.reset(dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL));
+    library_.reset(dlopen(explicitLibraryPath(path_).c_str(), RTLD_NOW | RTLD_LOCAL));
     if (!library_) {
         const char* why = dlerror();
         refusePlugin(path_, std::string("cannot be loaded: ") + (why != nullptr ? why : "unknown error"));

@@ -129,5 +129,12 @@ TEST(Selection, AllOrCommaSeparatedIds)
         EXPECT_THROW(parseSelection(bad), UsageError) << '"' << bad << '"';
 }
 
+TEST(CommandLine, VersionIsPrintedWithoutACommand)
+{
+    const CommandLine cl = parse({"--version"});
+    EXPECT_EQ(cl.command, CommandLine::Command::Help);
+    EXPECT_THAT(cl.helpText, ::testing::MatchesRegex("tovrins [0-9]+\\.[0-9]+(\\.[0-9]+)*\n"));
+}
+
 } // namespace
 } // namespace tovrins::app

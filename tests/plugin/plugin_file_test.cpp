@@ -194,5 +194,35 @@ TEST(PluginLoading, NonPluginFilesAreRefused) {
     EXPECT_THAT(refusal(writeTemp("header-only.aip", bytes)), HasSubstr("runs past the end"));
 }
 
+TEST(PluginLoading, DirectoriesAndDevicesAreNamedForWhatTheyAre) {
+    EXPECT_THAT(refusal(::testing::TempDir()), HasSubstr("is a directory, not a plug-in file"));
+    EXPECT_THAT(refusal("/dev/zero"), HasSubstr("plug-in /dev/zero: is not a regular file"));
+}
+
+// dlopen searches the library path for a bare file name; the loader must
+// load the file in the working directory instead, as for any other path.
+TEST(PluginLoading, AFileNameWithoutASlashIsTheFileInTheWorkingDirectory) {
+    EXPECT_EQ(explicitLibraryPath("good.aip"), "./good.aip");
+    EXPECT_EQ(explicitLibraryPath("lib/good.aip"), "lib/good.aip");
+    EXPECT_EQ(explicitLibraryPath("/opt/good.aip"), "/opt/good.aip");
+
+    const auto dir = std::filesystem::path(::testing::TempDir()) / "tovrins_bare_name";
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(kPlugin, dir / "good.aip", std::filesystem::copy_options::overwrite_existing);
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    std::string failure;
+    try {
+        const PluginFile plugin("good.aip");
+        EXPECT_EQ(plugin.path(), "good.aip");  // messages name it as typed
+        EXPECT_NE(plugin.entry(), nullptr);
+    } catch (const PluginLoadError& e) {
+        failure = e.what();
+    }
+    std::filesystem::current_path(before);
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(failure, "");
+}
+
 }  // namespace
 }  // namespace tovrins::host
