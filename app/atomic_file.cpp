@@ -7,6 +7,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #include "app_error.hpp"
 
@@ -19,14 +22,31 @@ namespace {
     throw RunError("cannot write " + target.string() + ": " + what + " (" + std::strerror(errno) + ")");
 }
 
-// Creates the temporary file beside target; returns its open descriptor.
-int createTemporary(const std::filesystem::path& target, std::string& name)
+[[noreturn]] void fail(const std::filesystem::path& target, const std::string& what, const std::error_code& why)
+{
+    throw RunError("cannot write " + target.string() + ": " + what + " (" + why.message() + ")");
+}
+
+int syncToDisk(int fd)
+{
+#ifdef _WIN32
+    return ::_commit(fd);
+#else
+    return ::fsync(fd);
+#endif
+}
+
+// Creates the temporary file beside target, its name in entry (so that an
+// interrupted run removes it); returns its open descriptor.
+int createTemporary(const std::filesystem::path& target, TemporaryFileEntry& entry)
 {
     const std::filesystem::path directory = target.has_parent_path() ? target.parent_path() : ".";
-    name = (directory / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0)
+    const std::string pattern = (directory / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+    const int fd = ::mkstemp(entry.arm(pattern.c_str()));
+    if (fd < 0) {
+        entry.disarm();
         fail(target, "cannot create a temporary file beside it");
+    }
     return fd;
 }
 
@@ -44,7 +64,7 @@ void writeAndClose(int fd, const std::filesystem::path& target, std::string_view
         }
         content.remove_prefix(static_cast<size_t>(n));
     }
-    const bool synced = ::fsync(fd) == 0;
+    const bool synced = syncToDisk(fd) == 0;
     const int syncError = errno;
     if (::close(fd) != 0 || !synced) {
         if (!synced)
@@ -57,33 +77,35 @@ void writeAndClose(int fd, const std::filesystem::path& target, std::string_view
 
 StagedFiles::~StagedFiles()
 {
-    for (const Staged& file : staged_)
-        ::unlink(file.temporary.c_str());
+    std::error_code ignored;
+    for (Staged& file : staged_) {
+        if (file.temporary.armed())
+            std::filesystem::remove(file.temporary.path(), ignored);
+        file.temporary.disarm();
+    }
 }
 
 void StagedFiles::write(const std::filesystem::path& target, std::string_view content)
 {
-    std::string name;
-    const int fd = createTemporary(target, name);
-    staged_.push_back({name, target}); // removed by the destructor from here on
+    staged_.push_back({TemporaryFileEntry(), target}); // removed by the destructor from here on
+    const int fd = createTemporary(target, staged_.back().temporary);
     writeAndClose(fd, target, content);
 }
 
 std::filesystem::path StagedFiles::reserve(const std::filesystem::path& target)
 {
-    std::string name;
-    const int fd = createTemporary(target, name);
-    staged_.push_back({name, target});
+    staged_.push_back({TemporaryFileEntry(), target});
+    const int fd = createTemporary(target, staged_.back().temporary);
     if (::close(fd) != 0)
         fail(target, "cannot create a temporary file beside it");
-    return name;
+    return staged_.back().temporary.path();
 }
 
 void StagedFiles::commit()
 {
     // mkstemp makes files readable by their owner only; give them the
     // permissions an ordinary new file gets.
-    const mode_t mask = ::umask(0);
+    const auto mask = ::umask(0);
     ::umask(mask);
     // A directory where an output goes is what makes a rename fail; look for
     // one before any file is put in place. A rename failing after that for
@@ -96,10 +118,14 @@ void StagedFiles::commit()
         }
     }
     while (!staged_.empty()) {
-        const Staged& file = staged_.front();
-        ::chmod(file.temporary.c_str(), 0666 & ~mask);
-        if (::rename(file.temporary.c_str(), file.target.c_str()) != 0)
-            fail(file.target, "it cannot be replaced");
+        Staged& file = staged_.front();
+        ::chmod(file.temporary.path(), 0666 & ~mask);
+        // Replaces an existing target on Windows too, where rename() will not.
+        std::error_code ec;
+        std::filesystem::rename(file.temporary.path(), file.target, ec);
+        if (ec)
+            fail(file.target, "it cannot be replaced", ec);
+        file.temporary.disarm(); // renamed: an interrupt must leave it in place
         staged_.erase(staged_.begin());
     }
 }

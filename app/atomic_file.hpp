@@ -7,10 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "interrupt_cleanup.hpp"
+
 namespace tovrins::app {
 
 // A set of outputs written together. Whatever has not been committed when
-// it is destroyed is removed, so a failure part-way leaves no output.
+// it is destroyed is removed, so a failure part-way leaves no output; with
+// removeTemporariesOnInterrupt installed, so does Ctrl-C or TERM.
 class StagedFiles {
 public:
     StagedFiles() = default;
@@ -31,7 +34,7 @@ public:
 
 private:
     struct Staged {
-        std::filesystem::path temporary;
+        TemporaryFileEntry temporary; // a claimed entry, armed while the file exists
         std::filesystem::path target;
     };
     std::vector<Staged> staged_;

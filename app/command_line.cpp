@@ -5,6 +5,10 @@
 #include "app_error.hpp"
 #include "text_parsing.hpp"
 
+#ifndef TOVRINS_VERSION
+#error "the build passes the project's version as TOVRINS_VERSION"
+#endif
+
 namespace tovrins::app {
 
 namespace {
@@ -27,9 +31,11 @@ Examples:
     tovrins run scale examples/star.svg -o scaled.png -o scaled.json \
       --preset 2 --set scaleHorizontalScale=80 --set scaleVerticalScale=80
 
-  Random settings, a moved step, and the filter repeated twice more:
-    tovrins run translate examples/star.svg -o moved.svg \
-      --tumble --set translateHorizontal=-20.5 --repeat 2 --seed 42
+  A drunken walk of copies of the star, with the star kept, repeated twice
+  more on it (a repeat works on what is selected, so the original stays):
+    tovrins run translate examples/star.svg -o walks.svg --select star \
+      --set "translateVariation=Drunken path" --set translateDeleteOriginal=0 \
+      --repeat 2 --seed 42
 
   Copy count and angle step picked in the artwork, with the star alone
   selected, after zooming the view to 50 %:
@@ -97,6 +103,7 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
 
     CLI::App app{"Tovrins: runs the Tovrins filter plug-in on a document, playing the host's part.", "tovrins"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("tovrins ") + TOVRINS_VERSION, "Print the program's version");
     std::string pluginText;
     const auto addPluginOption = [&](CLI::App& command) {
         command.add_option("--plugin", pluginText, "The plug-in file to load (default: " + defaultPlugin.string() + ")")
@@ -139,6 +146,19 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
             ->type_name("K");
     addPluginOption(*run);
 
+    CLI::App* studio = app.add_subcommand("studio", "Serve the workbench to a browser, with the plug-in's dialogs live.");
+    std::string studioDocument, studioSeedText;
+    studio->add_option("DOCUMENT", studioDocument, "The document to open: .svg or .json (default: the bundled example)")
+        ->type_name("");
+    studio->add_option("--port", result.studio.port, "The port to listen on; 0 picks a free one")
+        ->check(CLI::Range(0, 65535))
+        ->capture_default_str()
+        ->type_name("N");
+    studio->add_option("--host", result.studio.host, "The address to listen on")->capture_default_str()->type_name("ADDR");
+    CLI::Option* studioSeed =
+        studio->add_option("--seed", studioSeedText, "The host's random seed (default: from the clock)")->type_name("N");
+    addPluginOption(*studio);
+
     CLI::App* filters = app.add_subcommand("filters", "List the filters the plug-in registers.");
     addPluginOption(*filters);
     CLI::App* about = app.add_subcommand("about", "Show the texts of the plug-in's About box.");
@@ -158,13 +178,17 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
         result.command = CommandLine::Command::Help;
         result.helpText = app.help();
         return result;
+    } catch (const CLI::CallForVersion&) {
+        result.command = CommandLine::Command::Help;
+        result.helpText = app.version() + "\n";
+        return result;
     } catch (const CLI::CallForAllHelp&) {
         result.command = CommandLine::Command::Help;
         result.helpText = app.help("", CLI::AppFormatMode::All);
         return result;
     } catch (const CLI::ParseError& e) {
         if (app.get_subcommands().empty())
-            throw UsageError(std::string(e.what()) + "; the commands are run, filters and about (see tovrins --help)");
+            throw UsageError(std::string(e.what()) + "; the commands are run, studio, filters and about (see tovrins --help)");
         throw UsageError(e.what());
     }
 
@@ -176,6 +200,15 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
     }
     if (about->parsed()) {
         result.command = CommandLine::Command::About;
+        return result;
+    }
+    if (studio->parsed()) {
+        result.command = CommandLine::Command::Studio;
+        if (!studioDocument.empty())
+            result.studio.document = studioDocument;
+        if (studioSeed->count() > 0 && !(result.studio.seed = parseUnsigned(studioSeedText)))
+            throw UsageError("--seed '" + studioSeedText +
+                             "' is not a seed; give a whole number from 0 to 18446744073709551615");
         return result;
     }
     result.command = CommandLine::Command::Run;

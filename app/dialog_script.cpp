@@ -1,5 +1,7 @@
 #include "dialog_script.hpp"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -32,12 +34,40 @@ std::pair<std::string_view, std::string_view> splitAssignment(const ActionReques
     return {trimSpaces(text.substr(0, equals)), text.substr(equals + 1)};
 }
 
+// A number too large for its field's type is one rule with a number beyond
+// the item's limits: the dialog brings it within them (rotateCopies=1e10
+// gives 100, as 500 does). So a whole number of any size or notation goes
+// to a whole-number item as the nearest 32-bit one, and a number beyond
+// single precision to a number item as the largest one of its sign; the
+// item's own limits then apply. Other text is left for the field's check.
+std::string withinFieldType(const Field& field, std::string_view value)
+{
+    if (field.kind != FieldKind::Integer && field.kind != FieldKind::Real)
+        return std::string(value);
+    const auto number = parseUnboundedReal(value);
+    if (!number)
+        return std::string(value);
+    if (field.kind == FieldKind::Integer) {
+        if (*number != std::trunc(*number) || (parseInteger(value) && std::abs(*number) < 2e9))
+            return std::string(value); // fractions are refused; small whole numbers pass as typed
+        const double clamped = std::clamp(*number, double{std::numeric_limits<int32_t>::min()},
+                                          double{std::numeric_limits<int32_t>::max()});
+        return std::to_string(static_cast<int32_t>(clamped));
+    }
+    constexpr double largest = std::numeric_limits<float>::max();
+    if (std::abs(*number) <= largest)
+        return std::string(value);
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, std::copysign(largest, *number)).ptr;
+    return std::string(text, end);
+}
+
 DialogAction setAction(const FilterInfo& filter, const ActionRequest& request)
 {
     const auto [name, value] = splitAssignment(request, "FIELD=VALUE");
     const Field& field = findField(filter, name);
     DialogAction action = makeAction(DialogAction::Kind::SetText, field.item, request.typed());
-    action.text = checkFieldValue(field, value);
+    action.text = checkFieldValue(field, withinFieldType(field, value));
     return action;
 }
 

@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <fstream>
+#include <csignal>
+#include <cstdlib>
 #include <set>
 #include <sstream>
 
 #include "app_error.hpp"
+#include "memory_failure.hpp"
 #include "atomic_file.hpp"
+#include "input_file.hpp"
+#include "interrupt_cleanup.hpp"
 #include "json_document.hpp"
 #include "png_render.hpp"
 #include "svg_export.hpp"
@@ -23,22 +27,6 @@ std::string lowerExtension(const std::filesystem::path& path)
     std::string ext = path.extension().string();
     std::ranges::transform(ext, ext.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext;
-}
-
-std::string readWholeFile(const std::filesystem::path& path)
-{
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw RunError("cannot read input " + path.string() + ": it is a directory");
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw RunError("cannot read input " + path.string() + ": " +
-                       (std::filesystem::exists(path, ec) ? "it cannot be opened" : "no such file"));
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw RunError("cannot read input " + path.string() + ": reading failed");
-    return std::move(text).str();
 }
 
 // A size as whole pixels: "20000", or "3.40282e+38" beyond all reason.
@@ -57,6 +45,8 @@ void writePngTo(const std::filesystem::path& temporary, const host::DocumentData
     try {
         host::writePng(document, temporary.string());
     } catch (const std::exception& e) {
+        if (isOutOfMemory(e))
+            throw;
         std::string_view what = e.what();
         const std::string prefix = temporary.string() + ": ";
         if (what.starts_with(prefix))
@@ -81,12 +71,18 @@ std::optional<FileFormat> formatOf(const std::filesystem::path& path)
 
 std::vector<OutputFile> planOutputs(std::span<const std::filesystem::path> paths)
 {
+    if (paths.size() > kMostTemporaryFiles)
+        throw UsageError("there are " + std::to_string(paths.size()) + " outputs; one run writes at most " +
+                         std::to_string(kMostTemporaryFiles));
     std::vector<OutputFile> outputs;
     std::set<std::filesystem::path> seen;
     for (const std::filesystem::path& path : paths) {
         const auto format = formatOf(path);
         if (!format)
             throw UsageError("output " + path.string() + " has no known extension; use .svg, .json or .png");
+        if (*format == FileFormat::Png && !host::kCanWritePng)
+            throw UsageError("output " + path.string() + " cannot be written: this build of tovrins has no PNG "
+                             "output; use .svg or .json");
         if (path.filename().empty() || path.filename() == "." || path.filename() == "..")
             throw UsageError("output " + path.string() + " names no file");
         std::error_code ec;
@@ -108,15 +104,19 @@ host::DocumentData loadDocument(const std::filesystem::path& path, std::vector<s
     const auto format = formatOf(path);
     if (!format || *format == FileFormat::Png)
         throw UsageError("input " + path.string() + " is neither an .svg nor a .json document");
-    const std::string text = readWholeFile(path);
-    try {
-        if (*format == FileFormat::Svg)
-            return host::readSvg(text, path.string(), warnings);
-        return host::readJson(text, path.string());
-    } catch (const std::exception& e) {
-        // The readers name the file and the fault themselves.
-        throw RunError(e.what());
-    }
+    return needingMemoryTo("read " + path.string(), [&] {
+        const std::string text = readInputFile(path, *format);
+        try {
+            if (*format == FileFormat::Svg)
+                return host::readSvg(text, path.string(), warnings);
+            return host::readJson(text, path.string());
+        } catch (const std::exception& e) {
+            if (isOutOfMemory(e))
+                throw;
+            // The readers name the file and the fault themselves.
+            throw RunError(e.what());
+        }
+    });
 }
 
 void checkPngSizes(const host::DocumentData& document, std::span<const OutputFile> outputs)
@@ -138,18 +138,28 @@ void saveDocuments(const host::DocumentData& document, std::span<const OutputFil
     checkPngSizes(document, outputs);
     StagedFiles files;
     for (const OutputFile& output : outputs) {
-        try {
-            switch (output.format) {
-            case FileFormat::Svg: files.write(output.path, host::writeSvg(document)); break;
-            case FileFormat::Json: files.write(output.path, host::writeJson(document)); break;
-            case FileFormat::Png: writePngTo(files.reserve(output.path), document, output.path); break;
+        needingMemoryTo("write " + output.path.string(), [&] {
+            try {
+                switch (output.format) {
+                case FileFormat::Svg: files.write(output.path, host::writeSvg(document)); break;
+                case FileFormat::Json: files.write(output.path, host::writeJson(document)); break;
+                case FileFormat::Png: writePngTo(files.reserve(output.path), document, output.path); break;
+                }
+            } catch (const RunError&) {
+                throw;
+            } catch (const std::exception& e) {
+                if (isOutOfMemory(e))
+                    throw;
+                throw RunError("cannot write " + output.path.string() + ": " + e.what());
             }
-        } catch (const RunError&) {
-            throw;
-        } catch (const std::exception& e) {
-            throw RunError("cannot write " + output.path.string() + ": " + e.what());
-        }
+        });
     }
+    // A test of interruption holds the run here, every temporary file
+    // written, so that its signal comes at a known moment.
+#ifdef SIGSTOP
+    if (std::getenv("TOVRINS_TEST_STOP_BEFORE_COMMIT"))
+        std::raise(SIGSTOP);
+#endif
     files.commit();
 }
 

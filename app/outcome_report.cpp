@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "tv_errors.h"
+
 namespace tovrins::app {
 
 namespace {
@@ -28,6 +30,14 @@ std::string errorCodeText(TvErr code)
         text += (c >= 0x20 && c < 0x7F) ? static_cast<char>(c) : '?';
     }
     return text;
+}
+
+std::string describeRefusal(const host::HostRefusal& refusal)
+{
+    const std::string code = "code " + errorCodeText(refusal.code);
+    if (refusal.code == TV_ERR_OUT_OF_RANGE)
+        return "its copies would leave the range of coordinates (" + refusal.reason + "; " + code + ")";
+    return refusal.reason + " (" + code + ")";
 }
 
 std::string describeErrorDialog(std::string_view filter, const host::ShownDialog& dialog)

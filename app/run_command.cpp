@@ -1,8 +1,11 @@
 #include "run_command.hpp"
 
+#include <new>
+#include <optional>
 #include <string>
 
 #include "app_error.hpp"
+#include "memory_failure.hpp"
 #include "app_front_end.hpp"
 #include "art_selection.hpp"
 #include "dialog_script.hpp"
@@ -19,9 +22,13 @@ constexpr TvErr kCancelCode = 0x53544F50; // STOP
 constexpr int32_t kErrorDialogResource = 16051;
 
 // Throws for the error dialog the command showed, or for a failing code
-// the plug-in did not report itself.
+// the plug-in did not report itself. Where the host noted why it refused
+// the call that failed, that is what the user reads: the plug-in's error
+// table has no words for it.
 void checkOutcome(const FilterInfo& filter, const host::CommandOutcome& outcome, std::string_view what)
 {
+    if (outcome.refusal && outcome.refusal->code == outcome.code)
+        throw RunError(std::string(what) + " failed: " + describeRefusal(*outcome.refusal));
     const host::ShownDialog* report = outcome.errorDialog();
     if (report && report->resourceId == kErrorDialogResource)
         throw RunError(describeErrorDialog(filter.command, *report));
@@ -39,27 +46,44 @@ host::RegisteredFilter& registeredFilter(host::Workbench& workbench, const Filte
     return *registered;
 }
 
-// Runs the filter `times` more times and warns when a repeat left the
-// document as it was (say, the originals were deleted, so nothing is
-// selected any more).
+bool anythingSelected(const host::Document& document)
+{
+    bool selected = false;
+    document.forEachInOrder([&selected](const host::Node& node) { selected = selected || node.selected; });
+    return selected;
+}
+
+// "the repeat", "every repeat" or "2 of the 5 repeats".
+std::string whichRepeats(int count, int times)
+{
+    if (count < times)
+        return std::to_string(count) + " of the " + std::to_string(times) + " repeats";
+    return times == 1 ? "the repeat" : "every repeat";
+}
+
+// Runs the filter `times` more times and warns when a repeat found nothing
+// selected to work on (say, the originals were deleted and the copies are
+// not selected), or left the document as it was.
 void repeatFilter(host::Workbench& workbench, const FilterInfo& filter, int times, std::ostream& err)
 {
     const std::string what = "repeating the " + std::string(filter.command) + " filter";
+    int unselected = 0;
     int unchanged = 0;
     for (int i = 0; i < times; ++i) {
+        if (!anythingSelected(*workbench.document()))
+            ++unselected;
         host::DefaultFrontEnd repeatFrontEnd;
         const host::CommandOutcome outcome = workbench.repeatLastFilter(repeatFrontEnd);
         checkOutcome(filter, outcome, what);
         if (!outcome.changed)
             ++unchanged;
     }
-    if (unchanged == 0)
-        return;
-    const std::string which = unchanged < times ? std::to_string(unchanged) + " of the " + std::to_string(times) +
-                                                      " repeats"
-                              : times == 1 ? "the repeat"
-                                           : "every repeat";
-    err << "tovrins: warning: " << which << " of the " << filter.command << " filter changed nothing in the document\n";
+    if (unselected > 0)
+        err << "tovrins: warning: " << whichRepeats(unselected, times) << " of the " << filter.command
+            << " filter found nothing selected to work on\n";
+    else if (unchanged > 0)
+        err << "tovrins: warning: " << whichRepeats(unchanged, times) << " of the " << filter.command
+            << " filter changed nothing in the document\n";
 }
 
 } // namespace
@@ -80,27 +104,32 @@ void runFilterCommand(const RunRequest& request, const std::filesystem::path& pl
     checkPngSizes(input, outputs);
 
     const uint64_t seed = request.seed ? *request.seed : host::RandomGenerator::fromClock().seed();
+    const std::string command = "the " + std::string(filter.command) + " command";
+    std::optional<host::Workbench> workbench;
+    needingMemoryTo("load the plug-in " + plugin.string(), [&] { workbench.emplace(plugin, seed); });
+    host::RegisteredFilter& registered = registeredFilter(*workbench, filter, plugin);
+
+    needingMemoryTo("run " + command + " on " + request.input.string(), [&] {
+        host::Document& document = workbench->open(input);
+        document.setSeed(seed);
+        AppFrontEnd frontEnd(std::move(script), document);
+        const host::CommandOutcome outcome = workbench->runFilter(registered, frontEnd);
+        if (frontEnd.refusedChoice())
+            throw UsageError(*frontEnd.refusedChoice());
+        if (frontEnd.failedForMemory())
+            throw std::bad_alloc(); // told as what the command ran out of memory for
+        if (frontEnd.failure())
+            throw RunError("the " + std::string(filter.command) + " dialog refused an action: " + *frontEnd.failure());
+        checkOutcome(filter, outcome, command);
+        if (!frontEnd.openedFilterDialog())
+            throw RunError(command + " ended without opening its dialog");
+        if (!request.cancel && !outcome.accepted)
+            throw RunError("the " + std::string(filter.command) + " dialog closed without being accepted");
+        repeatFilter(*workbench, filter, request.repeat, err);
+    });
+    saveDocuments(workbench->document()->data(), outputs);
+    // Only a run that succeeded has a seed worth keeping.
     out << "seed " << seed << '\n';
-
-    host::Workbench workbench(plugin, seed);
-    host::RegisteredFilter& registered = registeredFilter(workbench, filter, plugin);
-    host::Document& document = workbench.open(input);
-    document.setSeed(seed);
-
-    AppFrontEnd frontEnd(std::move(script), document);
-    const host::CommandOutcome outcome = workbench.runFilter(registered, frontEnd);
-    if (frontEnd.refusedChoice())
-        throw UsageError(*frontEnd.refusedChoice());
-    if (frontEnd.failure())
-        throw RunError("the " + std::string(filter.command) + " dialog refused an action: " + *frontEnd.failure());
-    checkOutcome(filter, outcome, "the " + std::string(filter.command) + " command");
-    if (!frontEnd.openedFilterDialog())
-        throw RunError("the " + std::string(filter.command) + " command ended without opening its dialog");
-    if (!request.cancel && !outcome.accepted)
-        throw RunError("the " + std::string(filter.command) + " dialog closed without being accepted");
-
-    repeatFilter(workbench, filter, request.repeat, err);
-    saveDocuments(workbench.document()->data(), outputs);
 }
 
 } // namespace tovrins::app

@@ -59,6 +59,26 @@ std::optional<double> parseReal(std::string_view text)
     return value;
 }
 
+std::optional<double> parseUnboundedReal(std::string_view text)
+{
+    if (const auto value = parseReal(text))
+        return value;
+    text = trimSpaces(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc::result_out_of_range || end != text.data() + text.size())
+        return std::nullopt;
+    // Out of range either way: a huge exponent or a tiny one.
+    const auto exponent = text.find_first_of("eE");
+    const bool tiny = exponent != std::string_view::npos && text.substr(exponent + 1).starts_with('-');
+    if (tiny)
+        return negative ? -0.0 : 0.0;
+    return negative ? -HUGE_VAL : HUGE_VAL;
+}
+
 std::string plainNumber(std::string_view text)
 {
     text = trimSpaces(text);

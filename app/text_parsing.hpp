@@ -18,6 +18,10 @@ std::optional<int64_t> parseInteger(std::string_view text);
 std::optional<uint64_t> parseUnsigned(std::string_view text);
 // Finite numbers only.
 std::optional<double> parseReal(std::string_view text);
+// Any number, however large: one beyond what a double holds ("1e400")
+// reads as infinity with its sign, one too small to tell from 0 as 0.
+// nullopt for text that is no number, and for "inf" and "nan" as typed.
+std::optional<double> parseUnboundedReal(std::string_view text);
 
 // A number as the parsers above accept it, written as the dialog reads
 // numbers: without surrounding spaces or a leading '+'.

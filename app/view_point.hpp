@@ -5,9 +5,9 @@
 
 namespace tovrins::app {
 
-// The view pixel nearest to the artwork point. Throws DialogActionError
-// when that pixel lies beyond what a view position holds at the current
-// zoom.
+// The view pixel nearest to the artwork point. Throws DialogActionError,
+// naming the artwork the view shows at its current zoom, when that pixel
+// is not one of the view's.
 TvIntPoint pickPixel(const host::Document& document, TvRealPoint artwork);
 
 } // namespace tovrins::app

@@ -11,6 +11,13 @@ HostContext& hostContext()
     return context;
 }
 
+TvErr noteRefusal(TvErr code, std::string reason)
+{
+    if (HostRefusal* refusal = hostContext().refusal)
+        *refusal = {code, std::move(reason)};
+    return code;
+}
+
 TvErr checkFault(std::string_view suite, std::string_view operation)
 {
     FaultInjector* faults = hostContext().faults;

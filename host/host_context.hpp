@@ -3,6 +3,7 @@
 // which the Workbench sets while a plug-in runs.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "tv_types.h"
@@ -18,6 +19,13 @@ class SuiteRegistry;
 class AdmSession;
 class FilterRegistry;
 
+// Why the host refused a suite call, in words, for a failure its code alone
+// cannot explain; the workbench hands it to the command's outcome.
+struct HostRefusal {
+    TvErr code = 0;
+    std::string reason; // "transforming art 'star' would carry it ..."
+};
+
 struct HostContext {
     Document* document = nullptr;   // the current document, null when none is open
     FaultInjector* faults = nullptr;
@@ -30,9 +38,14 @@ struct HostContext {
     // The dialogs and the registered filters; null until a Workbench runs.
     AdmSession* adm = nullptr;
     FilterRegistry* filters = nullptr;
+    // Where refusals are noted; null when no one listens.
+    HostRefusal* refusal = nullptr;
 };
 
 HostContext& hostContext();
+
+// Notes why a call is refused with code; returns code.
+TvErr noteRefusal(TvErr code, std::string reason);
 
 // Counts a suite call and returns the injected failure, or 0.
 TvErr checkFault(std::string_view suite, std::string_view operation);

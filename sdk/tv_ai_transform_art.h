@@ -21,9 +21,11 @@ enum {
 
 typedef struct TvAITransformArtSuiteV1 {
     /* Transforms art by matrix; with TV_TRANSFORM_SCALE_LINES stroke widths
-     * are multiplied by lineScale. A matrix with a non-finite entry is
-     * refused with -50 and changes nothing; SEGM on a locked or hidden
-     * layer. */
+     * are multiplied by lineScale. With TV_TRANSFORM_OBJECTS, a matrix
+     * that is not finite (what an overflowing computation leaves) or that
+     * would carry the art's points beyond the range of coordinates is
+     * refused with !rng; a lineScale that is not finite with -50. Either
+     * changes nothing; SEGM on a locked or hidden layer. */
     TvErr (*transformArt)(TvArtHandle art, const TvRealMatrix* matrix, TvReal lineScale, int32_t flags);
 } TvAITransformArtSuiteV1;
 

@@ -22,6 +22,9 @@
 #define TV_ERR_OUT_OF_MEMORY ((TvErr)271)
 /* A bad argument: an unknown handle, a null pointer, a non-finite value. */
 #define TV_ERR_BAD_PARAMETER ((TvErr)-50)
+/* A transformation would carry art beyond the range of coordinates, which
+ * single-precision numbers bound at about 3.4e38 points: '!rng'. */
+#define TV_ERR_OUT_OF_RANGE ((TvErr)0x21726E67)
 
 #ifdef __cplusplus
 namespace tv {
@@ -47,6 +50,7 @@ static_assert(tv::fourCharCode('!', 's', 'e', 'l') == TV_ERR_BAD_SELECTION, "!se
 static_assert(tv::fourCharCode('S', '!', 'F', 'd') == TV_ERR_SUITE_NOT_FOUND, "S!Fd");
 static_assert(tv::fourCharCode('S', 'E', 'G', 'M') == TV_ERR_LAYER_LOCKED, "SEGM");
 static_assert(tv::fourCharCode('N', 'E', 'S', 'S') == TV_ERR_TOO_MANY_POINTS, "NESS");
+static_assert(tv::fourCharCode('!', 'r', 'n', 'g') == TV_ERR_OUT_OF_RANGE, "!rng");
 #endif
 
 #endif

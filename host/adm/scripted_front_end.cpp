@@ -1,5 +1,7 @@
 #include "scripted_front_end.hpp"
 
+#include <new>
+
 namespace tovrins::host {
 
 void ScriptedFrontEnd::run(DialogUser& user)
@@ -20,8 +22,10 @@ void ScriptedFrontEnd::run(DialogUser& user)
             user.pressDefault();
     } catch (const std::exception& error) {
         // The rest of the script cannot mean what its author meant.
-        if (!failure_)
+        if (!failure_) {
             failure_ = error.what();
+            failedForMemory_ = dynamic_cast<const std::bad_alloc*>(&error) != nullptr;
+        }
         if (!user.ended())
             user.pressCancel();
     }

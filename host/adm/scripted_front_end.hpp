@@ -86,6 +86,8 @@ public:
     void alert(std::string_view text) override { alerts_.emplace_back(text); }
 
     const std::optional<std::string>& failure() const { return failure_; }
+    // The failure was a lack of memory, not an action the dialog refused.
+    bool failedForMemory() const { return failedForMemory_; }
     const std::vector<std::string>& alerts() const { return alerts_; }
 
 private:
@@ -94,6 +96,7 @@ private:
     ArtworkToView artworkToView_;
     std::deque<std::vector<DialogAction>> scripts_;
     std::optional<std::string> failure_;
+    bool failedForMemory_ = false;
     std::vector<std::string> alerts_;
 };
 

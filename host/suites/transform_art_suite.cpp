@@ -1,3 +1,4 @@
+#include "coordinate_range.hpp"
 #include "core_suites.hpp"
 #include "suite_support.hpp"
 
@@ -11,6 +12,9 @@ TvErr transformArt(TvArtHandle art, const TvRealMatrix* matrix, TvReal lineScale
         return err;
     if (!matrix)
         return TV_ERR_BAD_PARAMETER;
+    if ((flags & TV_TRANSFORM_OBJECTS) != 0)
+        if (TvErr err = checkCoordinateRange(*doc, artIdOf(art), *matrix))
+            return err;
     return doc->transform(artIdOf(art), *matrix, lineScale, flags);
 }
 

@@ -47,12 +47,14 @@ Workbench::Workbench(const std::filesystem::path& pluginPath, uint64_t seed)
     registerMenuFilterSuites(environment_.suites);
     hostContext().adm = &adm_;
     hostContext().filters = &filters_;
+    hostContext().refusal = &refusal_;
     try {
         load();
         sendStartup();
     } catch (...) {
         hostContext().adm = previous_.adm;
         hostContext().filters = previous_.filters;
+        hostContext().refusal = previous_.refusal;
         throw;
     }
 }
@@ -73,6 +75,7 @@ Workbench::~Workbench()
     plugin_.reset();
     hostContext().adm = previous_.adm;
     hostContext().filters = previous_.filters;
+    hostContext().refusal = previous_.refusal;
 }
 
 TvPluginRef Workbench::pluginRef() const
@@ -145,6 +148,7 @@ CommandOutcome Workbench::runFilter(RegisteredFilter& filter, DialogFrontEnd& fr
         throw WorkbenchError("the menu command " + filter.title + " is disabled");
     const FrontEndScope scope(adm_, frontEnd);
     const size_t dialogsBefore = adm_.shown().size();
+    refusal_ = {};
     doc->beginCommand();
     TvErr code = filterMessage(filter, kTvSelectorAIGetParameters);
     const bool accepted = code == TV_ERR_NONE;
@@ -164,6 +168,7 @@ CommandOutcome Workbench::repeatLastFilter(DialogFrontEnd& frontEnd)
         throw WorkbenchError("there is no filter to repeat: none has run yet");
     const FrontEndScope scope(adm_, frontEnd);
     const size_t dialogsBefore = adm_.shown().size();
+    refusal_ = {};
     doc->beginCommand();
     return finishCommand(filterMessage(*lastFilter_, kTvSelectorAIGo), true, dialogsBefore);
 }
@@ -176,6 +181,8 @@ CommandOutcome Workbench::finishCommand(TvErr code, bool accepted, size_t dialog
     CommandOutcome outcome;
     outcome.code = code;
     outcome.accepted = accepted;
+    if (code != TV_ERR_NONE && refusal_.code != TV_ERR_NONE)
+        outcome.refusal = refusal_;
     Document& doc = *document();
     if (code != TV_ERR_NONE) {
         outcome.reverted = doc.pendingChanges() > 0;

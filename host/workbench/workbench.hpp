@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "adm/adm_session.hpp"
+#include "host_context.hpp"
 #include "plugin_file.hpp"
 #include "suites/host_environment.hpp"
 #include "workbench/filter_registry.hpp"
@@ -31,6 +32,9 @@ struct CommandOutcome {
     bool reverted = false; // the command failed; the host undid what it had left in the document
     bool changed = false;  // the command succeeded and left a change in the document
     std::vector<ShownDialog> dialogs; // every dialog shown during the command, in order
+    // The host's own account of the call it refused last during a failed
+    // command, when it gave one: what the plug-in's report cannot say.
+    std::optional<HostRefusal> refusal;
     // The plug-in reports a failure with a dialog as the last thing it does
     // before it answers, so a failing command's last dialog is its report.
     const ShownDialog* errorDialog() const;
@@ -90,6 +94,7 @@ private:
     void* globals_ = nullptr;
     bool started_ = false;
     RegisteredFilter* lastFilter_ = nullptr;
+    HostRefusal refusal_; // the current command's last noted refusal
     char pluginToken_ = 0; // its address is the plug-in reference
     HostContext previous_;
 };

@@ -97,7 +97,7 @@ TEST(AppFrontEnd, AnErrorDialogBeforeTheFiltersIsAcceptedAndKeepsTheScript)
     EXPECT_EQ(dialog.result, 1);
 }
 
-TEST(PickPixel, PointsBeyondWhatAViewPositionHoldsAreRefused)
+TEST(PickPixel, OnlyPointsTheViewShowsCanBePicked)
 {
     host::Document document;
     document.view().zoom = 2.5f;
@@ -105,17 +105,26 @@ TEST(PickPixel, PointsBeyondWhatAViewPositionHoldsAreRefused)
     const TvIntPoint middle = pickPixel(document, {100, 300});
     EXPECT_EQ(middle.h, document.view().width / 2);
     EXPECT_EQ(middle.v, document.view().height / 2);
+    // 800 by 600 pixels at 250 % show 320 by 240 points about the centre.
+    const TvIntPoint corner = pickPixel(document, {-60, 420});
+    EXPECT_EQ(corner.h, 0);
+    EXPECT_EQ(corner.v, 0);
 
-    for (const TvRealPoint far : {TvRealPoint{1e9f, 0}, TvRealPoint{0, -1e9f}, TvRealPoint{3e38f, 3e38f}}) {
+    // Just past an edge, far off, and beyond any pixel position: refused
+    // alike, naming what the view shows.
+    for (const TvRealPoint far : {TvRealPoint{261, 300}, TvRealPoint{100, 179}, TvRealPoint{1e9f, 1e9f},
+                                  TvRealPoint{0, -1e9f}, TvRealPoint{3e38f, 3e38f}}) {
         try {
             pickPixel(document, far);
             ADD_FAILURE() << far.h << ',' << far.v << " was picked";
         } catch (const host::DialogActionError& e) {
-            EXPECT_THAT(e.what(), HasSubstr("is outside the view at zoom 250 %"));
+            EXPECT_THAT(e.what(), HasSubstr("is outside the view, which shows x from -60 to 259.6 and y from "
+                                            "180.4 to 420 at zoom 250 %"));
         }
     }
     try {
         pickPixel(document, {1e9f, 0});
+        ADD_FAILURE() << "1e9,0 was picked";
     } catch (const host::DialogActionError& e) {
         EXPECT_THAT(e.what(), HasSubstr("artwork point 1e+09,0 "));
     }

@@ -90,7 +90,7 @@ TEST(CommandLine, MissingPiecesAreUsageErrors)
         parse({"--plugin", "p.aip"});
         ADD_FAILURE() << "options without a command were accepted";
     } catch (const UsageError& e) {
-        EXPECT_THAT(e.what(), HasSubstr("run, filters and about"));
+        EXPECT_THAT(e.what(), HasSubstr("run, studio, filters and about"));
     }
     EXPECT_THROW(parse({"run", "rotate", "in.svg"}), UsageError);  // no output
     EXPECT_THROW(parse({"run", "rotate", "-o", "o.svg"}), UsageError); // no input
@@ -127,6 +127,13 @@ TEST(Selection, AllOrCommaSeparatedIds)
     EXPECT_THAT(parseSelection("a,b , c").ids, ElementsAre("a", "b", "c"));
     for (const char* bad : {"", "a,,b", "a,", ",a", " "})
         EXPECT_THROW(parseSelection(bad), UsageError) << '"' << bad << '"';
+}
+
+TEST(CommandLine, VersionIsPrintedWithoutACommand)
+{
+    const CommandLine cl = parse({"--version"});
+    EXPECT_EQ(cl.command, CommandLine::Command::Help);
+    EXPECT_THAT(cl.helpText, ::testing::MatchesRegex("tovrins [0-9]+\\.[0-9]+(\\.[0-9]+)*\n"));
 }
 
 } // namespace

@@ -86,6 +86,25 @@ TEST(DialogScript, MalformedActionsAreRefusedBeforeAnythingRuns)
     EXPECT_EQ(refused("scale", {Kind::Pick, "60=3.4e38,-3.4e38"}), "accepted");
 }
 
+TEST(DialogScript, NumbersTooLargeForTheirFieldGoToTheDialogAtTheirTypesLimit)
+{
+    // The dialog then brings them within the item's limits, as it does 500.
+    const auto sent = [](std::string_view filter, std::string value) {
+        return build(filter, {{Kind::Set, std::move(value)}}).front().text;
+    };
+    EXPECT_EQ(sent("rotate", "rotateCopies=500"), "500");
+    EXPECT_EQ(sent("rotate", "rotateCopies=1e10"), "2147483647");
+    EXPECT_EQ(sent("rotate", "rotateCopies=99999999999"), "2147483647");
+    EXPECT_EQ(sent("rotate", "rotateCopies=-1e400"), "-2147483648");
+    EXPECT_EQ(sent("rotate", "rotateCopies=12.0"), "12");
+    EXPECT_EQ(sent("scale", "scaleHorizontalScale=1e50"), "3.4028234663852886e+38");
+    EXPECT_EQ(sent("scale", "scaleHorizontalScale=-1e999"), "-3.4028234663852886e+38");
+    EXPECT_EQ(sent("scale", "scaleHorizontalScale=-20.5"), "-20.5");
+    // What is no whole number stays refused.
+    for (const char* value : {"rotateCopies=3.5", "rotateCopies=inf", "rotateCopies=1e10x"})
+        EXPECT_THROW(build("rotate", {{Kind::Set, value}}), UsageError) << value;
+}
+
 host::AdmItem popupWith(std::vector<std::string> labels)
 {
     host::AdmItem item;

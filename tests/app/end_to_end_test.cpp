@@ -1,7 +1,10 @@
 // Runs of the built tovrins binary with the built plug-in.
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -69,6 +72,13 @@ size_t pathCount(const DocumentData& doc)
     return n;
 }
 
+// How a run is started, beyond its arguments.
+struct Launch {
+    std::string binary = TOVRINS_BINARY;
+    fs::path directory;                   // the working directory; the test's own when empty
+    std::vector<std::string> environment; // added to the test's
+};
+
 class TovrinsRun : public ::testing::Test {
 protected:
     void SetUp() override
@@ -80,33 +90,55 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    // Runs the binary with stdout and stderr sent to files.
-    Result run(std::vector<std::string> args)
+    // Starts the binary with stdout and stderr sent to files; returns its pid.
+    pid_t start(std::vector<std::string> args, const Launch& launch = {})
     {
-        args.insert(args.begin(), TOVRINS_BINARY);
+        args.insert(args.begin(), launch.binary);
         std::vector<char*> argv;
         for (std::string& arg : args)
             argv.push_back(arg.data());
         argv.push_back(nullptr);
-        const fs::path out = dir_ / "stdout.txt", err = dir_ / "stderr.txt";
+        std::vector<std::string> environment = launch.environment;
+        std::vector<char*> envp;
+        for (char** e = environ; *e; ++e)
+            envp.push_back(*e);
+        for (std::string& e : environment)
+            envp.push_back(e.data());
+        envp.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 1, streamFile("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, 2, streamFile("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (!launch.directory.empty())
+            posix_spawn_file_actions_addchdir_np(&actions, launch.directory.c_str());
         pid_t pid = 0;
-        Result result;
-        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+            pid = -1;
         posix_spawn_file_actions_destroy(&actions);
-        result.out = readFile(out);
-        result.err = readFile(err);
-        fs::remove(out);
-        fs::remove(err);
+        return pid;
+    }
+
+    // Waits for a started run and collects what it printed.
+    Result finish(pid_t pid, int* signal = nullptr)
+    {
+        Result result;
+        int status = 0;
+        if (pid > 0 && waitpid(pid, &status, 0) == pid) {
+            result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            if (signal)
+                *signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+        }
+        for (auto [name, text] : {std::pair{"stdout", &result.out}, std::pair{"stderr", &result.err}}) {
+            *text = readFile(streamFile(name));
+            fs::remove(streamFile(name));
+        }
         return result;
     }
+
+    Result run(std::vector<std::string> args, const Launch& launch = {}) { return finish(start(std::move(args), launch)); }
+
+    // Beside the run's directory, so that written() sees only the run's files.
+    fs::path streamFile(const std::string& name) const { return dir_.string() + "." + name + ".txt"; }
 
     fs::path path(const std::string& name) const { return dir_ / name; }
     // Everything the runs wrote, apart from the captured streams.
@@ -205,16 +237,33 @@ TEST_F(TovrinsRun, RepeatRunsTheFilterAgainWithoutTheDialog)
     EXPECT_GT(artCount(json("r2.json")), artCount(json("r0.json")));
 }
 
-TEST_F(TovrinsRun, ARepeatThatChangesNothingIsReported)
+TEST_F(TovrinsRun, ARepeatWithNothingToWorkOnIsReported)
 {
-    // Rotate deletes the originals, so the repeats find nothing selected.
+    // Rotate deletes the originals and leaves its copies unselected, so the
+    // repeats find nothing selected; they still run, and add empty layers.
     const Result r = run({"run", "rotate", input(), "-o", path("r.json"), "--seed", "5", "--repeat", "2"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_THAT(r.err, HasSubstr("warning: every repeat of the rotate filter changed nothing"));
+    EXPECT_EQ(r.err, "tovrins: warning: every repeat of the rotate filter found nothing selected to work on\n");
     const Result changing = run({"run", "translate", input(), "-o", path("t.json"), "--seed", "5", "--set",
                                  "translateDeleteOriginal=0", "--repeat", "1"});
     ASSERT_EQ(changing.exitCode, 0) << changing.err;
     EXPECT_EQ(changing.err, "");
+}
+
+TEST_F(TovrinsRun, TheDocumentedRepeatExampleMakesThreeWalks)
+{
+    const std::string star = std::string(TOVRINS_EXAMPLES) + "/star.svg";
+    const auto walks = [&](const std::string& out, const std::string& repeat) {
+        const Result r = run({"run", "translate", star, "-o", path(out), "--select", "star", "--set",
+                              "translateVariation=Drunken path", "--set", "translateDeleteOriginal=0", "--repeat",
+                              repeat, "--seed", "42"});
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        return pathCount(json(out));
+    };
+    // The star, the moon and the background, and seven copies a walk.
+    EXPECT_EQ(walks("once.json", "0"), 3u + 7u);
+    EXPECT_EQ(walks("thrice.json", "2"), 3u + 3u * 7u);
 }
 
 TEST_F(TovrinsRun, AFailingOutputLeavesTheOthersUnwritten)
@@ -270,17 +319,167 @@ TEST_F(TovrinsRun, UserErrorsAreOneLineAndWriteNothing)
         {{"run", "rotate", std::string(TOVRINS_APP_TEST_DATA) + "/locked.json", "-o", out, "--select", "box"}, 1,
          "the rotate filter reported an error: The filter cannot complete because a layer is locked or invisible. "
          "(code SEGM)"},
+        // A point the view does not show, near or far.
+        {{"run", "rotate", in, "-o", out, "--pick", "60=1e9,1e9"}, 1,
+         "--pick 60=1e9,1e9: artwork point 1e+09,1e+09 is outside the view, which shows x from"},
+        {{"run", "rotate", in, "-o", out, "--pick", "60=3e38,3e38"}, 1, "is outside the view, which shows x from"},
+        {{"run", "rotate", in, "-o", out, "--plugin", dir_.string()}, 1, "is a directory, not a plug-in file"},
+        {{"run", "rotate", "/dev/zero", "-o", out}, 2, "neither an .svg nor a .json"},
         // Spin edit 6 stays disabled while the radial mode is 0.
         {{"run", "rotate", in, "-o", out, "--set", "rotateRadialStep=5"}, 1, "--set rotateRadialStep=5"},
     };
     for (const Case& c : cases) {
         const Result r = run(c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args[4] << ' ' << c.args.back() << '\n' << r.err;
+        EXPECT_EQ(r.out, "") << "no seed for a run that failed";
         EXPECT_EQ(lineCount(r.err), 1u) << r.err;
         EXPECT_TRUE(r.err.starts_with("tovrins: ")) << r.err;
         EXPECT_THAT(r.err, HasSubstr(c.message));
         EXPECT_THAT(written(), ::testing::IsEmpty()) << c.args.back();
     }
+}
+
+TEST_F(TovrinsRun, VersionIsTheProjects)
+{
+    const Result r = run({"--version"});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_THAT(r.out, ::testing::MatchesRegex("tovrins [0-9]+\\.[0-9]+(\\.[0-9]+)*\n"));
+}
+
+TEST_F(TovrinsRun, AMovedBuildFindsItsPlugInFromTheProgram)
+{
+    // The build's layout, and an installed one with the two side by side.
+    fs::create_directories(path("build/app"));
+    fs::create_directories(path("build/resources"));
+    fs::create_directories(path("installed"));
+    for (const char* dir : {"build/app", "installed"})
+        fs::copy_file(TOVRINS_BINARY, path(dir) / "tovrins");
+    fs::copy_file(TOVRINS_PLUGIN, path("build/resources/KM47_Tovrins.aip"));
+    fs::copy_file(TOVRINS_PLUGIN, path("installed/KM47_Tovrins.aip"));
+    for (const char* program : {"build/app/tovrins", "installed/tovrins"}) {
+        const Result r = run({"filters"}, Launch{path(program).string(), "/", {}});
+        EXPECT_EQ(r.exitCode, 0) << program << ": " << r.err;
+        EXPECT_EQ(lineCount(r.out), 3u) << program;
+    }
+    fs::remove(path("installed/KM47_Tovrins.aip"));
+    const Result missing = run({"filters"}, Launch{path("installed/tovrins").string(), {}, {}});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_THAT(missing.err, HasSubstr(path("resources/KM47_Tovrins.aip").string()));
+}
+
+TEST_F(TovrinsRun, APlugInNamedWithoutASlashIsTheFileInTheWorkingDirectory)
+{
+    fs::copy_file(TOVRINS_PLUGIN, path("good.aip"));
+    const Result r = run({"filters", "--plugin", "good.aip"}, Launch{TOVRINS_BINARY, dir_, {}});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(lineCount(r.out), 3u);
+}
+
+TEST_F(TovrinsRun, CopiesBeyondTheRangeOfCoordinatesAreRefusedInWords)
+{
+    const Result r = run({"run", "scale", input(), "-o", path("s.json"), "--set", "scaleCopies=40", "--set",
+                          "scaleHorizontalScale=1000", "--set", "scaleVerticalScale=1000", "--seed", "1"});
+    EXPECT_EQ(r.exitCode, 1);
+    // The scale overflows to infinity, and so the matrix of a copy.
+    EXPECT_EQ(r.err, "tovrins: the scale command failed: its copies would leave the range of coordinates (the "
+                     "matrix to transform an unnamed art object by has overflowed, beyond about 3.4e38; code !rng)\n");
+    EXPECT_THAT(written(), ::testing::IsEmpty());
+}
+
+TEST_F(TovrinsRun, NumbersTooLargeForAFieldAreBroughtWithinItsLimits)
+{
+    for (const char* copies : {"500", "1e10"}) {
+        const std::string out = std::string("c") + copies + ".json";
+        const Result r = run({"run", "rotate", input(), "-o", path(out), "--seed", "3", "--set",
+                              std::string("rotateCopies=") + copies});
+        ASSERT_EQ(r.exitCode, 0) << copies << ": " << r.err;
+        EXPECT_EQ(pathCount(json(out)), 4u * 100u) << copies;
+    }
+}
+
+TEST_F(TovrinsRun, AnInterruptedWriteLeavesNoTemporaryFiles)
+{
+    for (const int signal : {SIGINT, SIGTERM}) {
+        // The run stops itself once every temporary file is written.
+        const pid_t pid = start({"run", "rotate", input(), "-o", path("a.svg"), "-o", path("a.json"), "-o",
+                                 path("a.png"), "--seed", "1"},
+                                Launch{TOVRINS_BINARY, {}, {"TOVRINS_TEST_STOP_BEFORE_COMMIT=1"}});
+        ASSERT_GT(pid, 0);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, WUNTRACED), pid);
+        ASSERT_TRUE(WIFSTOPPED(status));
+        EXPECT_EQ(written().size(), 3u) << "the three hidden temporary files";
+        kill(pid, signal);
+        kill(pid, SIGCONT);
+        int ended = 0;
+        const Result r = finish(pid, &ended);
+        EXPECT_EQ(ended, signal) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_THAT(written(), ::testing::IsEmpty());
+    }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+// Runs under address-space limits from too small to start up to enough:
+// every failure on the way is a sentence, never an exception's name or a
+// crash, and writing the JSON is among the steps that run out.
+TEST_F(TovrinsRun, RunningOutOfMemoryEndsInASentence)
+{
+    if (kAddressSanitizer)
+        GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space, so no address-space limit can "
+                        "be set below what the run needs";
+    std::string segments;
+    for (int i = 0; i < 30000; ++i)
+        segments += " L" + std::to_string(i % 400) + ' ' + std::to_string(i * 7 % 400);
+    std::ofstream(path("long.svg")) << R"(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="400">)"
+                                    << R"(<path id="p" d="M0 0)" << segments << R"("/></svg>)";
+    bool succeeded = false;
+    bool writingRanOut = false;
+    for (const rlim_t megabytes : {24, 32, 48, 64, 96, 128, 256}) {
+        const pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            const rlimit limit{megabytes << 20, megabytes << 20};
+            setrlimit(RLIMIT_AS, &limit);
+            const int out = open(streamFile("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int err = open(streamFile("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(out, 1);
+            dup2(err, 2);
+            execl(TOVRINS_BINARY, TOVRINS_BINARY, "run", "translate", path("long.svg").c_str(), "-o",
+                  path("long.json").c_str(), "-o", path("long-out.svg").c_str(), "--seed", "1", nullptr);
+            _exit(126);
+        }
+        int signal = 0;
+        const Result r = finish(pid, &signal);
+        EXPECT_EQ(signal, 0) << megabytes << " MB: " << r.err;
+        if (r.exitCode == 0) {
+            succeeded = true;
+            fs::remove(path("long.json"));
+            fs::remove(path("long-out.svg"));
+            continue;
+        }
+        if (r.err.find("error while loading shared libraries") != std::string::npos)
+            continue; // the system's loader, before the program starts
+        EXPECT_EQ(r.exitCode, 1) << megabytes << " MB: " << r.err;
+        EXPECT_EQ(lineCount(r.err), 1u) << r.err;
+        EXPECT_THAT(r.err, Not(HasSubstr("std::"))) << megabytes << " MB";
+        EXPECT_THAT(r.err, Not(HasSubstr("bad_alloc"))) << megabytes << " MB";
+        writingRanOut = writingRanOut || r.err == "tovrins: not enough memory to write " + path("long.json").string() + "\n";
+        EXPECT_THAT(written(), ::testing::ElementsAre("long.svg")) << megabytes << " MB";
+    }
+    EXPECT_TRUE(succeeded) << "no limit was enough";
+    EXPECT_TRUE(writingRanOut) << "no limit ran out while writing";
 }
 
 } // namespace

@@ -121,7 +121,7 @@ TEST_F(ArtSuitesTest, TransformRefusesNonFiniteMatrices)
     const DocumentData before = env.document()->data();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const TvRealMatrix bad{1, 0, nan, 1, 0, 0};
-    EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &bad, 1, 1), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &bad, 1, 1), TV_ERR_OUT_OF_RANGE);
     testing::expectSameDocument(env.document()->data(), before);
     const TvRealMatrix scale{1, 0, 0, 1, 0, 0};
     EXPECT_EQ(transformArtSuite().transformArt(handleOf("b"), &scale, nan, 16), TV_ERR_BAD_PARAMETER);
@@ -129,6 +129,49 @@ TEST_F(ArtSuitesTest, TransformRefusesNonFiniteMatrices)
     TvPathStyle s{};
     ASSERT_EQ(pathStyleSuite().getPathStyle(handleOf("b"), &s), 0);
     EXPECT_EQ(s.strokeWidth, 3);
+}
+
+// A transformation that would carry art beyond the range of coordinates
+// is answered !rng, changes nothing, and the host notes why, for the
+// command's report.
+TEST_F(ArtSuitesTest, TransformBeyondTheRangeOfCoordinatesIsRefusedWithTheReason)
+{
+    HostRefusal refusal;
+    hostContext().refusal = &refusal;
+    const DocumentData before = env.document()->data();
+    const auto transform = [&](const char* name, const TvRealMatrix& m, int32_t flags = TV_TRANSFORM_OBJECTS) {
+        return transformArtSuite().transformArt(handleOf(name), &m, 1, flags);
+    };
+    // "b" reaches 120: a finite scale carries it past 3.4e38.
+    EXPECT_EQ(transform("b", {1e37f, 0, 0, 1e37f, 0, 0}), TV_ERR_OUT_OF_RANGE);
+    EXPECT_EQ(refusal.code, TV_ERR_OUT_OF_RANGE);
+    EXPECT_EQ(refusal.reason, "transforming art 'b' would carry it beyond about 3.4e38 points either way");
+    // An infinite scale, and the NaN of infinity times zero that
+    // concatenating a translation to it leaves.
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    for (const TvRealMatrix m : {TvRealMatrix{inf, 0, 0, 1, 0, 0}, TvRealMatrix{nan, nan, nan, nan, nan, nan}}) {
+        refusal = {};
+        EXPECT_EQ(transform("b", m), TV_ERR_OUT_OF_RANGE);
+        EXPECT_EQ(refusal.reason, "the matrix to transform art 'b' by has overflowed, beyond about 3.4e38");
+    }
+    // A group is judged by everything in it.
+    EXPECT_EQ(transform("g", {1e37f, 0, 0, 1, 0, 0}), TV_ERR_OUT_OF_RANGE);
+    testing::expectSameDocument(env.document()->data(), before);
+
+    refusal = {};
+    EXPECT_EQ(transform("b", {1e36f, 0, 0, 1e36f, 0, 0}), 0); // 1.2e38 still fits
+    TvRealRect bounds{};
+    ASSERT_EQ(artSuite().getArtBounds(handleOf("b"), &bounds), 0);
+    EXPECT_FLOAT_EQ(bounds.top, 1.2e38f);
+    // Without the objects flag the matrix moves no point, and the
+    // document's own check answers; so it does for an unknown art.
+    EXPECT_EQ(transform("a", {inf, 0, 0, 1, 0, 0}, TV_TRANSFORM_SCALE_LINES), TV_ERR_BAD_PARAMETER);
+    const TvRealMatrix identity{1, 0, 0, 1, 0, 0};
+    EXPECT_EQ(transformArtSuite().transformArt(toHandle(9999), &identity, 1, TV_TRANSFORM_OBJECTS),
+              TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(refusal.code, 0) << refusal.reason;
+    hostContext().refusal = nullptr;
 }
 
 TEST_F(ArtSuitesTest, LayersGoOnTopOrAtTheBottomAndBecomeCurrent)

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "elf_image.hpp"
 #include "plugin_file.hpp"
+#include "test_files.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -17,20 +17,8 @@ using ::testing::HasSubstr;
 
 const std::filesystem::path kPlugin = TOVRINS_PLUGIN_PATH;
 
-std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-std::filesystem::path writeTemp(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    const auto path = std::filesystem::path(::testing::TempDir()) / name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
-}
+using test::fileBytes;
+using test::writeTemp;
 
 class BuiltPlugin : public ::testing::Test {
 protected:
@@ -204,6 +192,36 @@ TEST(PluginLoading, NonPluginFilesAreRefused) {
     EXPECT_THAT(refusal(writeTemp("half.aip", bytes)), HasSubstr("runs past the end"));
     bytes.resize(40);
     EXPECT_THAT(refusal(writeTemp("header-only.aip", bytes)), HasSubstr("runs past the end"));
+}
+
+TEST(PluginLoading, DirectoriesAndDevicesAreNamedForWhatTheyAre) {
+    EXPECT_THAT(refusal(::testing::TempDir()), HasSubstr("is a directory, not a plug-in file"));
+    EXPECT_THAT(refusal("/dev/zero"), HasSubstr("plug-in /dev/zero: is not a regular file"));
+}
+
+// dlopen searches the library path for a bare file name; the loader must
+// load the file in the working directory instead, as for any other path.
+TEST(PluginLoading, AFileNameWithoutASlashIsTheFileInTheWorkingDirectory) {
+    EXPECT_EQ(explicitLibraryPath("good.aip"), "./good.aip");
+    EXPECT_EQ(explicitLibraryPath("lib/good.aip"), "lib/good.aip");
+    EXPECT_EQ(explicitLibraryPath("/opt/good.aip"), "/opt/good.aip");
+
+    const auto dir = std::filesystem::path(::testing::TempDir()) / "tovrins_bare_name";
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(kPlugin, dir / "good.aip", std::filesystem::copy_options::overwrite_existing);
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(dir);
+    std::string failure;
+    try {
+        const PluginFile plugin("good.aip");
+        EXPECT_EQ(plugin.path(), "good.aip");  // messages name it as typed
+        EXPECT_NE(plugin.entry(), nullptr);
+    } catch (const PluginLoadError& e) {
+        failure = e.what();
+    }
+    std::filesystem::current_path(before);
+    std::filesystem::remove_all(dir);
+    EXPECT_EQ(failure, "");
 }
 
 }  // namespace
