@@ -252,17 +252,13 @@ void root(XmlWriter& xml, const DocumentData& doc)
                 if (std::string_view(name) == ns)
                     xml.attribute(name, uri);
     }
-    // The page's size as the source file gave it; points for documents made
-    // here. The viewBox keeps one user unit to one document unit.
+    // The page's size as the source file gave it. The document's unit is
+    // the SVG user unit (a CSS px, 96 per inch), so a document made here
+    // gets its size without a unit; the viewBox keeps them equal.
     for (const char* side : {"width", "height"}) {
         const float size = side[0] == 'w' ? doc.width : doc.height;
-        if (!findAttribute(kept, side)) {
-            xml.raw(" ");
-            xml.raw(side);
-            xml.raw("=\"");
-            xml.number(size);
-            xml.raw("pt\"");
-        }
+        if (!findAttribute(kept, side))
+            xml.numberAttribute(side, size);
     }
     for (const Attribute& a : kept)
         xml.attribute(a.name, a.value);

@@ -11,14 +11,17 @@
 
 #include <pugixml.hpp>
 
+#include "css_cascade.hpp"
 #include "path_data.hpp"
 #include "svg_attributes.hpp"
 #include "svg_colour.hpp"
+#include "svg_entities.hpp"
 #include "svg_number.hpp"
 #include "svg_opaque.hpp"
 #include "svg_properties.hpp"
 #include "document/geometry.hpp"
 #include "svg_shapes.hpp"
+#include "svg_text_encoding.hpp"
 #include "svg_transform.hpp"
 
 namespace tovrins::host {
@@ -81,11 +84,21 @@ public:
 
     DocumentData read(std::string_view text)
     {
+        std::vector<std::string> notes; // from decoding, entities and style sheets
+        std::string source;
+        try {
+            source = expandDtdEntities(xmlTextAsUtf8(text), notes);
+        } catch (const std::runtime_error& e) {
+            fail(e.what());
+        }
         pugi::xml_document xml;
-        const auto res = xml.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+        const auto res = xml.load_buffer(source.data(), source.size(), pugi::parse_default, pugi::encoding_utf8);
         if (!res)
             fail("is not an SVG file: the XML is malformed (" + std::string(res.description()) + " at byte " +
                  std::to_string(res.offset) + ")");
+        applyStyleSheets(xml, notes);
+        for (const std::string& note : notes)
+            warn(note);
         const pugi::xml_node svg = xml.document_element();
         if (localName(svg) != "svg")
             fail("is not an SVG file: its root element is <" + std::string(svg.name()) + ">, not <svg>");
@@ -246,7 +259,12 @@ private:
         if (c.depth > kMaxDepth)
             fail("nests elements more than " + std::to_string(kMaxDepth) + " deep");
         if (const pugi::xml_attribute t = n.attribute("transform")) {
-            auto m = parseSvgTransform(t.value());
+            std::optional<TvRealMatrix> m;
+            try {
+                m = parseSvgTransform(t.value());
+            } catch (const SvgTransformRangeError& e) {
+                fail("has an element " + describe(n) + " whose " + e.what());
+            }
             if (!m)
                 warn("ignored the malformed transform", "\"" + std::string(t.value()) + "\" of " + describe(n));
             else
@@ -604,7 +622,7 @@ private:
             const float size = side[0] == 'w' ? doc.width : doc.height;
             // A page without a size is as large as its user units say.
             std::string text = a && !trim(a.value()).ends_with('%') ? std::string(trim(a.value())) : shortest(size);
-            if (text != shortest(size) + "pt")
+            if (text != shortest(size))
                 doc.rootAttributes.push_back({side, std::move(text)});
         }
     }
@@ -646,12 +664,9 @@ private:
         } else if (name == "use" || name == "svg" || name == "switch") {
             out.push_back(opaque(n, c, ArtType::Instance));
         } else if (name == "path") {
-            std::vector<Subpath> subpaths;
-            try {
-                subpaths = parsePathData(n.attribute("d").value());
-            } catch (const PathDataError& e) {
-                fail("has malformed path data in " + describe(n) + ": " + e.what());
-            }
+            auto [subpaths, error] = readPathData(n.attribute("d").value());
+            if (!error.empty())
+                warn("kept the path data of " + describe(n) + " up to its error: " + error);
             std::erase_if(subpaths, [](const Subpath& s) { return s.segments.empty(); });
             if (subpaths.empty()) {
                 warn("skipped elements without path data:", describe(n));
