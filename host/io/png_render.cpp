@@ -44,6 +44,7 @@ void drawSvg(cairo_surface_t* surface, const std::string& svg, double width, dou
         rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error));
     if (!handle)
         throw std::runtime_error(path + ": the document could not be rendered (" + takeMessage(error) + ").");
+    rsvg_handle_set_dpi(handle.get(), 96); // as browsers; librsvg's default is 90
     std::unique_ptr<cairo_t, ContextFree> cr(cairo_create(surface));
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());
