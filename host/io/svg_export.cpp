@@ -152,9 +152,10 @@ std::string writeSvg(const DocumentData& doc)
     svg.append_attribute("xmlns:xlink") = "http://www.w3.org/1999/xlink";
     svg.append_attribute("xmlns:inkscape") = "http://www.inkscape.org/namespaces/inkscape";
     svg.append_attribute("xmlns:sodipodi") = "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd";
-    // Points are the document's unit; the viewBox keeps user units equal to them.
-    svg.append_attribute("width") = (shortest(doc.width) + "pt").c_str();
-    svg.append_attribute("height") = (shortest(doc.height) + "pt").c_str();
+    // The document's unit is the SVG user unit (a CSS px, 96 per inch), so
+    // the size is written without a unit; the viewBox keeps them equal.
+    svg.append_attribute("width") = shortest(doc.width).c_str();
+    svg.append_attribute("height") = shortest(doc.height).c_str();
     svg.append_attribute("viewBox") = ("0 0 " + shortest(doc.width) + " " + shortest(doc.height)).c_str();
     Exporter out(doc);
     for (const LayerData& l : doc.layers) {

@@ -9,12 +9,15 @@
 
 #include <pugixml.hpp>
 
+#include "css_cascade.hpp"
 #include "path_data.hpp"
 #include "svg_attributes.hpp"
 #include "svg_colour.hpp"
+#include "svg_entities.hpp"
 #include "svg_number.hpp"
 #include "svg_opaque.hpp"
 #include "svg_shapes.hpp"
+#include "svg_text_encoding.hpp"
 #include "svg_transform.hpp"
 
 namespace tovrins::host {
@@ -45,11 +48,21 @@ public:
 
     DocumentData read(std::string_view text)
     {
+        std::vector<std::string> notes; // from decoding, entities and style sheets
+        std::string source;
+        try {
+            source = expandDtdEntities(xmlTextAsUtf8(text), notes);
+        } catch (const std::runtime_error& e) {
+            fail(e.what());
+        }
         pugi::xml_document xml;
-        const auto res = xml.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+        const auto res = xml.load_buffer(source.data(), source.size(), pugi::parse_default, pugi::encoding_utf8);
         if (!res)
             fail("is not an SVG file: the XML is malformed (" + std::string(res.description()) + " at byte " +
                  std::to_string(res.offset) + ")");
+        applyStyleSheets(xml, notes);
+        for (const std::string& note : notes)
+            warn(note);
         const pugi::xml_node svg = xml.document_element();
         if (localName(svg) != "svg")
             fail("is not an SVG file: its root element is <" + std::string(svg.name()) + ">, not <svg>");
@@ -178,7 +191,12 @@ private:
         if (c.depth > kMaxDepth)
             fail("nests elements more than " + std::to_string(kMaxDepth) + " deep");
         if (const pugi::xml_attribute t = n.attribute("transform")) {
-            auto m = parseSvgTransform(t.value());
+            std::optional<TvRealMatrix> m;
+            try {
+                m = parseSvgTransform(t.value());
+            } catch (const SvgTransformRangeError& e) {
+                fail("has an element " + describe(n) + " whose " + e.what());
+            }
             if (!m)
                 warn("ignored the malformed transform \"" + std::string(t.value()) + "\" of " + describe(n));
             else
@@ -327,12 +345,9 @@ private:
                     element(child, c, g.children);
             out.push_back(std::move(g));
         } else if (name == "path") {
-            std::vector<Subpath> subpaths;
-            try {
-                subpaths = parsePathData(n.attribute("d").value());
-            } catch (const PathDataError& e) {
-                fail("has malformed path data in " + describe(n) + ": " + e.what());
-            }
+            auto [subpaths, error] = readPathData(n.attribute("d").value());
+            if (!error.empty())
+                warn("kept the path data of " + describe(n) + " up to its error: " + error);
             std::erase_if(subpaths, [](const Subpath& s) { return s.segments.empty(); });
             if (subpaths.empty()) {
                 warn("skipped " + describe(n) + ", which has no path data");
