@@ -102,6 +102,8 @@ TEST(SvgCorpus, UnchangedFilesDrawAsTheirOriginals)
         }
         const std::string kind(fidelityName(result.kind));
         ++byKind[kind];
+        // Every failure, listed or not, one line each: the list is made from these.
+        std::printf("fails: %s %s: %s\n", file.key.c_str(), kind.c_str(), result.detail.c_str());
         if (listed == known.end())
             ADD_FAILURE() << file.key << " " << kind << ": " << result.detail << " (" << file.path.string() << ")";
         else if (listed->second != kind)
