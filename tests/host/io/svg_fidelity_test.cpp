@@ -29,7 +29,7 @@ class FeatureFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(FeatureFile, RendersAsItsSourceWhenWrittenBackUnchanged)
 {
-    const std::filesystem::path path = std::filesystem::path(TOVRINS_FEATURES_DIR) / GetParam();
+    const std::filesystem::path path = std::filesystem::path(TOVRINS_FIDELITY_DIR) / GetParam();
     const std::string source = readFile(path);
     std::vector<std::string> warnings;
     const DocumentData doc = readSvg(source, path.string(), warnings);
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Features, FeatureFile,
 TEST(SvgFidelity, ReferencesAndForeignAttributesAreWrittenBack)
 {
     std::vector<std::string> warnings;
-    const DocumentData doc = readSvg(readFile(std::filesystem::path(TOVRINS_FEATURES_DIR) / "clip-mask-filter.svg"),
+    const DocumentData doc = readSvg(readFile(std::filesystem::path(TOVRINS_FIDELITY_DIR) / "clip-mask-filter.svg"),
                                      "f.svg", warnings);
     const std::string out = writeSvg(doc);
     EXPECT_THAT(out, HasSubstr("clip-path=\"url(#clip)\""));
@@ -69,7 +69,7 @@ TEST(SvgFidelity, ReferencesAndForeignAttributesAreWrittenBack)
 TEST(SvgFidelity, APageSizedInMillimetresWithoutViewBoxKeepsItsTrueSize)
 {
     std::vector<std::string> warnings;
-    const DocumentData doc = readSvg(readFile(std::filesystem::path(TOVRINS_FEATURES_DIR) / "page-mm.svg"), "mm.svg", warnings);
+    const DocumentData doc = readSvg(readFile(std::filesystem::path(TOVRINS_FIDELITY_DIR) / "page-mm.svg"), "mm.svg", warnings);
     EXPECT_NEAR(doc.width, 50 * 96 / 25.4, 1e-3); // user units, 96 to the inch
     const std::string out = writeSvg(doc);
     EXPECT_THAT(out, HasSubstr("width=\"50mm\" height=\"40mm\" viewBox=\"0 0 188.97638 151.1811\""));
