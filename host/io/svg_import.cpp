@@ -217,6 +217,8 @@ private:
         }
         const double w = size(svg, "width", box ? (*box)[2] : 612);
         const double h = size(svg, "height", box ? (*box)[3] : 792);
+        viewport_.viewportWidth = box ? (*box)[2] : w;
+        viewport_.viewportHeight = box ? (*box)[3] : h;
         doc.width = static_cast<float>(w);
         doc.height = static_cast<float>(h);
         TvRealMatrix view{1, 0, 0, 1, 0, 0};
@@ -377,7 +379,15 @@ private:
         const pugi::xml_attribute a = n.attribute(name);
         if (!a)
             return 0;
-        auto v = length(a.value());
+        // Percentages of the page's viewport; ems of the default font size.
+        const std::string_view attribute = name;
+        const svg::LengthAxis axis =
+            attribute.starts_with('x') || attribute == "width" || attribute == "cx" || attribute == "rx"
+                ? svg::LengthAxis::Horizontal
+                : attribute.starts_with('y') || attribute == "height" || attribute == "cy" || attribute == "ry"
+                      ? svg::LengthAxis::Vertical
+                      : svg::LengthAxis::Diagonal;
+        auto v = length(a.value(), viewport_, axis);
         if (!v || std::fabs(*v) > kMaxSize * 100)
             fail("has an element " + describe(n) + " whose " + name + " \"" + a.value() + "\" is not a usable length");
         return *v;
@@ -502,10 +512,19 @@ private:
         const std::string_view name = localName(n);
         if (name == "use") {
             const pugi::xml_node target = byId(href(n));
+            // An instance of its own ancestor draws nothing of itself.
+            for (pugi::xml_node up = n; up; up = up.parent())
+                if (up == target)
+                    return {};
             if (!target || ++instanceReads_ > kMaxInstanceReads)
                 return {};
             inside.ctm = thenApply(TvRealMatrix{1, 0, 0, 1, static_cast<float>(attr(n, "x")), static_cast<float>(attr(n, "y"))}, inside.ctm);
-            readContent(target, inside, art);
+            // Content that cannot be read measures nothing; it is kept as it stands.
+            try {
+                readContent(target, inside, art);
+            } catch (const std::runtime_error&) {
+                return {};
+            }
         } else {
             if (++instanceReads_ > kMaxInstanceReads)
                 return {};
@@ -729,6 +748,7 @@ private:
     std::vector<PaintServer> servers_;
     std::unordered_map<std::string, pugi::xml_node> ids_;
     size_t instanceReads_ = 0;
+    svg::LengthContext viewport_;
 };
 
 } // namespace
