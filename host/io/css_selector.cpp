@@ -22,7 +22,6 @@ bool isNameChar(char c)
 
 constexpr size_t kMaxCompounds = 64;
 
-constexpr std::string_view kStructural[] = {"root", "first-child", "last-child", "only-child"};
 
 class SelectorReader {
 public:
@@ -112,19 +111,8 @@ private:
                 c.attributes.push_back(std::move(*a));
                 ++spec[1];
             } else if (k == ':') {
-                ++i_;
-                const bool element = !atEnd() && peek() == ':';
-                if (element)
-                    ++i_;
-                std::string p = name();
-                for (char& ch : p)
-                    ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-                if (element || std::find(std::begin(kStructural), std::end(kStructural), p) == std::end(kStructural)) {
-                    unsupported = std::string(element ? "pseudo-element ::" : "pseudo-class :") + p;
+                if (!pseudoClass(c, spec))
                     return std::nullopt;
-                }
-                c.pseudoClasses.push_back(std::move(p));
-                ++spec[1];
             } else {
                 break;
             }
@@ -133,6 +121,69 @@ private:
         if (!any)
             return std::nullopt;
         return c;
+    }
+
+    // ":name", ":name(argument)" or "::name" into `c`.
+    bool pseudoClass(Compound& c, Specificity& spec)
+    {
+        ++i_;
+        const bool element = !atEnd() && peek() == ':';
+        if (element)
+            ++i_;
+        std::string p = name();
+        for (char& ch : p)
+            ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        std::optional<std::string_view> argument;
+        if (!atEnd() && peek() == '(') {
+            size_t depth = 0, end = i_;
+            for (; end < s_.size(); ++end)
+                if (s_[end] == '(')
+                    ++depth;
+                else if (s_[end] == ')' && --depth == 0)
+                    break;
+            if (end >= s_.size())
+                return false;
+            argument = s_.substr(i_ + 1, end - i_ - 1);
+            i_ = end + 1;
+        }
+        if (p == "not" && argument && !element)
+            return negation(*argument, c, spec);
+        auto simple = element ? std::nullopt : readPseudoClass(p, argument);
+        if (!simple) {
+            unsupported = std::string(element ? "pseudo-element ::" : "pseudo-class :") + p;
+            return false;
+        }
+        c.pseudoClasses.push_back(std::move(*simple));
+        ++spec[1];
+        return true;
+    }
+
+    // :not(a, b) of compounds; it weighs as its most specific argument.
+    bool negation(std::string_view argument, Compound& c, Specificity& spec)
+    {
+        SelectorReader inner(argument);
+        std::vector<Compound> list;
+        Specificity heaviest{};
+        while (true) {
+            inner.skipSpace();
+            Specificity one{};
+            auto compound = inner.compound(one);
+            inner.skipSpace();
+            if (!compound || (!inner.atEnd() && inner.peek() != ',')) {
+                unsupported = inner.unsupported.empty() ? "pseudo-class :not of more than simple selectors"
+                                                        : inner.unsupported;
+                return false;
+            }
+            list.push_back(std::move(*compound));
+            heaviest = std::max(heaviest, one);
+            if (inner.atEnd())
+                break;
+            inner.skip();
+        }
+        for (int i = 0; i < 3; ++i)
+            spec[i] += heaviest[i];
+        c.negations.push_back(std::move(list));
+        return true;
     }
 
     std::optional<AttributeTest> attribute()
@@ -231,28 +282,13 @@ pugi::xml_node previousElement(const pugi::xml_node& from)
     return n;
 }
 
-pugi::xml_node nextElement(const pugi::xml_node& from)
-{
-    pugi::xml_node n;
-    for (n = from.next_sibling(); n && n.type() != pugi::node_element; n = n.next_sibling()) {}
-    return n;
-}
-
 pugi::xml_node parentElement(const pugi::xml_node& n)
 {
     const pugi::xml_node p = n.parent();
     return p.type() == pugi::node_element ? p : pugi::xml_node();
 }
 
-bool pseudoMatches(std::string_view p, const pugi::xml_node& n)
-{
-    if (p == "root")
-        return !parentElement(n);
-    const bool first = !previousElement(n), last = !nextElement(n);
-    return p == "first-child" ? first : p == "last-child" ? last : first && last;
-}
-
-bool compoundMatches(const Compound& c, const pugi::xml_node& n)
+bool compoundMatches(const Compound& c, const pugi::xml_node& n, SiblingPositions& positions)
 {
     if (!c.type.empty() && localName(n) != c.type)
         return false;
@@ -265,9 +301,13 @@ bool compoundMatches(const Compound& c, const pugi::xml_node& n)
     for (const AttributeTest& a : c.attributes)
         if (!attributeMatches(a, n))
             return false;
-    for (const std::string& p : c.pseudoClasses)
-        if (!pseudoMatches(p, n))
+    for (const SimplePseudoClass& p : c.pseudoClasses)
+        if (!pseudoClassMatches(p, n, positions))
             return false;
+    for (const std::vector<Compound>& negation : c.negations)
+        for (const Compound& not_ : negation)
+            if (compoundMatches(not_, n, positions))
+                return false;
     return true;
 }
 
@@ -300,7 +340,7 @@ bool SelectorMatcher::at(size_t i, const pugi::xml_node& n)
     const Key key{i, n.internal_object()};
     if (auto it = at_.find(key); it != at_.end())
         return it->second;
-    const bool ok = compoundMatches(s_.compounds[i], n) && (i == 0 || before(i, n));
+    const bool ok = compoundMatches(s_.compounds[i], n, positions_) && (i == 0 || before(i, n));
     // The rightmost compound is tried once per element: no need to remember.
     if (i + 1 < s_.compounds.size())
         at_.emplace(key, ok);

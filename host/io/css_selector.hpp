@@ -1,6 +1,6 @@
 // CSS selectors over an SVG tree: type, universal, class, id and attribute
-// selectors, the four combinators, and the structural pseudo-classes
-// :root, :first-child, :last-child and :only-child.
+// selectors, the four combinators, :not() of simple selectors and the
+// pseudo-classes a static picture can answer (see css_pseudo_class.hpp).
 #pragma once
 
 #include <array>
@@ -12,6 +12,8 @@
 #include <vector>
 
 #include <pugixml.hpp>
+
+#include "css_pseudo_class.hpp"
 
 namespace tovrins::host::css {
 
@@ -26,8 +28,11 @@ struct AttributeTest {
 
 struct Compound {
     std::string type; // empty for any element
-    std::vector<std::string> ids, classes, pseudoClasses;
+    std::vector<std::string> ids, classes;
     std::vector<AttributeTest> attributes;
+    std::vector<SimplePseudoClass> pseudoClasses;
+    // Each :not(a, b): the element must match none of its compounds.
+    std::vector<std::vector<Compound>> negations;
 };
 
 enum class Combinator { Descendant, Child, NextSibling, SubsequentSibling };
@@ -70,6 +75,7 @@ private:
 
     const Selector& s_;
     std::unordered_map<Key, bool, KeyHash> at_, ancestors_, siblings_;
+    SiblingPositions positions_;
 };
 
 // One match on its own, for a single question.

@@ -1,4 +1,5 @@
 #include "svg_text_encoding.hpp"
+#include "svg_gzip.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -75,9 +76,28 @@ bool isLatin1Name(std::string_view n)
            n == "l1";
 }
 
-} // namespace
+bool isWindows1252Name(std::string_view n) { return n == "windows-1252" || n == "cp1252" || n == "x-cp1252"; }
 
-std::string xmlTextAsUtf8(std::string_view b)
+// Windows-1252 is Latin-1 but for 0x80 to 0x9f, which hold printable
+// characters (€, quotes, dashes); its five unassigned codes read as the C1
+// controls Latin-1 has there, as browsers read them.
+constexpr char16_t kWindows1252High[32] = {
+    0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
+    0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
+
+std::string fromSingleByte(std::string_view b, bool windows1252)
+{
+    std::string out;
+    out.reserve(b.size() + b.size() / 8);
+    for (char c : b) {
+        const auto u = static_cast<unsigned char>(c);
+        appendUtf8(out, windows1252 && u >= 0x80 && u < 0xa0 ? kWindows1252High[u - 0x80] : u);
+    }
+    return out;
+}
+
+std::string decoded(std::string_view b)
 {
     auto startsWith = [&](std::initializer_list<unsigned char> bytes) {
         return b.size() >= bytes.size() && std::equal(bytes.begin(), bytes.end(), b.begin(), [](unsigned char x, char y) {
@@ -103,15 +123,21 @@ std::string xmlTextAsUtf8(std::string_view b)
     if (encoding.empty() || encoding == "utf-8" || encoding == "utf8" || encoding == "utf-16" || ascii ||
         encoding == "us-ascii" || encoding == "ascii")
         return std::string(b);
-    if (isLatin1Name(encoding)) {
-        std::string out;
-        out.reserve(b.size() + b.size() / 8);
-        for (char c : b)
-            appendUtf8(out, static_cast<unsigned char>(c));
-        return out;
-    }
+    if (isLatin1Name(encoding) || isWindows1252Name(encoding))
+        return fromSingleByte(b, isWindows1252Name(encoding));
     throw std::runtime_error("is in the encoding \"" + encoding +
                              "\", which the workbench does not read (save it as UTF-8)");
+}
+
+} // namespace
+
+// Inflated once: a gzip file holding gzip (even one holding itself) is
+// then refused as not XML rather than unpacked without end.
+std::string xmlTextAsUtf8(std::string_view bytes)
+{
+    if (const auto inflated = gunzipped(bytes))
+        return decoded(*inflated);
+    return decoded(bytes);
 }
 
 } // namespace tovrins::host

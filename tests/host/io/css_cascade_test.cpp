@@ -184,7 +184,7 @@ TEST(CssCascade, DeepAndWideTreesNeitherHangNorExhaustTheStack)
 {
     // Each (compound, node) answer is remembered along ancestor and sibling
     // walks, so these are linear; a walk per element would take minutes.
-    constexpr int kMany = 30000;
+    constexpr int kMany = 20000;
     std::string deep = "<style>rect g { fill: red } g g g g g g g g g g g g g g g g rect.no { fill: red }"
                        " svg g { stroke: blue }</style>";
     for (int i = 0; i < kMany; ++i)

@@ -1,4 +1,4 @@
-// SVG files saved in UTF-16 or Latin-1 are read; other encodings are named.
+// SVG files saved in UTF-16, Latin-1 or Windows-1252 are read; other encodings are named.
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -50,12 +50,14 @@ TEST(SvgTextEncoding, Utf16WithOrWithoutByteOrderMarkInBothByteOrders)
         }
 }
 
-TEST(SvgTextEncoding, Utf8AndLatin1)
+TEST(SvgTextEncoding, Utf8Latin1AndWindows1252)
 {
     EXPECT_EQ(xmlTextAsUtf8("\xef\xbb\xbf<svg/>"), "<svg/>");
     EXPECT_EQ(xmlTextAsUtf8("<svg>\xc3\xa9</svg>"), "<svg>\xc3\xa9</svg>");
     EXPECT_EQ(xmlTextAsUtf8("<?xml version='1.0' encoding='ISO-8859-1'?><svg>\xe9</svg>"),
               "<?xml version='1.0' encoding='ISO-8859-1'?><svg>\xc3\xa9</svg>");
+    EXPECT_EQ(xmlTextAsUtf8("<?xml version='1.0' encoding='windows-1252'?><svg>\x80\x96\xe9\x81</svg>"),
+              "<?xml version='1.0' encoding='windows-1252'?><svg>\xe2\x82\xac\xe2\x80\x93\xc3\xa9\xc2\x81</svg>");
     // An ASCII file may carry any label; a UTF-16 label on 8-bit bytes is a
     // copied declaration.
     EXPECT_EQ(xmlTextAsUtf8("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?><svg/>"),
