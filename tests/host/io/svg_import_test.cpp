@@ -19,6 +19,7 @@ namespace {
 
 using testing::collectPaths;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 constexpr float kTol = 1e-4f;
 
@@ -253,7 +254,10 @@ TEST(SvgImport, StyleAttributeOverridesPresentationAttributesAndInherits)
     EXPECT_EQ(s.stroke.kind, TV_COLOR_RGB);
     EXPECT_EQ(s.stroke.components[2], 1);
     EXPECT_NEAR(s.strokeWidth, 2, kTol);
-    EXPECT_NEAR(s.opacity, 0.25f, kTol); // group and element opacity multiply
+    // A group's opacity stays on the group: pushed onto its children it
+    // would show their overlaps.
+    EXPECT_NEAR(s.opacity, 0.5f, kTol);
+    EXPECT_NEAR(g.style.opacity, 0.5f, kTol);
 }
 
 TEST(SvgImport, InkscapeLayersBecomeLayersOtherGroupsStayGroups)
@@ -279,16 +283,24 @@ TEST(SvgImport, InkscapeLayersBecomeLayersOtherGroupsStayGroups)
     EXPECT_EQ(d.currentLayer, 2);
 }
 
-TEST(SvgImport, HiddenElementsAndMetadataAreSkipped)
+TEST(SvgImport, HiddenElementsAndMetadataAreKeptAsDefinitionsNotArt)
 {
     std::vector<std::string> warnings;
     const DocumentData d = import(R"(<defs><rect width="1" height="1"/></defs><title>t</title><!-- c -->)"
-                                  R"(<rect width="1" height="1" display="none"/><use href="#x"/><circle r="0"/>)",
+                                  R"(<rect id="hidden" width="1" height="1" display="none"/><use href="#x"/>)"
+                                  R"(<circle r="0"/><circle id="c2" r="0"/><circle r="0"/><circle id="c4" r="0"/>)",
                                   warnings);
     EXPECT_TRUE(paths(d).empty());
-    ASSERT_EQ(warnings.size(), 2u);
-    EXPECT_THAT(warnings[0], HasSubstr("unknown element <use>"));
-    EXPECT_THAT(warnings[1], HasSubstr("no radius"));
+    EXPECT_THAT(d.definitions, HasSubstr("<title>t</title>"));
+    EXPECT_THAT(d.definitions, HasSubstr("id=\"hidden\""));
+    ASSERT_EQ(d.layers[0].art.size(), 1u);
+    EXPECT_EQ(d.layers[0].art[0].type, ArtType::Instance);
+    // One line per kind of thing skipped, with a count and the first few.
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_THAT(warnings[0], HasSubstr("without radius"));
+    EXPECT_THAT(warnings[0], HasSubstr("\"c2\""));
+    EXPECT_THAT(warnings[0], Not(HasSubstr("\"c4\"")));
+    EXPECT_THAT(warnings[0], HasSubstr("1 more (4 in all)"));
 }
 
 TEST(SvgImport, TextAndImagesAreKeptWhole)
