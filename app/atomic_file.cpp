@@ -7,6 +7,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #include "app_error.hpp"
 
@@ -17,6 +20,20 @@ namespace {
 [[noreturn]] void fail(const std::filesystem::path& target, const std::string& what)
 {
     throw RunError("cannot write " + target.string() + ": " + what + " (" + std::strerror(errno) + ")");
+}
+
+[[noreturn]] void fail(const std::filesystem::path& target, const std::string& what, const std::error_code& why)
+{
+    throw RunError("cannot write " + target.string() + ": " + what + " (" + why.message() + ")");
+}
+
+int syncToDisk(int fd)
+{
+#ifdef _WIN32
+    return ::_commit(fd);
+#else
+    return ::fsync(fd);
+#endif
 }
 
 // Creates the temporary file beside target; returns its open descriptor.
@@ -44,7 +61,7 @@ void writeAndClose(int fd, const std::filesystem::path& target, std::string_view
         }
         content.remove_prefix(static_cast<size_t>(n));
     }
-    const bool synced = ::fsync(fd) == 0;
+    const bool synced = syncToDisk(fd) == 0;
     const int syncError = errno;
     if (::close(fd) != 0 || !synced) {
         if (!synced)
@@ -57,8 +74,9 @@ void writeAndClose(int fd, const std::filesystem::path& target, std::string_view
 
 StagedFiles::~StagedFiles()
 {
+    std::error_code ignored;
     for (const Staged& file : staged_)
-        ::unlink(file.temporary.c_str());
+        std::filesystem::remove(file.temporary, ignored);
 }
 
 void StagedFiles::write(const std::filesystem::path& target, std::string_view content)
@@ -83,7 +101,7 @@ void StagedFiles::commit()
 {
     // mkstemp makes files readable by their owner only; give them the
     // permissions an ordinary new file gets.
-    const mode_t mask = ::umask(0);
+    const auto mask = ::umask(0);
     ::umask(mask);
     // A directory where an output goes is what makes a rename fail; look for
     // one before any file is put in place. A rename failing after that for
@@ -97,9 +115,12 @@ void StagedFiles::commit()
     }
     while (!staged_.empty()) {
         const Staged& file = staged_.front();
-        ::chmod(file.temporary.c_str(), 0666 & ~mask);
-        if (::rename(file.temporary.c_str(), file.target.c_str()) != 0)
-            fail(file.target, "it cannot be replaced");
+        ::chmod(file.temporary.string().c_str(), 0666 & ~mask);
+        // Replaces an existing target on Windows too, where rename() will not.
+        std::error_code ec;
+        std::filesystem::rename(file.temporary, file.target, ec);
+        if (ec)
+            fail(file.target, "it cannot be replaced", ec);
         staged_.erase(staged_.begin());
     }
 }

@@ -139,6 +139,19 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
             ->type_name("K");
     addPluginOption(*run);
 
+    CLI::App* studio = app.add_subcommand("studio", "Serve the workbench to a browser, with the plug-in's dialogs live.");
+    std::string studioDocument, studioSeedText;
+    studio->add_option("DOCUMENT", studioDocument, "The document to open: .svg or .json (default: the bundled example)")
+        ->type_name("");
+    studio->add_option("--port", result.studio.port, "The port to listen on; 0 picks a free one")
+        ->check(CLI::Range(0, 65535))
+        ->capture_default_str()
+        ->type_name("N");
+    studio->add_option("--host", result.studio.host, "The address to listen on")->capture_default_str()->type_name("ADDR");
+    CLI::Option* studioSeed =
+        studio->add_option("--seed", studioSeedText, "The host's random seed (default: from the clock)")->type_name("N");
+    addPluginOption(*studio);
+
     CLI::App* filters = app.add_subcommand("filters", "List the filters the plug-in registers.");
     addPluginOption(*filters);
     CLI::App* about = app.add_subcommand("about", "Show the texts of the plug-in's About box.");
@@ -164,7 +177,7 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
         return result;
     } catch (const CLI::ParseError& e) {
         if (app.get_subcommands().empty())
-            throw UsageError(std::string(e.what()) + "; the commands are run, filters and about (see tovrins --help)");
+            throw UsageError(std::string(e.what()) + "; the commands are run, studio, filters and about (see tovrins --help)");
         throw UsageError(e.what());
     }
 
@@ -176,6 +189,15 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
     }
     if (about->parsed()) {
         result.command = CommandLine::Command::About;
+        return result;
+    }
+    if (studio->parsed()) {
+        result.command = CommandLine::Command::Studio;
+        if (!studioDocument.empty())
+            result.studio.document = studioDocument;
+        if (studioSeed->count() > 0 && !(result.studio.seed = parseUnsigned(studioSeedText)))
+            throw UsageError("--seed '" + studioSeedText +
+                             "' is not a seed; give a whole number from 0 to 18446744073709551615");
         return result;
     }
     result.command = CommandLine::Command::Run;

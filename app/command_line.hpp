@@ -38,11 +38,20 @@ struct RunRequest {
     int repeat = 0;
 };
 
+// `tovrins studio`: the workbench served to a browser.
+struct StudioRequest {
+    std::optional<std::filesystem::path> document; // none: the bundled example
+    std::string host = "127.0.0.1";
+    int port = 8470;
+    std::optional<uint64_t> seed;
+};
+
 struct CommandLine {
-    enum class Command { Run, Filters, About, Help };
+    enum class Command { Run, Filters, About, Studio, Help };
     Command command = Command::Help;
     std::filesystem::path plugin;
     RunRequest run;
+    StudioRequest studio;
     std::string helpText; // for Command::Help
 };
 

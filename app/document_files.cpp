@@ -87,6 +87,9 @@ std::vector<OutputFile> planOutputs(std::span<const std::filesystem::path> paths
         const auto format = formatOf(path);
         if (!format)
             throw UsageError("output " + path.string() + " has no known extension; use .svg, .json or .png");
+        if (*format == FileFormat::Png && !host::kCanWritePng)
+            throw UsageError("output " + path.string() + " cannot be written: this build of tovrins has no PNG "
+                             "output; use .svg or .json");
         if (path.filename().empty() || path.filename() == "." || path.filename() == "..")
             throw UsageError("output " + path.string() + " names no file");
         std::error_code ec;

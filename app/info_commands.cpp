@@ -2,9 +2,31 @@
 
 #include "app_error.hpp"
 #include "outcome_report.hpp"
+#include "plugin_file.hpp"
 #include "workbench/workbench.hpp"
 
 namespace tovrins::app {
+
+namespace {
+
+// The dialog resource the plug-in shows as its About box.
+constexpr std::int32_t kAboutDialogResource = 16050;
+
+// A plug-in built for another platform cannot run here; its About box's
+// texts are read from its resources instead: the items without ids.
+void showAboutFromResources(const std::filesystem::path& plugin, std::ostream& out)
+{
+    const host::PluginResources resources = host::readPluginResources(plugin);
+    const auto about = resources.dialogs.find(kAboutDialogResource);
+    if (about == resources.dialogs.end())
+        throw RunError("the plug-in " + plugin.string() + " has no About box (dialog " +
+                       std::to_string(kAboutDialogResource) + ")");
+    for (const host::DialogItem& item : about->second.items)
+        if (item.id == -1 && !item.text.empty())
+            out << item.text << '\n';
+}
+
+} // namespace
 
 void listFilters(const std::filesystem::path& plugin, std::ostream& out)
 {
@@ -15,6 +37,8 @@ void listFilters(const std::filesystem::path& plugin, std::ostream& out)
 
 void showAbout(const std::filesystem::path& plugin, std::ostream& out)
 {
+    if (host::isForeignPluginFile(plugin))
+        return showAboutFromResources(plugin, out);
     host::Workbench workbench(plugin, 0);
     const size_t shownBefore = workbench.adm().shown().size();
     host::DefaultFrontEnd frontEnd;

@@ -7,9 +7,13 @@
 #include "command_line.hpp"
 #include "info_commands.hpp"
 #include "run_command.hpp"
+#include "studio_command.hpp"
 
 #ifndef TOVRINS_DEFAULT_PLUGIN
 #error "the build passes the plug-in's path as TOVRINS_DEFAULT_PLUGIN"
+#endif
+#ifndef TOVRINS_EXAMPLE_DOCUMENT
+#error "the build passes the bundled example's path as TOVRINS_EXAMPLE_DOCUMENT"
 #endif
 
 int main(int argc, char** argv)
@@ -22,6 +26,8 @@ int main(int argc, char** argv)
         case CommandLine::Command::Help: std::cout << commandLine.helpText; break;
         case CommandLine::Command::Filters: listFilters(commandLine.plugin, std::cout); break;
         case CommandLine::Command::About: showAbout(commandLine.plugin, std::cout); break;
+        case CommandLine::Command::Studio:
+            return runStudio(commandLine.studio, commandLine.plugin, TOVRINS_EXAMPLE_DOCUMENT, std::cout, std::cerr);
         case CommandLine::Command::Run: runFilterCommand(commandLine.run, commandLine.plugin, std::cout, std::cerr); break;
         }
         return 0;

@@ -81,20 +81,44 @@ bool pngSizeFits(PngSize size)
     return size.width >= 1 && size.height >= 1 && size.width <= kMaxPngSide && size.height <= kMaxPngSide;
 }
 
-void writePng(const DocumentData& doc, const std::string& path, double scale)
+namespace {
+
+std::unique_ptr<cairo_surface_t, SurfaceFree> render(const DocumentData& doc, double scale, const std::string& name)
 {
     const PngSize size = pngSize(doc, scale);
     const double w = size.width, h = size.height;
     if (!(scale > 0) || !pngSizeFits(size))
-        throw std::runtime_error(path + ": cannot render a " + std::to_string(w) + " x " + std::to_string(h) +
+        throw std::runtime_error(name + ": cannot render a " + std::to_string(w) + " x " + std::to_string(h) +
                                  " pixel image; the size must be from 1 to 10000 pixels a side.");
     std::unique_ptr<cairo_surface_t, SurfaceFree> surface(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h)));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
-        throw std::runtime_error(path + ": there is not enough memory to render the image.");
+        throw std::runtime_error(name + ": there is not enough memory to render the image.");
     // The page itself, unrounded, so the artwork keeps its scale exactly.
-    drawSvg(surface.get(), writeSvg(doc), doc.width * scale, doc.height * scale, path);
-    writeInPlace(surface.get(), path);
+    drawSvg(surface.get(), writeSvg(doc), doc.width * scale, doc.height * scale, name);
+    return surface;
+}
+
+cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned int length)
+{
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+} // namespace
+
+std::string renderPng(const DocumentData& doc, double scale)
+{
+    const auto surface = render(doc, scale, "document");
+    std::string bytes;
+    if (cairo_surface_write_to_png_stream(surface.get(), appendBytes, &bytes) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error("the PNG image could not be made.");
+    return bytes;
+}
+
+void writePng(const DocumentData& doc, const std::string& path, double scale)
+{
+    writeInPlace(render(doc, scale, path).get(), path);
 }
 
 } // namespace tovrins::host

@@ -16,6 +16,13 @@ struct PngSize {
 };
 inline constexpr double kMaxPngSide = 10000;
 
+// Whether this build writes PNG at all: the Windows build has no cairo.
+#ifdef TOVRINS_NO_PNG
+inline constexpr bool kCanWritePng = false;
+#else
+inline constexpr bool kCanWritePng = true;
+#endif
+
 PngSize pngSize(const DocumentData& doc, double scale = 1.0);
 // Whether writePng renders that size: 1 to kMaxPngSide pixels a side.
 bool pngSizeFits(PngSize size);
@@ -25,5 +32,7 @@ bool pngSizeFits(PngSize size);
 // renames it into place, so a failure leaves no half-written output.
 // Throws std::runtime_error.
 void writePng(const DocumentData& doc, const std::string& path, double scale = 1.0);
+// The same image as PNG file bytes in memory. Throws std::runtime_error.
+std::string renderPng(const DocumentData& doc, double scale = 1.0);
 
 } // namespace tovrins::host

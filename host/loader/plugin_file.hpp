@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "plugin_image.hpp"
 #include "plugin_resources.hpp"
 #include "tv_messages.h"
 
@@ -16,17 +17,19 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The name of the section that carries the compiled .res image.
-inline constexpr const char* kResourceSection = ".tovrins_res";
-
-// Reads the resources carried in a plug-in file, without loading it.
+// Reads the resources carried in a plug-in file, without running it.
 // Throws PluginLoadError naming the file and the problem.
 PluginResources readPluginResources(const std::filesystem::path& path);
 
+// Whether the file is a plug-in built for another platform than this
+// workbench's: its resources can be read, but it cannot run here.
+bool isForeignPluginFile(const std::filesystem::path& path);
+
 class PluginFile {
 public:
-    // Reads and checks the resources, then loads the library and resolves
-    // the entry point the PIPL names. Throws PluginLoadError.
+    // Reads and checks the resources, loads the library and resolves the
+    // entry point the PIPL names. Each platform does it as its hosts do
+    // (plugin_file_posix.cpp, plugin_file_windows.cpp). Throws PluginLoadError.
     explicit PluginFile(std::filesystem::path path);
 
     const std::filesystem::path& path() const { return path_; }
@@ -34,11 +37,12 @@ public:
     const std::string& entryName() const { return entryName_; }
     TvPluginMainProc entry() const { return entry_; }
 
-private:
+    // Unloads a library the platform's loader returned.
     struct Unloader {
         void operator()(void* handle) const;
     };
 
+private:
     std::filesystem::path path_;
     PluginResources resources_;
     std::string entryName_;

@@ -18,7 +18,10 @@ bool isOrdinalType(const RawResource& r, std::uint16_t type) {
 }  // namespace
 
 PluginResources readResources(std::span<const std::uint8_t> resData) {
-    const std::vector<RawResource> raw = parseResFile(resData);
+    return collectResources(parseResFile(resData));
+}
+
+PluginResources collectResources(std::span<const RawResource> raw) {
     PluginResources result;
     std::map<std::int32_t, std::span<const std::uint8_t>> iconImages;
     for (const RawResource& r : raw) {

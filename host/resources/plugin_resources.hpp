@@ -12,6 +12,7 @@
 #include "dialog_template.hpp"
 #include "icon_group.hpp"
 #include "pipl.hpp"
+#include "res_file.hpp"
 
 namespace tovrins::host {
 
@@ -26,5 +27,9 @@ struct PluginResources {
 // Reads a .res image. Resources with string names (other than the PIPL
 // type) are ignored. Throws ResourceError describing what is wrong.
 PluginResources readResources(std::span<const std::uint8_t> resData);
+
+// The same from resources however they were found (a .res image, a PE
+// file's resource directory, a loaded Windows module). Copies what it keeps.
+PluginResources collectResources(std::span<const RawResource> raw);
 
 }  // namespace tovrins::host

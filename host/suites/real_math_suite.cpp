@@ -12,21 +12,27 @@ constexpr TvReal pi = std::numbers::pi_v<TvReal>;
 
 TvReal degreeToRadian(TvReal degrees) { return degrees * (pi / 180); }
 TvReal radianToDegree(TvReal radians) { return radians * (180 / pi); }
-TvReal sine(TvReal radians) { return std::sin(radians); }
-TvReal cosine(TvReal radians) { return std::cos(radians); }
+// The trigonometry is worked out in double and rounded once to float: the
+// float functions of the C libraries differ in the last place (glibc's
+// atan2f from mingw-w64's, say), while a double result rounded to float is
+// the correctly rounded value on every platform but in vanishingly rare
+// cases. So the Linux and Windows workbenches give the same numbers.
+TvReal toReal(double value) { return static_cast<TvReal>(value); }
+TvReal sine(TvReal radians) { return toReal(std::sin(double{radians})); }
+TvReal cosine(TvReal radians) { return toReal(std::cos(double{radians})); }
 TvReal squareRoot(TvReal value) { return std::sqrt(value); }
 
 TvReal pointAngle(const TvRealPoint* first, const TvRealPoint* second)
 {
-    return std::atan2(first->v - second->v, first->h - second->h);
+    return toReal(std::atan2(double{first->v - second->v}, double{first->h - second->h}));
 }
 
 void matrixSetTranslate(TvRealMatrix* m, TvReal tx, TvReal ty) { *m = {1, 0, 0, 1, tx, ty}; }
 
 void matrixConcatRotate(TvRealMatrix* m, TvReal radians)
 {
-    const TvReal c = std::cos(radians);
-    const TvReal s = std::sin(radians);
+    const TvReal c = cosine(radians);
+    const TvReal s = sine(radians);
     *m = concatMatrix(*m, {c, s, -s, c, 0, 0});
 }
 

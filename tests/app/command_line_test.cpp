@@ -90,7 +90,7 @@ TEST(CommandLine, MissingPiecesAreUsageErrors)
         parse({"--plugin", "p.aip"});
         ADD_FAILURE() << "options without a command were accepted";
     } catch (const UsageError& e) {
-        EXPECT_THAT(e.what(), HasSubstr("run, filters and about"));
+        EXPECT_THAT(e.what(), HasSubstr("run, studio, filters and about"));
     }
     EXPECT_THROW(parse({"run", "rotate", "in.svg"}), UsageError);  // no output
     EXPECT_THROW(parse({"run", "rotate", "-o", "o.svg"}), UsageError); // no input

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "elf_image.hpp"
 #include "plugin_file.hpp"
+#include "test_files.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -17,20 +17,8 @@ using ::testing::HasSubstr;
 
 const std::filesystem::path kPlugin = TOVRINS_PLUGIN_PATH;
 
-std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-std::filesystem::path writeTemp(const std::string& name, const std::vector<std::uint8_t>& bytes) {
-    const auto path = std::filesystem::path(::testing::TempDir()) / name;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
-}
+using test::fileBytes;
+using test::writeTemp;
 
 class BuiltPlugin : public ::testing::Test {
 protected:

@@ -1,0 +1,87 @@
+#include "studio_command.hpp"
+
+#include <atomic>
+#include <csignal>
+#include <pthread.h>
+#include <thread>
+
+#include "app_error.hpp"
+#include "document_files.hpp"
+#include "studio_server.hpp"
+#include "studio_session.hpp"
+#include "workbench/workbench.hpp"
+
+namespace tovrins::app {
+
+namespace {
+
+// Ctrl-C and SIGTERM are taken by a thread of their own with sigwait, so
+// that stopping is ordinary code: it stops the queue, the host thread's
+// loop ends (cancelling an open dialog), and everything is torn down in
+// order. The signals are blocked in every thread started after this.
+class StopSignals {
+public:
+    explicit StopSignals(studio::HostQueue& queue)
+    {
+        sigemptyset(&signals_);
+        sigaddset(&signals_, SIGINT);
+        sigaddset(&signals_, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &signals_, &previous_);
+        waiter_ = std::thread([this, &queue] {
+            int signal = 0;
+            sigwait(&signals_, &signal);
+            received_ = true;
+            queue.stop();
+        });
+    }
+    ~StopSignals()
+    {
+        if (!received_)
+            pthread_kill(waiter_.native_handle(), SIGTERM); // wakes the waiter; it takes the signal
+        waiter_.join();
+        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+private:
+    sigset_t signals_{};
+    sigset_t previous_{};
+    std::atomic<bool> received_ = false;
+    std::thread waiter_;
+};
+
+} // namespace
+
+int runStudio(const StudioRequest& request, const std::filesystem::path& plugin,
+              const std::filesystem::path& example, std::ostream& out, std::ostream& err)
+{
+    const std::filesystem::path path = request.document.value_or(example);
+    std::vector<std::string> warnings;
+    const host::DocumentData data = loadDocument(path, warnings);
+    for (const std::string& warning : warnings)
+        err << "tovrins: warning: " << warning << '\n';
+    const uint64_t seed = request.seed ? *request.seed : host::RandomGenerator::fromClock().seed();
+
+    host::Workbench workbench(plugin, seed);
+    workbench.open(data);
+    std::optional<studio::StudioSession> session;
+    studio::HostQueue queue([&] { return studio::Reply::json(session->state().dump()); });
+    session.emplace(workbench, queue, seed, path.filename().string());
+    const StopSignals stopSignals(queue);
+    std::optional<studio::StudioServer> server;
+    try {
+        server.emplace(*session, queue, request.host, request.port);
+    } catch (const studio::StudioError& e) {
+        throw RunError(e.what());
+    }
+    server->start();
+    out << "Tovrins studio: " << server->url() << "  (seed " << seed << "; Ctrl-C stops it)" << std::endl;
+    while (queue.runNext()) {
+    }
+    server->stop();
+    out << "Tovrins studio stopped." << std::endl;
+    return 0;
+}
+
+} // namespace tovrins::app

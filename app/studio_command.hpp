@@ -1,0 +1,17 @@
+// `tovrins studio`: loads the plug-in as `run` does, opens the document and
+// serves the workbench to a browser until Ctrl-C.
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+#include "command_line.hpp"
+
+namespace tovrins::app {
+
+// Returns the exit code. Throws UsageError or RunError for a document or
+// plug-in it cannot open and an address it cannot listen on.
+int runStudio(const StudioRequest& request, const std::filesystem::path& plugin,
+              const std::filesystem::path& example, std::ostream& out, std::ostream& err);
+
+} // namespace tovrins::app
