@@ -71,16 +71,6 @@ void writeInPlace(cairo_surface_t* surface, const std::string& path)
 
 } // namespace
 
-PngSize pngSize(const DocumentData& doc, double scale)
-{
-    return {std::ceil(doc.width * scale), std::ceil(doc.height * scale)};
-}
-
-bool pngSizeFits(PngSize size)
-{
-    return size.width >= 1 && size.height >= 1 && size.width <= kMaxPngSide && size.height <= kMaxPngSide;
-}
-
 namespace {
 
 std::unique_ptr<cairo_surface_t, SurfaceFree> render(const DocumentData& doc, double scale, const std::string& name)
