@@ -127,6 +127,10 @@ private:
 
     void commit(Change c);
     void record(Change inverse);
+    // Whether a change to this node must be journaled: not for a node made
+    // in the open command, since reverting the command takes it out whole
+    // and redoing it brings it back as it was last.
+    bool journaled(ArtId id) const { return id < commandFirstId_; }
     Change apply(Change c);
     Change applyDetach(change::Detach& c);
     Change applyAttach(change::Attach& c);
@@ -143,11 +147,12 @@ private:
     uint64_t nextId_ = 1;
     std::unordered_map<ArtId, Node> nodes_;
     std::unordered_map<LayerId, Layer> layers_;
-    std::deque<LayerId> layerOrder_;
+    IdList layerOrder_; // bottom to top
     LayerId currentLayer_ = 0;
     uint64_t nextLayerNumber_ = 1;
 
     bool inCommand_ = false;
+    ArtId commandFirstId_ = 0; // the first id made in the open command
     std::vector<Change> journal_;
     std::vector<std::vector<Change>> undoStack_;
     std::vector<std::vector<Change>> redoStack_;

@@ -2,6 +2,7 @@
 // that undo costs as much as the edit did, whatever the document's size.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "document.hpp"
@@ -149,7 +150,9 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         return 0;
     EditScope scope(*this);
     auto transformNode = [&](Node& node) {
-        change::Geometry before{node.id, node.segments, node.matrix, node.style.strokeWidth};
+        std::optional<change::Geometry> before; // none for a node made in this command
+        if (journaled(node.id))
+            before = change::Geometry{node.id, node.segments, node.matrix, node.style.strokeWidth};
         if (objects) {
             for (Segment& s : node.segments) {
                 s.p = transformPoint(m, s.p);
@@ -161,7 +164,8 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         }
         if (lines)
             node.style.strokeWidth *= lineScale;
-        record(std::move(before));
+        if (before)
+            record(std::move(*before));
     };
     Node& top = nodes_.at(id);
     if (top.children.empty()) { // a lone path, the common case: no walk to set up
@@ -212,11 +216,10 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     if (objectCount() + 1 > objectLimit_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
-    // Made in place: moving a layer's deque allocates.
-    auto fresh = std::make_unique<Layer>();
-    fresh->id = nextId_++;
-    fresh->name = "Layer " + std::to_string(nextLayerNumber_++);
-    layer = fresh->id;
+    Layer fresh;
+    fresh.id = nextId_++;
+    fresh.name = "Layer " + std::to_string(nextLayerNumber_++);
+    layer = fresh.id;
     commit(change::LayerAttach{index, std::move(fresh)});
     return 0;
 }
