@@ -123,6 +123,9 @@ private:
     template <class F> void forEachInSubtree(ArtId id, F&& visit) { walkSubtree(*this, id, visit); }
     template <class F> void forEachInSubtree(ArtId id, F&& visit) const { walkSubtree(*this, id, visit); }
     template <class Self, class F> static void walkSubtree(Self& self, ArtId id, F& visit);
+    // Gives a node just copied a fresh id and parent, no children, no
+    // selection and no name.
+    void becomeCopy(Node& copy, Container parent);
     void copySubtree(ArtId source, Container parent, std::vector<Node>& out);
 
     void commit(Change c);

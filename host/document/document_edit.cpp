@@ -79,16 +79,20 @@ std::vector<ArtId>::size_type Document::subtreeSize(ArtId id) const
     return n;
 }
 
-void Document::copySubtree(ArtId source, Container parent, std::vector<Node>& out)
+void Document::becomeCopy(Node& copy, Container parent)
 {
-    const Node& from = nodes_.at(source);
-    const size_t at = out.size();
-    Node& copy = out.emplace_back(from); // made in place: a node is large
     copy.id = nextId_++;
     copy.parent = parent;
     copy.selected = false; // the selection stays on what the user chose
     copy.name.clear();     // a file's ids stay unique: copies have none of their own
     copy.children.clear();
+}
+
+void Document::copySubtree(ArtId source, Container parent, std::vector<Node>& out)
+{
+    const Node& from = nodes_.at(source);
+    const size_t at = out.size();
+    becomeCopy(out.emplace_back(from), parent); // made in place: a node is large
     for (ArtId child : from.children) {
         const ArtId childId = nextId_;
         copySubtree(child, Container{parent.layer, out[at].id}, out);
@@ -115,6 +119,20 @@ TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, Art
     if (objectCount() + size > objectLimit_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
+    if (const Node& from = nodes_.at(source); from.children.empty()) {
+        // A lone path, the common case: copied straight into the id map
+        // (whose nodes stay put as it grows), not through a list of one.
+        copy = nextId_;
+        becomeCopy(nodes_.try_emplace(copy, from).first->second, where);
+        try {
+            withList(where, [&](auto& list) { list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), copy); });
+        } catch (...) {
+            nodes_.erase(copy);
+            throw;
+        }
+        record(change::Detach{where, copy});
+        return 0;
+    }
     std::vector<Node> nodes;
     nodes.reserve(size); // one allocation for the whole subtree
     copySubtree(source, where, nodes);

@@ -171,12 +171,11 @@ void Document::dropLayer(const change::LayerDetach& d)
     layers_.erase(d.id);
 }
 
-// The inverses of an undo are not kept, so none are built up.
+// The inverses of an undo are not kept, so none are built up. The journal
+// keeps its room: the next preview fills it again.
 void Document::undoChanges()
 {
-    std::vector<Change> changes = std::move(journal_);
-    journal_.clear();
-    for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
+    for (auto it = journal_.rbegin(); it != journal_.rend(); ++it) {
         if (const auto* detach = std::get_if<change::Detach>(&*it))
             dropSubtree(*detach);
         else if (const auto* layer = std::get_if<change::LayerDetach>(&*it))
@@ -184,6 +183,7 @@ void Document::undoChanges()
         else
             apply(std::move(*it));
     }
+    journal_.clear();
 }
 
 void Document::endCommand()
