@@ -11,6 +11,7 @@ TvRealRect artBounds(const ArtData& art)
         return segmentsBounds(art.segments);
     case ArtType::Text:
     case ArtType::PlacedImage:
+    case ArtType::Instance:
         return transformedBounds(art.matrix, art.bounds);
     case ArtType::Group:
     case ArtType::CompoundPath:

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "geometry.hpp"
 #include "tv_errors.h"
@@ -11,7 +12,8 @@
 namespace tovrins::host {
 
 Document::Document(const DocumentData& data, uint64_t objectLimit)
-    : width_(data.width), height_(data.height), seed_(data.seed), objectLimit_(objectLimit)
+    : width_(data.width), height_(data.height), seed_(data.seed), definitions_(data.definitions),
+      rootAttributes_(data.rootAttributes), paints_(data), objectLimit_(objectLimit)
 {
     for (const LayerData& ld : data.layers) {
         Layer layer{nextId_++, ld.name, ld.visible, ld.locked, {}};
@@ -46,6 +48,12 @@ ArtId Document::addNode(const ArtData& art, Container parent)
     node.bounds = art.bounds;
     node.content = art.content;
     node.sourceXml = art.sourceXml;
+    node.space = art.space;
+    node.fillPaint = art.fillPaint;
+    node.strokePaint = art.strokePaint;
+    node.attributes = art.attributes;
+    if (!art.id.empty())
+        paints_.reserveId(art.id);
     node.parent = parent;
     const ArtId id = node.id;
     for (const ArtData& child : art.children)
@@ -60,6 +68,17 @@ DocumentData Document::data() const
     out.width = width_;
     out.height = height_;
     out.seed = seed_;
+    out.definitions = definitions_;
+    out.rootAttributes = rootAttributes_;
+    std::unordered_set<std::string> referenced;
+    for (const auto& [id, node] : nodes_) {
+        if (!node.fillPaint.empty())
+            referenced.insert(node.fillPaint);
+        if (!node.strokePaint.empty())
+            referenced.insert(node.strokePaint);
+    }
+    out.derivedPaints = paints_.derivedIn(referenced);
+    out.paintServers = paints_.sources();
     for (size_t i = 0; i < layerOrder_.size(); ++i) {
         const Layer& layer = layers_.at(layerOrder_[i]);
         if (layer.id == currentLayer_)
@@ -87,6 +106,10 @@ void Document::exportArt(ArtId id, ArtData& out) const
     out.bounds = node.bounds;
     out.content = node.content;
     out.sourceXml = node.sourceXml;
+    out.space = node.space;
+    out.fillPaint = node.fillPaint;
+    out.strokePaint = node.strokePaint;
+    out.attributes = node.attributes;
     for (ArtId child : node.children)
         exportArt(child, out.children.emplace_back());
 }
@@ -138,6 +161,7 @@ TvErr Document::bounds(ArtId id, TvRealRect& out) const
         return 0;
     case ArtType::Text:
     case ArtType::PlacedImage:
+    case ArtType::Instance:
         out = transformedBounds(node->matrix, node->bounds);
         return 0;
     case ArtType::Group:

@@ -10,6 +10,7 @@
 
 #include "document_data.hpp"
 #include "document_model.hpp"
+#include "paint_servers.hpp"
 #include "tv_types.h"
 
 namespace tovrins::host {
@@ -45,6 +46,7 @@ public:
 
     // Queries. Null for an unknown id.
     const Node* find(ArtId id) const;
+    const PaintServers& paintServers() const { return paints_; }
     const Layer* findLayer(LayerId id) const;
     // Bottom to top.
     std::vector<LayerId> layerOrder() const { return {layerOrder_.begin(), layerOrder_.end()}; }
@@ -127,6 +129,15 @@ private:
     // selection and no name.
     void becomeCopy(Node& copy, Container parent);
     void copySubtree(ArtId source, Container parent, std::vector<Node>& out);
+    // The user space a node's coordinates are written in: its own, or the
+    // nearest ancestor's, or the page's.
+    TvRealMatrix userSpace(const Node& node) const;
+    // Moves node's space by m, and its gradients and patterns with it
+    // unless flags keep them where they are.
+    void moveSpace(Node& node, const TvRealMatrix& m, int32_t flags);
+    // The bounding box a paint in bounding-box units is laid out on, in the
+    // art's own user space.
+    TvRealRect localBox(const Node& node, const TvRealMatrix& toLocal) const;
 
     void commit(Change c);
     void record(Change inverse);
@@ -146,6 +157,9 @@ private:
     TvReal width_ = 612;
     TvReal height_ = 792;
     std::optional<uint64_t> seed_;
+    std::string definitions_;
+    std::vector<Attribute> rootAttributes_;
+    PaintServers paints_;
     uint64_t objectLimit_;
     uint64_t nextId_ = 1;
     std::unordered_map<ArtId, Node> nodes_;

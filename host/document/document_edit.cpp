@@ -7,6 +7,7 @@
 
 #include "document.hpp"
 #include "geometry.hpp"
+#include "tv_ai_transform_art.h"
 #include "tv_errors.h"
 
 namespace tovrins::host {
@@ -40,6 +41,9 @@ constexpr int16_t placeInsideOnTop = 3;
 constexpr int16_t placeInsideOnBottom = 4;
 
 bool isContainer(ArtType t) { return t == ArtType::Group || t == ArtType::CompoundPath; }
+
+// Text, images and instances are kept whole, placed by a matrix.
+bool hasMatrix(ArtType t) { return t == ArtType::Text || t == ArtType::PlacedImage || t == ArtType::Instance; }
 
 template <class List> size_t indexIn(const List& list, ArtId id)
 {
@@ -163,23 +167,25 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         return TV_ERR_BAD_PARAMETER;
     if (!editable(id))
         return TV_ERR_LAYER_LOCKED;
-    // Gradients and patterns are not modelled, so their flags change nothing.
-    if (!objects && !lines)
+    const bool paints = (flags & (TV_TRANSFORM_FILL_GRADIENTS | TV_TRANSFORM_FILL_PATTERNS | TV_TRANSFORM_STROKE_PATTERNS)) != 0;
+    if (!objects && !lines && !paints)
         return 0;
     EditScope scope(*this);
     auto transformNode = [&](Node& node) {
         std::optional<change::Geometry> before; // none for a node made in this command
         if (journaled(node.id))
-            before = change::Geometry{node.id, node.segments, node.matrix, node.style.strokeWidth};
+            before = change::Geometry{node.id,    node.segments,  node.matrix,     node.style.strokeWidth,
+                                      node.space, node.fillPaint, node.strokePaint};
         if (objects) {
             for (Segment& s : node.segments) {
                 s.p = transformPoint(m, s.p);
                 s.in = transformPoint(m, s.in);
                 s.out = transformPoint(m, s.out);
             }
-            if (node.type == ArtType::Text || node.type == ArtType::PlacedImage)
+            if (hasMatrix(node.type))
                 node.matrix = concatMatrix(node.matrix, m);
         }
+        moveSpace(node, m, flags);
         if (lines)
             node.style.strokeWidth *= lineScale;
         if (before)
@@ -194,6 +200,80 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
     return 0;
 }
 
+TvRealMatrix Document::userSpace(const Node& node) const
+{
+    for (const Node* n = &node;;) {
+        if (n->space)
+            return *n->space;
+        if (n->parent.group == 0)
+            return TvRealMatrix{1, 0, 0, -1, 0, height_}; // the page: y down from its top
+        n = &nodes_.at(n->parent.group);
+    }
+}
+
+namespace {
+
+// The flag that makes a paint of this kind follow the art: stroke
+// gradients follow the fill gradients' flag, as the interface has none of
+// their own.
+int32_t followFlag(const TvColor& paint, bool fill)
+{
+    if (paint.kind == TV_COLOR_GRADIENT)
+        return TV_TRANSFORM_FILL_GRADIENTS;
+    if (paint.kind == TV_COLOR_PATTERN)
+        return fill ? TV_TRANSFORM_FILL_PATTERNS : TV_TRANSFORM_STROKE_PATTERNS;
+    return 0;
+}
+
+} // namespace
+
+TvRealRect Document::localBox(const Node& node, const TvRealMatrix& toLocal) const
+{
+    if (hasMatrix(node.type)) { // bounds in its own space, y negated
+        return {node.bounds.left, -node.bounds.bottom, node.bounds.right, -node.bounds.top};
+    }
+    // The parts of a compound path are painted as one shape.
+    const Node* whole = &node;
+    if (node.parent.group != 0 && nodes_.at(node.parent.group).type == ArtType::CompoundPath)
+        whole = &nodes_.at(node.parent.group);
+    TvRealRect box{};
+    forEachInSubtree(whole->id, [&](const Node& n) {
+        if (!n.segments.empty())
+            box = unionRect(box, curveBounds(n.segments, n.closed, toLocal));
+    });
+    return box;
+}
+
+void Document::moveSpace(Node& node, const TvRealMatrix& m, int32_t flags)
+{
+    const bool objects = (flags & TV_TRANSFORM_OBJECTS) != 0;
+    const bool fillServed = isPaintServerKind(node.style.fill.kind) && !node.fillPaint.empty();
+    const bool strokeServed = isPaintServerKind(node.style.stroke.kind) && !node.strokePaint.empty();
+    if (!fillServed && !strokeServed) {
+        if (objects && node.space)
+            node.space = concatMatrix(*node.space, m);
+        return;
+    }
+    const TvRealMatrix before = userSpace(node);
+    const TvRealMatrix moved = concatMatrix(before, m);
+    // The points have moved already when the art itself moves.
+    const auto toLocal = invertMatrix(objects ? moved : before);
+    const TvRealRect box = toLocal ? localBox(node, *toLocal) : TvRealRect{};
+    auto follow = [&](std::string& paint, const TvColor& colour, bool fill) {
+        const bool follows = (flags & followFlag(colour, fill)) != 0;
+        if (objects && !follows)
+            paint = paints_.keepInPlace(paint, before, moved, box); // stays where it was
+        else if (!objects && follows)
+            paint = paints_.keepInPlace(paint, moved, before, box); // moves on its own
+    };
+    if (fillServed)
+        follow(node.fillPaint, node.style.fill, true);
+    if (strokeServed)
+        follow(node.strokePaint, node.style.stroke, false);
+    // The paints are tied to the art's space, so it becomes its own.
+    node.space = objects ? moved : before;
+}
+
 TvErr Document::setStyle(ArtId id, const TvPathStyle& style)
 {
     if (!find(id))
@@ -202,7 +282,20 @@ TvErr Document::setStyle(ArtId id, const TvPathStyle& style)
         return TV_ERR_LAYER_LOCKED;
     EditScope scope(*this);
     // A group or compound path passes its style on to everything inside.
-    forEachInSubtree(id, [&](const Node& node) { commit(change::Style{node.id, style}); });
+    // A gradient or pattern kind names no paint of its own: art keeps the
+    // paint server it has, and art without one keeps its paint.
+    auto keepServed = [&](TvColor& into, const TvColor& current, const std::string& paint) {
+        if (!isPaintServerKind(into.kind))
+            return;
+        const PaintServer* server = paint.empty() ? nullptr : paints_.find(paint);
+        into = server ? paintServerColour(*server) : current;
+    };
+    forEachInSubtree(id, [&](const Node& node) {
+        TvPathStyle s = style;
+        keepServed(s.fill, node.style.fill, node.fillPaint);
+        keepServed(s.stroke, node.style.stroke, node.strokePaint);
+        commit(change::Style{node.id, s});
+    });
     return 0;
 }
 

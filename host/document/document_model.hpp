@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <variant>
@@ -34,6 +35,10 @@ struct Node {
     TvRealRect bounds{};
     std::string content;
     std::string sourceXml;
+    std::optional<TvRealMatrix> space;
+    std::string fillPaint;
+    std::string strokePaint;
+    std::vector<Attribute> attributes;
     Container parent;
     std::vector<ArtId> children; // bottom to top; empty vectors cost no allocation
 };
@@ -50,7 +55,16 @@ struct Layer {
 namespace change {
 struct Detach { Container where; ArtId id; };                       // take a subtree out
 struct Attach { Container where; size_t index; std::vector<Node> nodes; }; // root first
-struct Geometry { ArtId id; std::vector<Segment> segments; TvRealMatrix matrix; TvReal strokeWidth; }; // swapped
+// Swapped. The paints too: a copy moved without its gradient gets one of its own.
+struct Geometry {
+    ArtId id;
+    std::vector<Segment> segments;
+    TvRealMatrix matrix;
+    TvReal strokeWidth;
+    std::optional<TvRealMatrix> space;
+    std::string fillPaint;
+    std::string strokePaint;
+};
 struct Select { ArtId id; bool selected; };
 struct Style { ArtId id; TvPathStyle style; };
 struct LayerDetach { LayerId id; };                                  // the layer is empty

@@ -53,6 +53,9 @@ Change Document::apply(Change c)
                 std::swap(node.segments, g.segments);
                 std::swap(node.matrix, g.matrix);
                 std::swap(node.style.strokeWidth, g.strokeWidth);
+                std::swap(node.space, g.space);
+                std::swap(node.fillPaint, g.fillPaint);
+                std::swap(node.strokePaint, g.strokePaint);
                 return std::move(g);
             },
             [&](change::Select& s) -> Change {

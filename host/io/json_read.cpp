@@ -95,12 +95,15 @@ public:
         return {v[0], v[1], v[2], v[3]};
     }
 
-    TvColor paint(const json& j, const std::string& w) const
+    TvColor paint(const json& j, const std::string& w, std::string& server) const
     {
         object(j, w);
         const std::string kind = text(field(j, w, "kind"), w + ".kind");
         TvColor c{};
-        if (kind == "none") {
+        if (kind == "gradient" || kind == "pattern") {
+            c.kind = kind == "gradient" ? TV_COLOR_GRADIENT : TV_COLOR_PATTERN;
+            server = text(field(j, w, "paint"), w + ".paint");
+        } else if (kind == "none") {
             c.kind = TV_COLOR_NONE;
         } else if (kind == "gray") {
             c.kind = TV_COLOR_GRAY;
@@ -125,6 +128,64 @@ public:
         return c;
     }
 
+    TvRealMatrix matrix(const json& j, const std::string& w) const
+    {
+        float m[6];
+        components(j, w, m);
+        return {m[0], m[1], m[2], m[3], m[4], m[5]};
+    }
+
+    std::vector<Attribute> attributes(const json& j, const std::string& w) const
+    {
+        std::vector<Attribute> out;
+        array(j, w);
+        for (size_t i = 0; i < j.size(); ++i) {
+            const std::string at = w + "[" + std::to_string(i) + "]";
+            if (!j[i].is_array() || j[i].size() != 2)
+                fail(at, "expected a name and a value");
+            out.push_back({text(j[i][0], at + "[0]"), text(j[i][1], at + "[1]")});
+        }
+        return out;
+    }
+
+    void paintServers(const json& j, DocumentData& d) const
+    {
+        if (has(j, "definitions"))
+            d.definitions = text(j["definitions"], "definitions");
+        if (has(j, "rootAttributes"))
+            d.rootAttributes = attributes(j["rootAttributes"], "rootAttributes");
+        if (has(j, "paintServers")) {
+            const json& list = array(j["paintServers"], "paintServers");
+            for (size_t i = 0; i < list.size(); ++i) {
+                const std::string w = "paintServers[" + std::to_string(i) + "]";
+                object(list[i], w);
+                d.paintServers.push_back({text(field(list[i], w, "id"), w + ".id"),
+                                          paintElement(field(list[i], w, "element"), w + ".element"),
+                                          boolField(list[i], w, "boundingBoxUnits"),
+                                          matrix(field(list[i], w, "transform"), w + ".transform")});
+            }
+        }
+        if (has(j, "derivedPaints")) {
+            const json& list = array(j["derivedPaints"], "derivedPaints");
+            for (size_t i = 0; i < list.size(); ++i) {
+                const std::string w = "derivedPaints[" + std::to_string(i) + "]";
+                object(list[i], w);
+                d.derivedPaints.push_back({text(field(list[i], w, "id"), w + ".id"),
+                                           text(field(list[i], w, "base"), w + ".base"),
+                                           paintElement(field(list[i], w, "element"), w + ".element"),
+                                           matrix(field(list[i], w, "transform"), w + ".transform")});
+            }
+        }
+    }
+
+    std::string paintElement(const json& j, const std::string& w) const
+    {
+        std::string e = text(j, w);
+        if (e != "linearGradient" && e != "radialGradient" && e != "pattern")
+            fail(w, "expected \"linearGradient\", \"radialGradient\" or \"pattern\"");
+        return e;
+    }
+
     ArtType type(const json& j, const std::string& w) const
     {
         const std::string t = text(j, w);
@@ -133,12 +194,13 @@ public:
         if (t == "group") return ArtType::Group;
         if (t == "text") return ArtType::Text;
         if (t == "image") return ArtType::PlacedImage;
+        if (t == "instance") return ArtType::Instance;
         fail(w, "unknown art type \"" + t + "\"");
     }
 
     ArtData art(const json& j, const std::string& w, int depth) const
     {
-        if (depth > 200)
+        if (depth > kMaxArtDepth)
             fail(w, "groups are nested too deeply");
         object(j, w);
         ArtData a;
@@ -150,8 +212,12 @@ public:
         const std::string sw = w + ".style";
         const json& style = field(j, w, "style");
         object(style, sw);
-        a.style.fill = paint(field(style, sw, "fill"), sw + ".fill");
-        a.style.stroke = paint(field(style, sw, "stroke"), sw + ".stroke");
+        a.style.fill = paint(field(style, sw, "fill"), sw + ".fill", a.fillPaint);
+        a.style.stroke = paint(field(style, sw, "stroke"), sw + ".stroke", a.strokePaint);
+        if (has(j, "space"))
+            a.space = matrix(j["space"], w + ".space");
+        if (has(j, "attributes"))
+            a.attributes = attributes(j["attributes"], w + ".attributes");
         a.style.strokeWidth = realField(style, sw, "strokeWidth");
         a.style.opacity = realField(style, sw, "opacity");
         switch (a.type) {
@@ -182,10 +248,9 @@ public:
             break;
         }
         case ArtType::Text:
-        case ArtType::PlacedImage: {
-            float m[6];
-            components(field(j, w, "matrix"), w + ".matrix", m);
-            a.matrix = {m[0], m[1], m[2], m[3], m[4], m[5]};
+        case ArtType::PlacedImage:
+        case ArtType::Instance: {
+            a.matrix = matrix(field(j, w, "matrix"), w + ".matrix");
             a.bounds = has(j, "box") ? rect(j["box"], w + ".box") : rect(field(j, w, "bounds"), w + ".bounds");
             if (has(j, "content"))
                 a.content = text(j["content"], w + ".content");
@@ -216,6 +281,7 @@ public:
                 fail("seed", "expected a non-negative integer");
             d.seed = j["seed"].get<uint64_t>();
         }
+        paintServers(j, d);
         const json& layers = array(field(j, "", "layers"), "layers");
         for (size_t i = 0; i < layers.size(); ++i) {
             const std::string w = "layers[" + std::to_string(i) + "]";

@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <stdexcept>
 
 #include <nlohmann/json.hpp>
 
@@ -32,9 +33,11 @@ json rect(const TvRealRect& r)
     return json::array({number(r.left), number(r.top), number(r.right), number(r.bottom)});
 }
 
-json paint(const TvColor& c)
+json paint(const TvColor& c, const std::string& server)
 {
     const auto& k = c.components;
+    if (isPaintServerKind(c.kind) && !server.empty())
+        return {{"kind", c.kind == TV_COLOR_GRADIENT ? "gradient" : "pattern"}, {"paint", server}};
     switch (c.kind) {
     case TV_COLOR_NONE: return {{"kind", "none"}};
     case TV_COLOR_GRAY: return {{"kind", "gray"}, {"gray", number(k[0])}};
@@ -59,21 +62,42 @@ const char* typeName(ArtType t)
     case ArtType::CompoundPath: return "compound";
     case ArtType::Text: return "text";
     case ArtType::PlacedImage: return "image";
+    case ArtType::Instance: return "instance";
     }
     return "path";
 }
 
-json art(const ArtData& a)
+json matrix(const TvRealMatrix& m)
 {
+    return json::array({number(m.a), number(m.b), number(m.c), number(m.d), number(m.tx), number(m.ty)});
+}
+
+json attributes(const std::vector<Attribute>& list)
+{
+    json out = json::array();
+    for (const Attribute& a : list)
+        out.push_back(json::array({a.name, a.value}));
+    return out;
+}
+
+json art(const ArtData& a, int depth)
+{
+    if (depth > kMaxArtDepth)
+        throw std::runtime_error("the document nests art more than " + std::to_string(kMaxArtDepth) +
+                                 " levels deep, which JSON documents cannot hold");
     json j = {{"type", typeName(a.type)},
               {"id", a.id},
               {"selected", a.selected},
               {"bounds", rect(artBounds(a))},
               {"style",
-               {{"fill", paint(a.style.fill)},
-                {"stroke", paint(a.style.stroke)},
+               {{"fill", paint(a.style.fill, a.fillPaint)},
+                {"stroke", paint(a.style.stroke, a.strokePaint)},
                 {"strokeWidth", number(a.style.strokeWidth)},
                 {"opacity", number(a.style.opacity)}}}};
+    if (a.space)
+        j["space"] = matrix(*a.space);
+    if (!a.attributes.empty())
+        j["attributes"] = attributes(a.attributes);
     switch (a.type) {
     case ArtType::Path: {
         j["closed"] = a.closed;
@@ -87,14 +111,14 @@ json art(const ArtData& a)
     case ArtType::CompoundPath: {
         json kids = json::array();
         for (const ArtData& c : a.children)
-            kids.push_back(art(c));
+            kids.push_back(art(c, depth + 1));
         j["children"] = std::move(kids);
         break;
     }
     case ArtType::Text:
-    case ArtType::PlacedImage: {
-        const TvRealMatrix& m = a.matrix;
-        j["matrix"] = json::array({number(m.a), number(m.b), number(m.c), number(m.d), number(m.tx), number(m.ty)});
+    case ArtType::PlacedImage:
+    case ArtType::Instance: {
+        j["matrix"] = matrix(a.matrix);
         j["box"] = rect(a.bounds);
         j["content"] = a.content;
         j["source"] = a.sourceXml;
@@ -127,6 +151,18 @@ void appendAt(std::string& out, const json& j, int depth)
     }
 }
 
+// Appends j as the value of a key at the given depth.
+void appendValue(std::string& out, const json& j, int depth)
+{
+    const std::string text = dumped(j);
+    const std::string indent(static_cast<size_t>(depth), '\t');
+    for (char c : text) {
+        out += c;
+        if (c == '\n')
+            out += indent;
+    }
+}
+
 void appendKey(std::string& out, int depth, const char* key)
 {
     out.append(static_cast<size_t>(depth), '\t');
@@ -144,7 +180,7 @@ void appendLayer(std::string& out, const LayerData& l)
     } else {
         out += "[\n";
         for (size_t i = 0; i < l.art.size(); ++i) {
-            appendAt(out, art(l.art[i]), 4);
+            appendAt(out, art(l.art[i], 0), 4);
             out += i + 1 < l.art.size() ? ",\n" : "\n";
         }
         out += "\t\t\t]";
@@ -168,12 +204,26 @@ std::string writeJson(const DocumentData& doc)
     appendKey(out, 1, "currentLayer");
     out += dumped(json(doc.currentLayer));
     out += ",\n";
+    if (!doc.definitions.empty()) {
+        appendKey(out, 1, "definitions");
+        out += dumped(json(doc.definitions));
+        out += ",\n";
+    }
+    if (!doc.derivedPaints.empty()) {
+        json list = json::array();
+        for (const DerivedPaint& d : doc.derivedPaints)
+            list.push_back({{"id", d.id}, {"base", d.base}, {"element", d.element}, {"transform", matrix(d.transform)}});
+        appendKey(out, 1, "derivedPaints");
+        appendValue(out, list, 1);
+        out += ",\n";
+    }
     appendKey(out, 1, "format");
     out += "\"tovrins-document\",\n";
     appendKey(out, 1, "height");
     out += dumped(number(doc.height));
     out += ",\n";
     appendKey(out, 1, "layers");
+    // (written below; the paint servers and root attributes follow it)
     if (doc.layers.empty()) {
         out += "[]";
     } else {
@@ -185,6 +235,22 @@ std::string writeJson(const DocumentData& doc)
         out += "\t]";
     }
     out += ",\n";
+    if (!doc.paintServers.empty()) {
+        json list = json::array();
+        for (const PaintServer& p : doc.paintServers)
+            list.push_back({{"id", p.id},
+                            {"element", p.element},
+                            {"boundingBoxUnits", p.boundingBoxUnits},
+                            {"transform", matrix(p.transform)}});
+        appendKey(out, 1, "paintServers");
+        appendValue(out, list, 1);
+        out += ",\n";
+    }
+    if (!doc.rootAttributes.empty()) {
+        appendKey(out, 1, "rootAttributes");
+        appendValue(out, attributes(doc.rootAttributes), 1);
+        out += ",\n";
+    }
     if (doc.seed) {
         appendKey(out, 1, "seed");
         out += dumped(json(*doc.seed));

@@ -144,11 +144,13 @@ public:
     }
     void lineTo(Pt p)
     {
+        ensureOpen();
         add(p);
         cur_ = p;
     }
     void cubicTo(Pt c1, Pt c2, Pt p)
     {
+        ensureOpen();
         paths.back().segments.back().out = real(c1);
         add(p);
         paths.back().segments.back().in = real(c2);
@@ -199,14 +201,15 @@ private:
 
 } // namespace
 
-std::vector<Subpath> parsePathData(std::string_view d)
+namespace {
+
+// Reads into `b`, which holds every whole segment read when an error throws;
+// drawing commands open their subpath only once their arguments are read.
+void read(std::string_view d, Builder& b)
 {
     Scanner in(d);
-    Builder b;
     char prev = 0;     // the previous command, upper case
     Pt lastControl;    // the last cubic or quadratic control point
-    if (in.atEnd())
-        return {};
     while (!in.atEnd()) {
         char cmd = in.command();
         const bool rel = cmd >= 'a' && cmd <= 'z';
@@ -229,8 +232,6 @@ std::vector<Subpath> parsePathData(std::string_view d)
                 double y = in.number(cmd);
                 return Pt{x, y} + o;
             };
-            if (up != 'M')
-                b.ensureOpen();
             char done = up;
             switch (up) {
             case 'M':
@@ -272,6 +273,7 @@ std::vector<Subpath> parsePathData(std::string_view d)
                 double rx = in.number(cmd), ry = in.number(cmd), rot = in.number(cmd);
                 bool large = in.flag(cmd), sweep = in.flag(cmd);
                 Pt p = point();
+                b.ensureOpen();
                 Subpath& s = b.paths.back();
                 appendArc(s, real(b.current()), rx, ry, rot, large, sweep, real(p));
                 b.setCurrent(p);
@@ -283,8 +285,30 @@ std::vector<Subpath> parsePathData(std::string_view d)
             first = false;
         } while (in.atNumber());
     }
+}
+
+} // namespace
+
+std::vector<Subpath> parsePathData(std::string_view d)
+{
+    Builder b;
+    read(d, b);
     b.finish();
     return std::move(b.paths);
+}
+
+PartialPathData readPathData(std::string_view d)
+{
+    Builder b;
+    PartialPathData out;
+    try {
+        read(d, b);
+    } catch (const PathDataError& e) {
+        out.error = e.what();
+    }
+    b.finish();
+    out.subpaths = std::move(b.paths);
+    return out;
 }
 
 } // namespace tovrins::host

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,7 +23,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// All of the data, or PathDataError.
 std::vector<Subpath> parsePathData(std::string_view d);
+
+// The data up to an error, as SVG renderers draw it: every segment read
+// whole before the error is kept, the one the error is in is dropped.
+struct PartialPathData {
+    std::vector<Subpath> subpaths;
+    std::string error; // what PathDataError says; empty when all was read
+};
+PartialPathData readPathData(std::string_view d);
 
 // Appends cubic segments for an elliptical arc from `from` (whose out handle
 // is set) to `to`, as the SVG arc command defines it.

@@ -1,5 +1,6 @@
 // SVG attribute values.
 #include "svg_attributes.hpp"
+#include "css_parser.hpp"
 
 #include <cctype>
 #include <charconv>
@@ -25,9 +26,16 @@ std::string_view localName(const pugi::xml_node& n)
     return name;
 }
 
-// A number with an optional unit. User units and px count as points, the
-// way illustration programs write SVG; the absolute units convert.
-std::optional<double> length(std::string_view text)
+namespace {
+
+// A number and the unit written right after it (CSS allows no space
+// between), the unit in lower case as units ignore ASCII case.
+struct NumberAndUnit {
+    double value;
+    std::string unit;
+};
+
+std::optional<NumberAndUnit> numberAndUnit(std::string_view text)
 {
     text = trim(text);
     if (!text.empty() && text.front() == '+')
@@ -36,13 +44,47 @@ std::optional<double> length(std::string_view text)
     auto res = std::from_chars(text.data(), text.data() + text.size(), v);
     if (res.ec != std::errc() || !std::isfinite(v))
         return std::nullopt;
-    const std::string_view unit = trim(text.substr(static_cast<size_t>(res.ptr - text.data())));
+    std::string unit(text.substr(static_cast<size_t>(res.ptr - text.data())));
+    for (char& c : unit)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return NumberAndUnit{v, std::move(unit)};
+}
+
+} // namespace
+
+std::optional<double> length(std::string_view text)
+{
+    const auto n = numberAndUnit(text);
+    if (!n)
+        return std::nullopt;
     static const std::map<std::string_view, double> units = {
-        {"", 1}, {"px", 1}, {"pt", 1}, {"pc", 12}, {"in", 72}, {"mm", 72 / 25.4}, {"cm", 72 / 2.54}};
-    auto it = units.find(unit);
+        {"", 1},           {"px", 1},          {"pt", 96.0 / 72},       {"pc", 16},
+        {"in", 96},        {"cm", 96 / 2.54},  {"mm", 96 / 25.4},       {"q", 96 / 101.6}};
+    auto it = units.find(n->unit);
     if (it == units.end())
         return std::nullopt;
-    return v * it->second;
+    return n->value * it->second;
+}
+
+std::optional<double> length(std::string_view text, const LengthContext& context, LengthAxis axis)
+{
+    const auto n = numberAndUnit(text);
+    if (!n)
+        return std::nullopt;
+    if (n->unit == "em")
+        return n->value * context.fontSize;
+    // Without the font's metrics an ex is half an em, the fallback CSS names.
+    if (n->unit == "ex")
+        return n->value * context.fontSize / 2;
+    if (n->unit != "%")
+        return length(text);
+    const double w = context.viewportWidth, h = context.viewportHeight;
+    const double reference = axis == LengthAxis::Horizontal ? w
+                           : axis == LengthAxis::Vertical   ? h
+                                                            : std::sqrt((w * w + h * h) / 2);
+    if (!(reference > 0))
+        return std::nullopt;
+    return n->value / 100 * reference;
 }
 
 std::vector<double> numberList(std::string_view text, bool& ok)
@@ -69,20 +111,13 @@ std::vector<double> numberList(std::string_view text, bool& ok)
     return out;
 }
 
-// The declarations of a style="" attribute.
+// The declarations of a style="" attribute; a later one of the same name
+// wins, and "!important" has been weighed by the cascade already.
 std::map<std::string, std::string> styleDeclarations(std::string_view style)
 {
     std::map<std::string, std::string> out;
-    while (!style.empty()) {
-        const size_t end = style.find(';');
-        const std::string_view decl = style.substr(0, end);
-        const size_t colon = decl.find(':');
-        if (colon != std::string_view::npos)
-            out[std::string(trim(decl.substr(0, colon)))] = std::string(trim(decl.substr(colon + 1)));
-        if (end == std::string_view::npos)
-            break;
-        style.remove_prefix(end + 1);
-    }
+    for (css::Declaration& d : css::parseDeclarations(style))
+        out[std::move(d.name)] = std::move(d.value);
     return out;
 }
 

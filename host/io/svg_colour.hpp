@@ -1,4 +1,4 @@
-// SVG paint values: named colours, #rgb, #rrggbb, rgb(), device-cmyk(), none.
+// Colours as CSS writes them, and SVG paint values.
 #pragma once
 
 #include <optional>
@@ -9,7 +9,22 @@
 
 namespace tovrins::host {
 
-// nullopt for a value we do not understand (the caller warns).
+// A CSS colour value. `colour` is RGB, or process colour for device-cmyk();
+// `currentColor` marks the keyword, whose colour the caller resolves.
+struct CssColour {
+    TvColor colour{TV_COLOR_RGB, {0, 0, 0, 0}};
+    float alpha = 1;
+    bool currentColor = false;
+};
+
+// Every colour keyword, transparent, currentColor, #RGB, #RGBA, #RRGGBB,
+// #RRGGBBAA, rgb()/rgba(), hsl()/hsla() (comma and space syntaxes, "/ alpha")
+// and device-cmyk(); nullopt for anything else.
+std::optional<CssColour> parseCssColour(std::string_view text);
+
+// A paint without its alpha: none, or a colour. A colour that is fully
+// transparent is none; currentColor and anything malformed give nullopt (the
+// caller resolves the first and warns about the second).
 std::optional<TvColor> parseSvgPaint(std::string_view value);
 
 // The SVG spelling of a paint: "none" or "#rrggbb" (process colour converted).

@@ -1,176 +1,323 @@
+// SVG export streams the document straight into one string: no XML tree
+// and no copy of the document are made on the way.
 #include "svg_export.hpp"
 
-#include <sstream>
+#include <cmath>
+#include <stdexcept>
 
-#include <pugixml.hpp>
-
+#include "document/geometry.hpp"
+#include "document/paint_servers.hpp"
 #include "svg_colour.hpp"
-#include "svg_number.hpp"
 #include "svg_transform.hpp"
+#include "xml_writer.hpp"
 
 namespace tovrins::host {
 
 namespace {
 
+constexpr TvRealMatrix kFlipLocal{1, 0, 0, -1, 0, 0};
+
+float scaleOf(const TvRealMatrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
+
+const Attribute* findAttribute(const std::vector<Attribute>& list, std::string_view name)
+{
+    for (const Attribute& a : list)
+        if (a.name == name)
+            return &a;
+    return nullptr;
+}
+
+// Each element is written in the user space its parent set up: `space`
+// maps that space to the document.
 class Exporter {
 public:
-    explicit Exporter(const DocumentData& doc) : height_(doc.height) {}
+    Exporter(std::string& out, float height) : xml_(out), page_{1, 0, 0, -1, 0, height} {}
 
-    void art(pugi::xml_node parent, const ArtData& a)
-    {
-        switch (a.type) {
-        case ArtType::Group: {
-            pugi::xml_node g = parent.append_child("g");
-            id(g, a);
-            for (const ArtData& c : a.children)
-                art(g, c);
-            break;
-        }
-        case ArtType::Path:
-        case ArtType::CompoundPath: {
-            pugi::xml_node p = parent.append_child("path");
-            id(p, a);
-            std::string d;
-            if (a.type == ArtType::Path)
-                pathData(d, a);
-            for (const ArtData& c : a.children)
-                pathData(d, c);
-            p.append_attribute("d") = d.c_str();
-            style(p, a.style, true);
-            break;
-        }
-        case ArtType::Text:
-        case ArtType::PlacedImage:
-            opaque(parent, a);
-            break;
-        }
-    }
+    void art(const ArtData& a, int depth) { art(a, page_, depth); }
 
 private:
-    std::string y(float v) const { return shortest(height_ - v); }
-
-    static void id(pugi::xml_node n, const ArtData& a)
+    void art(const ArtData& a, const TvRealMatrix& space, int depth)
     {
-        if (!a.id.empty())
-            n.append_attribute("id") = a.id.c_str();
+        if (depth > kMaxArtDepth + 2)
+            throw std::runtime_error("the document nests art more than " + std::to_string(kMaxArtDepth) +
+                                     " levels deep, which SVG files of ours never do");
+        switch (a.type) {
+        case ArtType::Group: group(a, space, depth); break;
+        case ArtType::Path:
+        case ArtType::CompoundPath: path(a, space, depth); break;
+        case ArtType::Text:
+        case ArtType::PlacedImage:
+        case ArtType::Instance: opaque(a, space, depth); break;
+        }
     }
 
-    void pathData(std::string& d, const ArtData& a) const
+    // The transform that takes art from its own space into its parent's.
+    void ownSpace(const std::optional<TvRealMatrix>& own, const TvRealMatrix& parent, TvRealMatrix& inside)
+    {
+        inside = parent;
+        if (!own)
+            return;
+        const auto parentInverse = invertMatrix(parent);
+        if (!parentInverse)
+            return;
+        inside = *own;
+        xml_.matrixAttribute("transform", concatMatrix(*own, *parentInverse));
+    }
+
+    void open(const char* name, const ArtData& a, int depth)
+    {
+        xml_.indent(depth);
+        xml_.raw("<");
+        xml_.raw(name);
+        if (!a.id.empty())
+            xml_.attribute("id", a.id);
+    }
+
+    void kept(const std::vector<Attribute>& attributes)
+    {
+        for (const Attribute& at : attributes)
+            xml_.attribute(at.name, at.value);
+    }
+
+    void group(const ArtData& a, const TvRealMatrix& space, int depth)
+    {
+        open("g", a, depth);
+        TvRealMatrix inside;
+        ownSpace(a.space, space, inside);
+        if (a.style.opacity != 1)
+            xml_.numberAttribute("opacity", a.style.opacity);
+        kept(a.attributes);
+        if (a.children.empty()) {
+            xml_.raw("/>\n");
+            return;
+        }
+        xml_.raw(">\n");
+        for (const ArtData& c : a.children)
+            art(c, inside, depth + 1);
+        xml_.indent(depth);
+        xml_.raw("</g>\n");
+    }
+
+    void path(const ArtData& a, const TvRealMatrix& space, int depth)
+    {
+        // A compound path's parts are transformed one by one; its look
+        // (space and paint servers) follows its first part.
+        const ArtData& look = a.type == ArtType::CompoundPath && !a.children.empty() ? a.children.front() : a;
+        open("path", a, depth);
+        TvRealMatrix inside;
+        ownSpace(look.space ? look.space : a.space, space, inside);
+        const TvRealMatrix toLocal = invertMatrix(inside).value_or(TvRealMatrix{1, 0, 0, -1, 0, page_.ty});
+        xml_.raw(" d=\"");
+        bool first = true;
+        if (a.type == ArtType::Path)
+            pathData(a, toLocal, first);
+        for (const ArtData& c : a.children)
+            pathData(c, toLocal, first);
+        xml_.raw("\"");
+        style(a.style, look.fillPaint, look.strokePaint, scaleOf(inside), true);
+        kept(a.attributes);
+        xml_.raw("/>\n");
+    }
+
+    void point(const TvRealMatrix& toLocal, TvRealPoint p)
+    {
+        const TvRealPoint q = transformPoint(toLocal, p);
+        xml_.number(q.h);
+        xml_.raw(" ");
+        xml_.number(q.v);
+    }
+
+    void pathData(const ArtData& a, const TvRealMatrix& toLocal, bool& first)
     {
         if (a.segments.empty())
             return;
-        auto pt = [&](TvRealPoint p) { return shortest(p.h) + " " + y(p.v); };
-        auto straight = [](TvRealPoint a, TvRealPoint b) { return a.h == b.h && a.v == b.v; };
+        auto straight = [](TvRealPoint p, TvRealPoint q) { return p.h == q.h && p.v == q.v; };
         auto join = [&](const Segment& from, const Segment& to) {
-            if (straight(from.out, from.p) && straight(to.in, to.p))
-                d += " L " + pt(to.p);
-            else
-                d += " C " + pt(from.out) + " " + pt(to.in) + " " + pt(to.p);
+            if (straight(from.out, from.p) && straight(to.in, to.p)) {
+                xml_.raw(" L ");
+            } else {
+                xml_.raw(" C ");
+                point(toLocal, from.out);
+                xml_.raw(" ");
+                point(toLocal, to.in);
+                xml_.raw(" ");
+            }
+            point(toLocal, to.p);
         };
-        if (!d.empty())
-            d += " ";
-        d += "M " + pt(a.segments.front().p);
+        xml_.raw(first ? "M " : " M ");
+        first = false;
+        point(toLocal, a.segments.front().p);
         for (size_t i = 1; i < a.segments.size(); ++i)
             join(a.segments[i - 1], a.segments[i]);
         if (a.closed) {
             const Segment& last = a.segments.back();
-            const Segment& first = a.segments.front();
-            if (!(straight(last.out, last.p) && straight(first.in, first.p)))
-                join(last, first);
-            d += " Z";
+            const Segment& start = a.segments.front();
+            if (!(straight(last.out, last.p) && straight(start.in, start.p)))
+                join(last, start);
+            xml_.raw(" Z");
         }
     }
 
-    static void style(pugi::xml_node n, const TvPathStyle& s, bool withStroke)
+    void paint(const char* name, const TvColor& c, const std::string& server)
     {
-        n.append_attribute("fill") = svgPaint(s.fill).c_str();
+        if (isPaintServerKind(c.kind) && !server.empty())
+            xml_.attribute(name, "url(#" + server + ")");
+        else
+            xml_.attribute(name, svgPaint(c));
+    }
+
+    // Stroke widths are held in document units; `scale` is how much the
+    // user space they are written in is scaled.
+    void style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale, bool withStroke)
+    {
+        paint("fill", s.fill, fill);
         std::string css;
         if (const std::string k = svgDeviceCmyk(s.fill); !k.empty())
             css += "fill:" + k + ";";
         if (withStroke) {
-            n.append_attribute("stroke") = svgPaint(s.stroke).c_str();
-            n.append_attribute("stroke-width") = shortest(s.strokeWidth).c_str();
+            paint("stroke", s.stroke, stroke);
+            xml_.numberAttribute("stroke-width", scale > 0 ? s.strokeWidth / scale : s.strokeWidth);
             if (const std::string k = svgDeviceCmyk(s.stroke); !k.empty())
                 css += "stroke:" + k + ";";
         }
         if (s.opacity != 1)
-            n.append_attribute("opacity") = shortest(s.opacity).c_str();
+            xml_.numberAttribute("opacity", s.opacity);
         if (!css.empty())
-            n.append_attribute("style") = css.c_str();
+            xml_.attribute("style", css);
     }
 
-    // Text and images go back as the element they came from, with the
-    // transform that maps its own y-down space into the document.
-    void opaque(pugi::xml_node parent, const ArtData& a)
+    // Text, images and instances go back as the element they came from,
+    // with the transform that maps its own y-down space into its parent's.
+    void opaque(const ArtData& a, const TvRealMatrix& space, int depth)
     {
-        const TvRealMatrix flipLocal{1, 0, 0, -1, 0, 0};
-        const TvRealMatrix flipDoc{1, 0, 0, -1, 0, height_};
-        const TvRealMatrix m = thenApply(thenApply(flipLocal, a.matrix), flipDoc);
-        pugi::xml_node n;
-        pugi::xml_document source;
-        if (!a.sourceXml.empty() && source.load_string(a.sourceXml.c_str()) && source.document_element()) {
-            n = parent.append_copy(source.document_element());
-        } else if (a.type == ArtType::Text) {
-            // Made elsewhere: write the content on the bounds' baseline.
-            n = parent.append_child("text");
-            const float size = a.bounds.top - a.bounds.bottom;
-            n.append_attribute("x") = shortest(a.bounds.left).c_str();
-            n.append_attribute("y") = shortest(-(a.bounds.bottom + 0.2f * size)).c_str();
-            n.append_attribute("font-size") = shortest(size).c_str();
-            n.text() = a.content.c_str();
-            style(n, a.style, false);
-        } else {
-            n = parent.append_child("image");
-            n.append_attribute("x") = shortest(a.bounds.left).c_str();
-            n.append_attribute("y") = shortest(-a.bounds.top).c_str();
-            n.append_attribute("width") = shortest(a.bounds.right - a.bounds.left).c_str();
-            n.append_attribute("height") = shortest(a.bounds.top - a.bounds.bottom).c_str();
-            n.append_attribute("xlink:href") = a.content.c_str();
+        const TvRealMatrix own = concatMatrix(kFlipLocal, a.matrix);
+        const TvRealMatrix toParent = concatMatrix(own, invertMatrix(space).value_or(page_));
+        const std::string_view source = a.sourceXml;
+        xml_.indent(depth);
+        if (source.size() > 1 && source.front() == '<') {
+            // The source has neither id nor transform: both go in after its name.
+            const size_t nameEnd = source.find_first_of(" \t\r\n/>");
+            xml_.raw(source.substr(0, nameEnd));
+            if (!a.id.empty())
+                xml_.attribute("id", a.id);
+            xml_.matrixAttribute("transform", toParent);
+            xml_.raw(source.substr(nameEnd));
+            xml_.raw("\n");
+            return;
         }
-        n.remove_attribute("id");
-        n.remove_attribute("transform");
-        if (!a.id.empty())
-            n.prepend_attribute("id") = a.id.c_str();
-        const std::string t = "matrix(" + shortest(m.a) + " " + shortest(m.b) + " " + shortest(m.c) + " " +
-                              shortest(m.d) + " " + shortest(m.tx) + " " + shortest(m.ty) + ")";
-        n.append_attribute("transform") = t.c_str();
+        if (a.type == ArtType::Text) {
+            // Made elsewhere: write the content on the bounds' baseline.
+            const float size = a.bounds.top - a.bounds.bottom;
+            open("text", a, depth);
+            xml_.matrixAttribute("transform", toParent);
+            xml_.numberAttribute("x", a.bounds.left);
+            xml_.numberAttribute("y", -(a.bounds.bottom + 0.2f * size));
+            xml_.numberAttribute("font-size", size);
+            style(a.style, a.fillPaint, a.strokePaint, 1, false);
+            kept(a.attributes);
+            xml_.raw(">");
+            xml_.escaped(a.content);
+            xml_.raw("</text>\n");
+            return;
+        }
+        open(a.type == ArtType::Instance ? "use" : "image", a, depth);
+        xml_.matrixAttribute("transform", toParent);
+        if (a.type == ArtType::PlacedImage) {
+            xml_.numberAttribute("x", a.bounds.left);
+            xml_.numberAttribute("y", -a.bounds.top);
+            xml_.numberAttribute("width", a.bounds.right - a.bounds.left);
+            xml_.numberAttribute("height", a.bounds.top - a.bounds.bottom);
+        }
+        xml_.attribute("xlink:href", a.content);
+        kept(a.attributes);
+        xml_.raw("/>\n");
     }
 
-    float height_;
+    XmlWriter xml_;
+    TvRealMatrix page_;
 };
+
+void root(XmlWriter& xml, const DocumentData& doc)
+{
+    xml.raw("<svg");
+    const std::vector<Attribute>& kept = doc.rootAttributes;
+    for (const char* ns : {"xmlns", "xmlns:xlink", "xmlns:inkscape", "xmlns:sodipodi"}) {
+        static const std::pair<const char*, const char*> uris[] = {
+            {"xmlns", "http://www.w3.org/2000/svg"},
+            {"xmlns:xlink", "http://www.w3.org/1999/xlink"},
+            {"xmlns:inkscape", "http://www.inkscape.org/namespaces/inkscape"},
+            {"xmlns:sodipodi", "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd"}};
+        if (!findAttribute(kept, ns))
+            for (const auto& [name, uri] : uris)
+                if (std::string_view(name) == ns)
+                    xml.attribute(name, uri);
+    }
+    // The page's size as the source file gave it. The document's unit is
+    // the SVG user unit (a CSS px, 96 per inch), so a document made here
+    // gets its size without a unit; the viewBox keeps them equal.
+    for (const char* side : {"width", "height"}) {
+        const float size = side[0] == 'w' ? doc.width : doc.height;
+        if (!findAttribute(kept, side))
+            xml.numberAttribute(side, size);
+    }
+    for (const Attribute& a : kept)
+        xml.attribute(a.name, a.value);
+    xml.raw(" viewBox=\"0 0 ");
+    xml.number(doc.width);
+    xml.raw(" ");
+    xml.number(doc.height);
+    xml.raw("\">\n");
+}
+
+void definitions(XmlWriter& xml, const DocumentData& doc)
+{
+    if (!doc.definitions.empty()) {
+        xml.raw(doc.definitions);
+        xml.raw("\n");
+    }
+    if (doc.derivedPaints.empty())
+        return;
+    xml.raw("<defs>\n");
+    for (const DerivedPaint& d : doc.derivedPaints) {
+        xml.indent(1);
+        xml.raw("<");
+        xml.raw(d.element);
+        xml.attribute("id", d.id);
+        xml.attribute("xlink:href", "#" + d.base);
+        xml.matrixAttribute(d.element == "pattern" ? "patternTransform" : "gradientTransform", d.transform);
+        xml.raw("/>\n");
+    }
+    xml.raw("</defs>\n");
+}
 
 } // namespace
 
 std::string writeSvg(const DocumentData& doc)
 {
-    pugi::xml_document xml;
-    pugi::xml_node decl = xml.append_child(pugi::node_declaration);
-    decl.append_attribute("version") = "1.0";
-    decl.append_attribute("encoding") = "UTF-8";
-    pugi::xml_node svg = xml.append_child("svg");
-    svg.append_attribute("xmlns") = "http://www.w3.org/2000/svg";
-    svg.append_attribute("xmlns:xlink") = "http://www.w3.org/1999/xlink";
-    svg.append_attribute("xmlns:inkscape") = "http://www.inkscape.org/namespaces/inkscape";
-    svg.append_attribute("xmlns:sodipodi") = "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd";
-    // Points are the document's unit; the viewBox keeps user units equal to them.
-    svg.append_attribute("width") = (shortest(doc.width) + "pt").c_str();
-    svg.append_attribute("height") = (shortest(doc.height) + "pt").c_str();
-    svg.append_attribute("viewBox") = ("0 0 " + shortest(doc.width) + " " + shortest(doc.height)).c_str();
-    Exporter out(doc);
+    std::string out;
+    XmlWriter xml(out);
+    xml.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    root(xml, doc);
+    definitions(xml, doc);
+    Exporter exporter(out, doc.height);
     for (const LayerData& l : doc.layers) {
-        pugi::xml_node g = svg.append_child("g");
-        g.append_attribute("inkscape:groupmode") = "layer";
-        g.append_attribute("inkscape:label") = l.name.c_str();
+        xml.raw("  <g inkscape:groupmode=\"layer\"");
+        xml.attribute("inkscape:label", l.name);
         if (!l.visible)
-            g.append_attribute("style") = "display:none";
+            xml.attribute("style", "display:none");
         if (l.locked)
-            g.append_attribute("sodipodi:insensitive") = "true";
+            xml.attribute("sodipodi:insensitive", "true");
+        if (l.art.empty()) {
+            xml.raw("/>\n");
+            continue;
+        }
+        xml.raw(">\n");
         for (const ArtData& a : l.art)
-            out.art(g, a);
+            exporter.art(a, 2);
+        xml.raw("  </g>\n");
     }
-    std::ostringstream text;
-    xml.save(text, "  ", pugi::format_default, pugi::encoding_utf8);
-    return text.str();
+    xml.raw("</svg>\n");
+    return out;
 }
 
 } // namespace tovrins::host

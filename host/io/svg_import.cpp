@@ -5,16 +5,23 @@
 #include <cmath>
 #include <initializer_list>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
+#include <unordered_map>
 
 #include <pugixml.hpp>
 
+#include "css_cascade.hpp"
 #include "path_data.hpp"
 #include "svg_attributes.hpp"
 #include "svg_colour.hpp"
+#include "svg_entities.hpp"
 #include "svg_number.hpp"
 #include "svg_opaque.hpp"
+#include "svg_properties.hpp"
+#include "document/geometry.hpp"
 #include "svg_shapes.hpp"
+#include "svg_text_encoding.hpp"
 #include "svg_transform.hpp"
 
 namespace tovrins::host {
@@ -29,13 +36,45 @@ using svg::trim;
 
 constexpr double kMaxSize = 1.0e6;   // points; larger is not a drawing
 constexpr int kMaxDepth = 256;
+constexpr const char* kGroupLook[] = {"opacity", "clip-path", "mask", "filter", "mix-blend-mode"};
 
 struct Context {
     TvRealMatrix ctm{1, 0, 0, 1, 0, 0}; // element user space to document
     TvPathStyle style{{TV_COLOR_RGB, {0, 0, 0, 0}}, {TV_COLOR_NONE, {0, 0, 0, 0}}, 1, 1};
     TvColor color{TV_COLOR_RGB, {0, 0, 0, 0}}; // the "color" property, for currentColor
+    std::string fillPaint, strokePaint;            // paint server ids
+    std::vector<Attribute> inherited;              // kept inherited properties, as set
+    std::vector<Attribute> own;                    // kept properties of this element only
+    bool boundToSpace = false;                     // its look depends on its own user space
+    bool measuring = false;                        // reading an instance's content for its bounds
     int depth = 0;
+    int artDepth = 0; // groups above, below the layer
 };
+
+void setAttribute(std::vector<Attribute>& list, std::string name, std::string value)
+{
+    for (Attribute& a : list)
+        if (a.name == name) {
+            a.value = std::move(value);
+            return;
+        }
+    list.push_back({std::move(name), std::move(value)});
+}
+
+bool isPaintServer(std::string_view name)
+{
+    return name == "linearGradient" || name == "radialGradient" || name == "pattern";
+}
+
+// Elements that draw nothing themselves: kept whole with the definitions.
+bool isDefinition(std::string_view name)
+{
+    static constexpr std::string_view names[] = {
+        "defs", "linearGradient", "radialGradient", "pattern", "clipPath", "mask", "filter", "marker",
+        "symbol", "style", "metadata", "title", "desc", "script", "namedview", "font", "font-face",
+        "color-profile", "cursor", "view"};
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
 
 float scaleOf(const TvRealMatrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
 
@@ -45,18 +84,31 @@ public:
 
     DocumentData read(std::string_view text)
     {
+        std::vector<std::string> notes; // from decoding, entities and style sheets
+        std::string source;
+        try {
+            source = expandDtdEntities(xmlTextAsUtf8(text), notes);
+        } catch (const std::runtime_error& e) {
+            fail(e.what());
+        }
         pugi::xml_document xml;
-        const auto res = xml.load_buffer(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
+        const auto res = xml.load_buffer(source.data(), source.size(), pugi::parse_default, pugi::encoding_utf8);
         if (!res)
             fail("is not an SVG file: the XML is malformed (" + std::string(res.description()) + " at byte " +
                  std::to_string(res.offset) + ")");
+        applyStyleSheets(xml, notes);
+        for (const std::string& note : notes)
+            warn(note);
         const pugi::xml_node svg = xml.document_element();
         if (localName(svg) != "svg")
             fail("is not an SVG file: its root element is <" + std::string(svg.name()) + ">, not <svg>");
         DocumentData doc;
-        const TvRealMatrix root = rootMatrix(svg, doc);
-        Context top;
-        top.ctm = root;
+        Context page;
+        page.ctm = rootMatrix(svg, doc);
+        keepRoot(svg, doc);
+        indexIds(svg);
+        collectPaintServers(svg, doc);
+        const Context top = enter(svg, page);
         std::optional<size_t> loose;
         // Top-level groups become layers. A file that marks its layers the
         // Inkscape way says which groups are layers, so there any other
@@ -70,7 +122,11 @@ public:
         for (const pugi::xml_node& child : svg.children()) {
             if (child.type() != pugi::node_element)
                 continue;
-            if (marksLayers ? isInkscapeLayer(child) : localName(child) == "g") {
+            // A group with a look of its own (opacity, clip, mask, filter, blend)
+            // stays a group, in a layer of its own, so that it keeps it.
+            const bool ownLook = std::any_of(std::begin(kGroupLook), std::end(kGroupLook),
+                                             [&](const char* p) { return property(child, p).has_value(); });
+            if ((marksLayers ? isInkscapeLayer(child) : localName(child) == "g") && !ownLook) {
                 doc.layers.push_back(layer(child, top, doc.layers.size()));
                 loose.reset();
                 continue;
@@ -90,12 +146,34 @@ public:
         if (doc.layers.empty())
             doc.layers.push_back({"Layer 1", true, false, {}});
         doc.currentLayer = static_cast<int32_t>(doc.layers.size() - 1);
+        doc.definitions = std::move(definitions_);
+        reportWarnings();
         return doc;
     }
 
 private:
     [[noreturn]] void fail(const std::string& what) const { throw std::runtime_error(file_ + " " + what + "."); }
-    void warn(const std::string& what) { warnings_.push_back(file_ + ": " + what + "."); }
+    // Warnings are gathered by kind and reported one line a kind, naming
+    // the first few things it was about.
+    void warn(const std::string& kind, std::string item = {})
+    {
+        auto it = std::find_if(pending_.begin(), pending_.end(), [&](const auto& p) { return p.kind == kind; });
+        if (it == pending_.end())
+            it = pending_.insert(pending_.end(), {kind, 0, {}});
+        if (++it->count <= 3 && !item.empty())
+            it->items.push_back(std::move(item));
+    }
+    void reportWarnings()
+    {
+        for (const PendingWarning& w : pending_) {
+            std::string line = file_ + ": " + w.kind;
+            for (size_t i = 0; i < w.items.size(); ++i)
+                line += (i == 0 ? " " : ", ") + w.items[i];
+            if (w.count > w.items.size() && !w.items.empty())
+                line += " and " + std::to_string(w.count - w.items.size()) + " more (" + std::to_string(w.count) + " in all)";
+            warnings_.push_back(line + ".");
+        }
+    }
 
     std::string describe(const pugi::xml_node& n) const
     {
@@ -175,12 +253,20 @@ private:
     {
         Context c = parent;
         c.depth = parent.depth + 1;
+        c.own.clear();
+        c.boundToSpace = false;
+        c.style.opacity = 1; // a group's opacity stays on the group
         if (c.depth > kMaxDepth)
             fail("nests elements more than " + std::to_string(kMaxDepth) + " deep");
         if (const pugi::xml_attribute t = n.attribute("transform")) {
-            auto m = parseSvgTransform(t.value());
+            std::optional<TvRealMatrix> m;
+            try {
+                m = parseSvgTransform(t.value());
+            } catch (const SvgTransformRangeError& e) {
+                fail("has an element " + describe(n) + " whose " + e.what());
+            }
             if (!m)
-                warn("ignored the malformed transform \"" + std::string(t.value()) + "\" of " + describe(n));
+                warn("ignored the malformed transform", "\"" + std::string(t.value()) + "\" of " + describe(n));
             else
                 c.ctm = thenApply(*m, parent.ctm);
         }
@@ -188,36 +274,102 @@ private:
             if (auto p = parseSvgPaint(*v); p && p->kind != TV_COLOR_NONE)
                 c.color = *p;
             else
-                warn("ignored the color \"" + *v + "\" of " + describe(n));
+                warn("ignored the color", "\"" + *v + "\" of " + describe(n));
         }
-        auto paint = [&](const char* name, TvColor& into) {
-            if (auto v = property(n, name)) {
-                if (trim(*v) == "currentColor")
-                    into = c.color;
-                else if (auto p = parseSvgPaint(*v))
-                    into = *p;
-                else
-                    warn("ignored the " + std::string(name) + " \"" + *v + "\" of " + describe(n));
-            }
-        };
-        paint("fill", c.style.fill);
-        paint("stroke", c.style.stroke);
+        paint(n, "fill", c, c.style.fill, c.fillPaint);
+        paint(n, "stroke", c, c.style.stroke, c.strokePaint);
         if (auto v = property(n, "stroke-width")) {
             auto w = length(*v);
             // Kept in user units; the shape scales it by its own transform.
             if (w && *w >= 0 && *w < kMaxSize)
                 c.style.strokeWidth = static_cast<float>(*w);
             else
-                warn("ignored the stroke-width \"" + *v + "\" of " + describe(n));
+                warn("ignored the stroke-width", "\"" + *v + "\" of " + describe(n));
         }
         if (auto v = property(n, "opacity")) {
             auto o = length(*v);
             if (o)
-                c.style.opacity *= static_cast<float>(std::clamp(*o, 0.0, 1.0));
+                c.style.opacity = static_cast<float>(std::clamp(*o, 0.0, 1.0));
             else
-                warn("ignored the opacity \"" + *v + "\" of " + describe(n));
+                warn("ignored the opacity", "\"" + *v + "\" of " + describe(n));
         }
+        keepProperties(n, c);
         return c;
+    }
+
+    // Fill and stroke: a colour, or a gradient or pattern of the file (its
+    // fallback colour, or none, when the reference leads nowhere).
+    void paint(const pugi::xml_node& n, const char* name, const Context& c, TvColor& into, std::string& server)
+    {
+        const auto v = property(n, name);
+        if (!v)
+            return;
+        const std::string_view value = trim(*v);
+        if (value.starts_with("url(")) {
+            const size_t close = value.find(')');
+            std::string_view ref = trim(value.substr(4, close == std::string_view::npos ? 0 : close - 4));
+            if (ref.size() > 1 && (ref.front() == '"' || ref.front() == '\''))
+                ref = ref.substr(1, ref.size() - 2);
+            if (ref.starts_with('#'))
+                ref.remove_prefix(1);
+            for (const PaintServer& s : servers_)
+                if (s.id == ref) {
+                    into = paintServerColour(s);
+                    server = s.id;
+                    return;
+                }
+            const std::string_view fallback = close == std::string_view::npos ? "" : trim(value.substr(close + 1));
+            server.clear();
+            into = parseSvgPaint(fallback.empty() ? "none" : fallback).value_or(TvColor{TV_COLOR_NONE, {}});
+            warn("found no gradient or pattern for the " + std::string(name), "\"" + *v + "\" of " + describe(n));
+            return;
+        }
+        if (value == "currentColor") {
+            into = c.color;
+            server.clear();
+        } else if (auto p = parseSvgPaint(value)) {
+            into = *p;
+            server.clear();
+        } else {
+            warn("ignored the " + std::string(name), "\"" + *v + "\" of " + describe(n));
+        }
+    }
+
+    // Properties the model does not edit are kept as they stand: inherited
+    // ones travel down to the art, the others stay where they are set.
+    void keepProperties(const pugi::xml_node& n, Context& c)
+    {
+        for (const char* name : svg::kInheritedProperties)
+            if (auto v = property(n, name); v && trim(*v) != "inherit")
+                setAttribute(c.inherited, name, std::string(trim(*v)));
+        for (const char* name : svg::kOwnProperties)
+            if (auto v = property(n, name))
+                c.own.push_back({name, std::string(trim(*v))});
+        // Other programs' attributes (inkscape:label...) and classes for
+        // style sheets that stay in the file.
+        for (const pugi::xml_attribute& a : n.attributes()) {
+            const std::string_view name = a.name();
+            if ((name.find(':') != std::string_view::npos && !name.starts_with("xmlns") && !name.starts_with("xlink:")) ||
+                name == "class")
+                c.own.push_back({std::string(name), a.value()});
+        }
+        c.boundToSpace = !c.fillPaint.empty() || !c.strokePaint.empty();
+        for (const std::vector<Attribute>* list : {&c.inherited, &c.own})
+            for (const Attribute& a : *list)
+                if (svg::boundToUserSpace(a.name) && a.value != "none" && a.value != "0")
+                    c.boundToSpace = true;
+    }
+
+    // What art keeps of its context: every kept inherited property and its own.
+    static void keepOn(ArtData& a, const Context& c, bool inherited)
+    {
+        if (inherited)
+            a.attributes = c.inherited;
+        a.attributes.insert(a.attributes.end(), c.own.begin(), c.own.end());
+        a.fillPaint = c.fillPaint;
+        a.strokePaint = c.strokePaint;
+        if (c.boundToSpace)
+            a.space = c.ctm;
     }
 
     double attr(const pugi::xml_node& n, const char* name)
@@ -247,6 +399,10 @@ private:
                 seg.out = applyMatrix(c.ctm, seg.out);
             }
             a.segments = std::move(s.segments);
+            a.fillPaint = c.fillPaint; // a compound path's parts carry its look
+            a.strokePaint = c.strokePaint;
+            if (c.boundToSpace)
+                a.space = c.ctm;
             return a;
         };
         ArtData art;
@@ -267,11 +423,12 @@ private:
                 art.children.push_back(toArt(s));
         }
         art.id = n.attribute("id").value();
+        keepOn(art, c, true);
         return art;
     }
 
-    // Text and images: local space has y up with the element's own
-    // coordinates negated in y, so the matrix is flip * ctm * flip.
+    // Text, images and instances: local space has y up with the element's
+    // own coordinates negated in y, so the matrix is flip * ctm * flip.
     ArtData opaque(const pugi::xml_node& n, const Context& c, ArtType type)
     {
         ArtData a;
@@ -292,25 +449,195 @@ private:
                 if (auto l = length(*v); l && *l > 0 && *l < kMaxSize)
                     fs = *l;
             a.bounds = svg::textBox(x, y, fs, svg::utf8Length(a.content));
-        } else {
-            a.content = n.attribute("xlink:href").value();
-            if (a.content.empty())
-                a.content = n.attribute("href").value();
+        } else if (type == ArtType::PlacedImage) {
+            a.content = href(n);
             a.bounds = svg::imageBox(x, y, attr(n, "width"), attr(n, "height"));
+        } else {
+            a.content = href(n);
+            a.bounds = instanceBounds(n, c);
         }
-        a.sourceXml = svg::sourceWithoutTransform(n);
+        a.sourceXml = svg::sourceForArt(n, inheritedOnto(n, c));
         return a;
+    }
+
+    static std::string href(const pugi::xml_node& n)
+    {
+        const char* h = n.attribute("xlink:href").value();
+        return *h ? h : n.attribute("href").value();
+    }
+
+    // What an element kept whole inherits, written onto it: what it
+    // inherits from where it stood goes with it wherever a copy goes.
+    std::vector<Attribute> inheritedOnto(const pugi::xml_node& n, const Context& c)
+    {
+        std::vector<Attribute> out;
+        for (const Attribute& a : c.inherited)
+            if (!property(n, a.name.c_str()))
+                out.push_back(a);
+        auto paintValue = [](const TvColor& colour, const std::string& server) {
+            return server.empty() ? svgPaint(colour) : "url(#" + server + ")";
+        };
+        if (!property(n, "fill"))
+            out.push_back({"fill", paintValue(c.style.fill, c.fillPaint)});
+        if (!property(n, "stroke") && c.style.stroke.kind != TV_COLOR_NONE) {
+            out.push_back({"stroke", paintValue(c.style.stroke, c.strokePaint)});
+            if (!property(n, "stroke-width"))
+                out.push_back({"stroke-width", shortest(c.style.strokeWidth)});
+        }
+        if (!property(n, "color") && c.color.kind != TV_COLOR_NONE)
+            out.push_back({"color", svgPaint(c.color)});
+        return out;
+    }
+
+    // An instance's bounds in its own space (y negated): its content read
+    // as art, a bounded number of times per file against instances of
+    // instances multiplying.
+    TvRealRect instanceBounds(const pugi::xml_node& n, const Context& c)
+    {
+        constexpr size_t kMaxInstanceReads = 10'000;
+        Context inside = c;
+        inside.ctm = TvRealMatrix{1, 0, 0, -1, 0, 0};
+        inside.measuring = true;
+        std::vector<ArtData> art;
+        const std::string_view name = localName(n);
+        if (name == "use") {
+            const pugi::xml_node target = byId(href(n));
+            if (!target || ++instanceReads_ > kMaxInstanceReads)
+                return {};
+            inside.ctm = thenApply(TvRealMatrix{1, 0, 0, 1, static_cast<float>(attr(n, "x")), static_cast<float>(attr(n, "y"))}, inside.ctm);
+            readContent(target, inside, art);
+        } else {
+            if (++instanceReads_ > kMaxInstanceReads)
+                return {};
+            readContent(n, inside, art);
+        }
+        TvRealRect r{};
+        for (const ArtData& a : art)
+            r = unionRect(r, artBounds(a));
+        return r;
+    }
+
+    void readContent(const pugi::xml_node& n, const Context& c, std::vector<ArtData>& out)
+    {
+        const std::string_view name = localName(n);
+        if (name == "symbol" || name == "svg" || name == "switch") {
+            for (const pugi::xml_node& child : n.children())
+                if (child.type() == pugi::node_element) {
+                    element(child, c, out);
+                    if (name == "switch")
+                        break;
+                }
+        } else {
+            element(n, c, out);
+        }
+    }
+
+    // Definitions and hidden elements go back as they stood, references
+    // and all; only the first reading of a file keeps them.
+    void keepDefinition(const pugi::xml_node& n, const Context& c)
+    {
+        if (c.measuring)
+            return;
+        std::ostringstream text;
+        n.print(text, "", pugi::format_raw);
+        definitions_ += text.str();
+    }
+
+    // The gradients and patterns of the file, wherever they stand, with
+    // their units and transform as inherited through href.
+    void collectPaintServers(const pugi::xml_node& svg, DocumentData& doc)
+    {
+        std::vector<pugi::xml_node> stack{svg};
+        while (!stack.empty()) {
+            const pugi::xml_node n = stack.back();
+            stack.pop_back();
+            for (const pugi::xml_node& child : n.children())
+                if (child.type() == pugi::node_element)
+                    stack.push_back(child);
+            const std::string_view name = localName(n);
+            if (!isPaintServer(name) || !*n.attribute("id").value())
+                continue;
+            PaintServer s{n.attribute("id").value(), std::string(name), name != "pattern", {1, 0, 0, 1, 0, 0}};
+            const char* transformName = name == "pattern" ? "patternTransform" : "gradientTransform";
+            bool unitsFound = false, transformFound = false;
+            pugi::xml_node at = n;
+            for (int hops = 0; at && hops < 16 && !(unitsFound && transformFound); ++hops) {
+                if (!unitsFound && name != "pattern")
+                    if (const pugi::xml_attribute u = at.attribute("gradientUnits")) {
+                        s.boundingBoxUnits = std::string_view(u.value()) != "userSpaceOnUse";
+                        unitsFound = true;
+                    }
+                if (!transformFound)
+                    if (const pugi::xml_attribute t = at.attribute(transformName)) {
+                        s.transform = parseSvgTransform(t.value()).value_or(s.transform);
+                        transformFound = true;
+                    }
+                at = byId(href(at));
+            }
+            servers_.push_back(s);
+        }
+        doc.paintServers = servers_;
+    }
+
+    // The element a local reference "#id" names; none for others.
+    pugi::xml_node byId(std::string_view ref) const
+    {
+        if (!ref.starts_with('#'))
+            return {};
+        auto it = ids_.find(std::string(ref.substr(1)));
+        return it == ids_.end() ? pugi::xml_node() : it->second;
+    }
+
+    void indexIds(const pugi::xml_node& root)
+    {
+        std::vector<pugi::xml_node> stack{root};
+        while (!stack.empty()) {
+            const pugi::xml_node n = stack.back();
+            stack.pop_back();
+            if (const char* id = n.attribute("id").value(); *id)
+                ids_.emplace(id, n);
+            for (const pugi::xml_node& child : n.children())
+                if (child.type() == pugi::node_element)
+                    stack.push_back(child);
+        }
+    }
+
+    // The root's namespaces and the page size as the file wrote it.
+    void keepRoot(const pugi::xml_node& svg, DocumentData& doc)
+    {
+        // Only what export would not write the same way anyway.
+        static constexpr std::pair<std::string_view, std::string_view> usual[] = {
+            {"xmlns", "http://www.w3.org/2000/svg"},
+            {"xmlns:xlink", "http://www.w3.org/1999/xlink"},
+            {"xmlns:inkscape", "http://www.inkscape.org/namespaces/inkscape"},
+            {"xmlns:sodipodi", "http://sodipodi.sourceforge.net/DTD/sodipodi-0.dtd"}};
+        for (const pugi::xml_attribute& a : svg.attributes()) {
+            const std::string_view name = a.name();
+            if (name.starts_with("xmlns") &&
+                std::find(std::begin(usual), std::end(usual), std::pair(name, std::string_view(a.value()))) == std::end(usual))
+                doc.rootAttributes.push_back({std::string(name), a.value()});
+        }
+        for (const char* side : {"width", "height"}) {
+            const pugi::xml_attribute a = svg.attribute(side);
+            const float size = side[0] == 'w' ? doc.width : doc.height;
+            // A page without a size is as large as its user units say.
+            std::string text = a && !trim(a.value()).ends_with('%') ? std::string(trim(a.value())) : shortest(size);
+            if (text != shortest(size))
+                doc.rootAttributes.push_back({side, std::move(text)});
+        }
     }
 
     void element(const pugi::xml_node& n, const Context& parent, std::vector<ArtData>& out)
     {
         const std::string_view name = localName(n);
-        static const std::vector<std::string_view> silent = {
-            "defs", "metadata", "title", "desc", "style", "script", "sodipodi:namedview", "namedview"};
-        if (std::find(silent.begin(), silent.end(), name) != silent.end())
+        if (name == "namedview" || std::string_view(n.name()) == "sodipodi:namedview" || isDefinition(name)) {
+            keepDefinition(n, parent);
             return;
-        if (property(n, "display").value_or("") == "none")
+        }
+        if (property(n, "display").value_or("") == "none") {
+            keepDefinition(n, parent); // a reference may still name it
             return;
+        }
         const Context c = enter(n, parent);
         auto shape = [&](Subpath s) {
             std::vector<Subpath> v;
@@ -322,27 +649,34 @@ private:
             g.type = ArtType::Group;
             g.id = n.attribute("id").value();
             g.style = c.style;
+            // A group keeps its own properties; the inherited ones are on its art.
+            g.attributes = c.own;
+            if (std::any_of(c.own.begin(), c.own.end(), [](const Attribute& a) { return svg::boundToUserSpace(a.name); }))
+                g.space = c.ctm;
+            // Every reader and writer of documents holds the same limit.
+            Context inside = c;
+            if (++inside.artDepth > kMaxArtDepth)
+                fail("nests groups more than " + std::to_string(kMaxArtDepth) + " deep");
             for (const pugi::xml_node& child : n.children())
                 if (child.type() == pugi::node_element)
-                    element(child, c, g.children);
+                    element(child, inside, g.children);
             out.push_back(std::move(g));
+        } else if (name == "use" || name == "svg" || name == "switch") {
+            out.push_back(opaque(n, c, ArtType::Instance));
         } else if (name == "path") {
-            std::vector<Subpath> subpaths;
-            try {
-                subpaths = parsePathData(n.attribute("d").value());
-            } catch (const PathDataError& e) {
-                fail("has malformed path data in " + describe(n) + ": " + e.what());
-            }
+            auto [subpaths, error] = readPathData(n.attribute("d").value());
+            if (!error.empty())
+                warn("kept the path data of " + describe(n) + " up to its error: " + error);
             std::erase_if(subpaths, [](const Subpath& s) { return s.segments.empty(); });
             if (subpaths.empty()) {
-                warn("skipped " + describe(n) + ", which has no path data");
+                warn("skipped elements without path data:", describe(n));
                 return;
             }
             out.push_back(pathArt(std::move(subpaths), c, n));
         } else if (name == "rect") {
             const double w = attr(n, "width"), h = attr(n, "height");
             if (!(w > 0 && h > 0)) {
-                warn("skipped " + describe(n) + ", which has no area");
+                warn("skipped rectangles without area:", describe(n));
                 return;
             }
             const bool hasRx = n.attribute("rx"), hasRy = n.attribute("ry");
@@ -356,7 +690,7 @@ private:
             const double rx = attr(n, name == "circle" ? "r" : "rx");
             const double ry = name == "circle" ? rx : attr(n, "ry");
             if (!(rx > 0 && ry > 0)) {
-                warn("skipped " + describe(n) + ", which has no radius");
+                warn("skipped circles and ellipses without radius:", describe(n));
                 return;
             }
             shape(ellipsePath(attr(n, "cx"), attr(n, "cy"), rx, ry));
@@ -367,9 +701,9 @@ private:
             bool ok = false;
             std::vector<double> v = numberList(n.attribute("points").value(), ok);
             if (!ok || v.size() % 2 != 0)
-                warn("read only the complete points of " + describe(n));
+                warn("read only the complete points of", describe(n));
             if (v.size() < 4) {
-                warn("skipped " + describe(n) + ", which has fewer than two points");
+                warn("skipped polylines and polygons with fewer than two points:", describe(n));
                 return;
             }
             shape(polyPath(v, name == "polygon"));
@@ -378,12 +712,23 @@ private:
         } else if (name == "image") {
             out.push_back(opaque(n, c, ArtType::PlacedImage));
         } else {
-            warn("skipped the unknown element " + describe(n));
+            warn("skipped the unknown element", describe(n));
         }
     }
 
+    struct PendingWarning {
+        std::string kind;
+        size_t count = 0;
+        std::vector<std::string> items;
+    };
+
     const std::string& file_;
     std::vector<std::string>& warnings_;
+    std::vector<PendingWarning> pending_;
+    std::string definitions_;
+    std::vector<PaintServer> servers_;
+    std::unordered_map<std::string, pugi::xml_node> ids_;
+    size_t instanceReads_ = 0;
 };
 
 } // namespace

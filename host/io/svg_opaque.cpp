@@ -28,11 +28,14 @@ std::string allText(const pugi::xml_node& n)
     return out;
 }
 
-std::string sourceWithoutTransform(const pugi::xml_node& n)
+std::string sourceForArt(const pugi::xml_node& n, const std::vector<Attribute>& extra)
 {
     pugi::xml_document copy;
     pugi::xml_node kept = copy.append_copy(n);
     kept.remove_attribute("transform");
+    kept.remove_attribute("id");
+    for (const Attribute& a : extra)
+        kept.append_attribute(a.name.c_str()) = a.value.c_str();
     std::ostringstream out;
     kept.print(out, "", pugi::format_raw);
     return out.str();

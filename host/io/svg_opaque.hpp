@@ -6,6 +6,7 @@
 
 #include <pugixml.hpp>
 
+#include "document_data.hpp"
 #include "tv_types.h"
 
 namespace tovrins::host::svg {
@@ -13,8 +14,9 @@ namespace tovrins::host::svg {
 // The text of an element and all its descendants, in document order.
 std::string allText(const pugi::xml_node& n);
 
-// The element as XML without its transform attribute.
-std::string sourceWithoutTransform(const pugi::xml_node& n);
+// The element as XML without its id and transform attributes (export
+// writes them first), with `extra` attributes added.
+std::string sourceForArt(const pugi::xml_node& n, const std::vector<Attribute>& extra);
 
 // Bounds in the element's own space with y negated (y up), for a line of
 // `characters` characters on the baseline at SVG (x, y): estimated, since

@@ -21,6 +21,21 @@ TvRealPoint applyMatrix(const TvRealMatrix& m, TvRealPoint p)
     return {m.a * p.h + m.c * p.v + m.tx, m.b * p.h + m.d * p.v + m.ty};
 }
 
+namespace {
+
+// The numbers path data accepts: larger ones would not survive the
+// single-precision matrix and the coordinates it makes.
+bool finiteCoordinate(double v) { return std::isfinite(v) && std::fabs(v) <= 1e30; }
+
+[[noreturn]] void outOfRange(std::string_view text)
+{
+    constexpr size_t kShown = 60;
+    const std::string shown = text.size() > kShown ? std::string(text.substr(0, kShown)) + "..." : std::string(text);
+    throw SvgTransformRangeError("transform \"" + shown + "\" has a number that is not finite or too large");
+}
+
+} // namespace
+
 std::optional<TvRealMatrix> parseSvgTransform(std::string_view text)
 {
     TvRealMatrix total{1, 0, 0, 1, 0, 0};
@@ -52,8 +67,9 @@ std::optional<TvRealMatrix> parseSvgTransform(std::string_view text)
                 ++i;
             double v = 0;
             auto res = std::from_chars(text.data() + i, text.data() + text.size(), v);
-            // Larger values would not fit the single-precision matrix.
-            if (res.ec != std::errc() || !std::isfinite(v) || std::fabs(v) > 1e30 || args.size() >= 6)
+            if (res.ec == std::errc::result_out_of_range || (res.ec == std::errc() && !finiteCoordinate(v)))
+                outOfRange(text);
+            if (res.ec != std::errc() || args.size() >= 6)
                 return std::nullopt;
             i = static_cast<size_t>(res.ptr - text.data());
             args.push_back(v);
@@ -88,6 +104,9 @@ std::optional<TvRealMatrix> parseSvgTransform(std::string_view text)
         }
         // In a list, the rightmost transform applies to the point first.
         total = thenApply(m, total);
+        for (float v : {m.a, m.b, m.c, m.d, m.tx, m.ty, total.a, total.b, total.c, total.d, total.tx, total.ty})
+            if (!std::isfinite(v))
+                outOfRange(text);
     }
     return total;
 }

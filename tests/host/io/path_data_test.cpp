@@ -8,6 +8,7 @@
 
 #include "io_test_support.hpp"
 #include "path_data.hpp"
+#include "svg_import.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -197,6 +198,72 @@ TEST(PathData, ErrorsSayWhatAndWhere)
     expectErrorAt("M 0 1e999", "number out of range for 'M'", 4);
     expectErrorAt("M 0 0 L 1e31 0", "number out of range", 8);
     expectErrorAt("M 0 0 L 5 5 \xff", "unknown path command byte 0xff", 12);
+}
+
+} // namespace
+} // namespace tovrins::host
+
+namespace tovrins::host {
+namespace {
+
+// What SVG renderers draw of faulty data: every whole segment before the error.
+TEST(PathData, ReadingUpToAnErrorKeepsTheWholeSegments)
+{
+    auto points = [](const Subpath& s) { return s.segments.size(); };
+    {
+        const PartialPathData p = readPathData("M0 0 L10 0 L10 10 L5");
+        EXPECT_THAT(p.error, HasSubstr("expected a number for 'L' at offset 20"));
+        ASSERT_EQ(p.subpaths.size(), 1u);
+        EXPECT_EQ(points(p.subpaths[0]), 3u);
+        EXPECT_POINT_NEAR(p.subpaths[0].segments[2].p, 10, 10, kTol);
+    }
+    {
+        // Implicit repeats: the complete pairs stay, the half pair goes.
+        const PartialPathData p = readPathData("M0 0 L1 1 2 2 3");
+        ASSERT_EQ(p.subpaths.size(), 1u);
+        EXPECT_EQ(points(p.subpaths[0]), 3u);
+    }
+    {
+        // A curve or arc cut short adds nothing; earlier subpaths stay closed.
+        const PartialPathData p = readPathData("M0 0 L10 0 L10 10 Z M20 20 C 1 2 3 4 A 5 5 0 1 1 9 9");
+        ASSERT_EQ(p.subpaths.size(), 2u);
+        EXPECT_TRUE(p.subpaths[0].closed);
+        EXPECT_EQ(points(p.subpaths[1]), 1u);
+        EXPECT_THAT(p.error, HasSubstr("'C'"));
+    }
+    {
+        // After a close, a faulty command opens no stray subpath.
+        const PartialPathData p = readPathData("M0 0 L10 0 L10 10 Z L 5");
+        ASSERT_EQ(p.subpaths.size(), 1u);
+        EXPECT_TRUE(p.subpaths[0].closed);
+        const PartialPathData arc = readPathData("M0 0 L10 0 z a 1 1 0 1");
+        EXPECT_EQ(arc.subpaths.size(), 1u);
+    }
+    {
+        const PartialPathData p = readPathData("X 1 2");
+        EXPECT_TRUE(p.subpaths.empty());
+        EXPECT_THAT(p.error, HasSubstr("unknown path command 'X'"));
+    }
+    {
+        const PartialPathData p = readPathData("M0 0 L10 0 L 1e39 0");
+        EXPECT_EQ(points(p.subpaths.at(0)), 2u);
+        EXPECT_THAT(p.error, HasSubstr("out of range"));
+    }
+    const PartialPathData whole = readPathData("M0 0 L10 0");
+    EXPECT_TRUE(whole.error.empty());
+    EXPECT_EQ(points(whole.subpaths.at(0)), 2u);
+}
+
+TEST(PathData, TheImporterKeepsAFaultyPathWithOneWarning)
+{
+    std::vector<std::string> warnings;
+    const DocumentData d = readSvg(R"(<svg width="20" height="20"><path id="p" d="M0 0 L10 0 L10 10 L 5"/></svg>)",
+                                   "faulty.svg", warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_THAT(warnings[0], HasSubstr("faulty.svg: kept the path data of <path> \"p\" up to its error: "
+                                       "expected a number for 'L' at offset 21."));
+    ASSERT_EQ(d.layers.at(0).art.size(), 1u);
+    EXPECT_EQ(d.layers[0].art[0].segments.size(), 3u);
 }
 
 } // namespace

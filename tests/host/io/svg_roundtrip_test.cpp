@@ -155,7 +155,7 @@ TEST(SvgRoundTrip, TextKeepsItsMatrixBoundsAndContent)
 TEST(SvgRoundTrip, ExportIsStandaloneSvgInPoints)
 {
     const std::string svg = writeSvg(sample());
-    EXPECT_THAT(svg, HasSubstr(R"(width="500pt")"));
+    EXPECT_THAT(svg, HasSubstr(R"(width="500")"));
     EXPECT_THAT(svg, HasSubstr(R"(viewBox="0 0 500 300")"));
     EXPECT_THAT(svg, HasSubstr(R"(inkscape:groupmode="layer")"));
     EXPECT_THAT(svg, HasSubstr("device-cmyk(0.1"));

@@ -1,0 +1,75 @@
+// Appending XML straight to a string: attributes escaped, numbers in their
+// shortest spelling by std::to_chars, no tree built on the way.
+#pragma once
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "tv_types.h"
+
+namespace tovrins::host {
+
+class XmlWriter {
+public:
+    explicit XmlWriter(std::string& out) : out_(out) {}
+
+    void raw(std::string_view text) { out_ += text; }
+    void number(float v)
+    {
+        if (!std::isfinite(v))
+            v = 0;
+        char buf[32];
+        out_.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+    }
+    void escaped(std::string_view text)
+    {
+        for (char c : text) {
+            switch (c) {
+            case '&': out_ += "&amp;"; break;
+            case '<': out_ += "&lt;"; break;
+            case '>': out_ += "&gt;"; break;
+            case '"': out_ += "&quot;"; break;
+            case '\n': out_ += "&#10;"; break;
+            case '\t': out_ += "&#9;"; break;
+            default: out_ += c;
+            }
+        }
+    }
+    void attribute(std::string_view name, std::string_view value)
+    {
+        out_ += ' ';
+        out_ += name;
+        out_ += "=\"";
+        escaped(value);
+        out_ += '"';
+    }
+    void numberAttribute(std::string_view name, float v)
+    {
+        out_ += ' ';
+        out_ += name;
+        out_ += "=\"";
+        number(v);
+        out_ += '"';
+    }
+    void matrixAttribute(std::string_view name, const TvRealMatrix& m)
+    {
+        out_ += ' ';
+        out_ += name;
+        out_ += "=\"matrix(";
+        const float v[6] = {m.a, m.b, m.c, m.d, m.tx, m.ty};
+        for (int i = 0; i < 6; ++i) {
+            if (i)
+                out_ += ' ';
+            number(v[i]);
+        }
+        out_ += ")\"";
+    }
+    void indent(int depth) { out_.append(static_cast<size_t>(depth) * 2, ' '); }
+
+private:
+    std::string& out_;
+};
+
+} // namespace tovrins::host
