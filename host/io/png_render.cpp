@@ -7,6 +7,9 @@
 #include <stdexcept>
 
 #include <cairo.h>
+#include <librsvg/rsvg.h>
+
+#include "svg_export.hpp"
 
 namespace tovrins::host {
 
@@ -18,71 +21,52 @@ struct SurfaceFree {
 struct ContextFree {
     void operator()(cairo_t* c) const { cairo_destroy(c); }
 };
+struct HandleFree {
+    void operator()(RsvgHandle* h) const { g_object_unref(h); }
+};
 
-// Paints as RGB with the naive conversions; false for none and the kinds
-// we cannot draw (patterns, gradients, custom colours).
-bool setPaint(cairo_t* cr, const TvColor& c, double opacity)
+std::string takeMessage(GError* error)
 {
-    const auto& k = c.components;
-    switch (c.kind) {
-    case TV_COLOR_RGB:
-        cairo_set_source_rgba(cr, k[0], k[1], k[2], opacity);
-        return true;
-    case TV_COLOR_GRAY:
-        cairo_set_source_rgba(cr, k[0], k[0], k[0], opacity);
-        return true;
-    case TV_COLOR_PROCESS:
-        cairo_set_source_rgba(cr, (1 - k[0]) * (1 - k[3]), (1 - k[1]) * (1 - k[3]), (1 - k[2]) * (1 - k[3]),
-                              opacity);
-        return true;
-    default:
-        return false;
-    }
+    std::string message = error ? error->message : "unknown error";
+    if (error)
+        g_error_free(error);
+    return message;
 }
 
-void tracePath(cairo_t* cr, const ArtData& a)
+// Draws the exported SVG over a white page filling the surface. The export
+// is read without a base file: it refers to nothing outside itself that
+// this host would load (images are embedded or skipped, as a browser given
+// the bare text would).
+void drawSvg(cairo_surface_t* surface, const std::string& svg, double width, double height, const std::string& path)
 {
-    if (a.segments.empty())
-        return;
-    cairo_move_to(cr, a.segments.front().p.h, a.segments.front().p.v);
-    auto curve = [&](const Segment& from, const Segment& to) {
-        cairo_curve_to(cr, from.out.h, from.out.v, to.in.h, to.in.v, to.p.h, to.p.v);
-    };
-    for (size_t i = 1; i < a.segments.size(); ++i)
-        curve(a.segments[i - 1], a.segments[i]);
-    if (a.closed) {
-        curve(a.segments.back(), a.segments.front());
-        cairo_close_path(cr);
-    }
+    GError* error = nullptr;
+    std::unique_ptr<RsvgHandle, HandleFree> handle(
+        rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error));
+    if (!handle)
+        throw std::runtime_error(path + ": the document could not be rendered (" + takeMessage(error) + ").");
+    rsvg_handle_set_dpi(handle.get(), 96); // as browsers; librsvg's default is 90
+    std::unique_ptr<cairo_t, ContextFree> cr(cairo_create(surface));
+    cairo_set_source_rgb(cr.get(), 1, 1, 1);
+    cairo_paint(cr.get());
+    const RsvgRectangle page{0, 0, width, height};
+    if (!rsvg_handle_render_document(handle.get(), cr.get(), &page, &error))
+        throw std::runtime_error(path + ": the document could not be rendered (" + takeMessage(error) + ").");
+    cairo_surface_flush(surface);
 }
 
-void draw(cairo_t* cr, const ArtData& a)
+void writeInPlace(cairo_surface_t* surface, const std::string& path)
 {
-    switch (a.type) {
-    case ArtType::Group:
-        for (const ArtData& c : a.children)
-            draw(cr, c);
-        return;
-    case ArtType::Text:
-    case ArtType::PlacedImage:
-        return; // kept opaque; not rendered
-    case ArtType::Path:
-    case ArtType::CompoundPath:
-        break;
+    const std::string temp = path + ".partial";
+    if (cairo_surface_write_to_png(surface, temp.c_str()) != CAIRO_STATUS_SUCCESS) {
+        std::remove(temp.c_str());
+        throw std::runtime_error(path + ": the PNG file could not be written.");
     }
-    cairo_new_path(cr);
-    if (a.type == ArtType::Path)
-        tracePath(cr, a);
-    for (const ArtData& c : a.children)
-        tracePath(cr, c);
-    const double opacity = std::isfinite(a.style.opacity) ? a.style.opacity : 1;
-    if (setPaint(cr, a.style.fill, opacity))
-        cairo_fill_preserve(cr);
-    if (a.style.strokeWidth > 0 && setPaint(cr, a.style.stroke, opacity)) {
-        cairo_set_line_width(cr, a.style.strokeWidth);
-        cairo_stroke_preserve(cr);
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::remove(temp.c_str());
+        throw std::runtime_error(path + ": the PNG file could not be put in place (" + ec.message() + ").");
     }
-    cairo_new_path(cr);
 }
 
 } // namespace
@@ -106,29 +90,11 @@ void writePng(const DocumentData& doc, const std::string& path, double scale)
                                  " pixel image; the size must be from 1 to 10000 pixels a side.");
     std::unique_ptr<cairo_surface_t, SurfaceFree> surface(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h)));
-    std::unique_ptr<cairo_t, ContextFree> cr(cairo_create(surface.get()));
-    cairo_set_source_rgb(cr.get(), 1, 1, 1);
-    cairo_paint(cr.get());
-    // Document y grows upward; the image's grows downward.
-    cairo_translate(cr.get(), 0, h);
-    cairo_scale(cr.get(), scale, -scale);
-    for (const LayerData& l : doc.layers)
-        if (l.visible)
-            for (const ArtData& a : l.art)
-                draw(cr.get(), a);
-    cairo_surface_flush(surface.get());
-
-    const std::string temp = path + ".partial";
-    if (cairo_surface_write_to_png(surface.get(), temp.c_str()) != CAIRO_STATUS_SUCCESS) {
-        std::remove(temp.c_str());
-        throw std::runtime_error(path + ": the PNG file could not be written.");
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        throw std::runtime_error(path + ": the PNG file could not be put in place (" + ec.message() + ").");
-    }
+    if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error(path + ": there is not enough memory to render the image.");
+    // The page itself, unrounded, so the artwork keeps its scale exactly.
+    drawSvg(surface.get(), writeSvg(doc), doc.width * scale, doc.height * scale, path);
+    writeInPlace(surface.get(), path);
 }
 
 } // namespace tovrins::host

@@ -1,4 +1,6 @@
-// Renders the visible layers' fills and strokes to a PNG file with cairo.
+// Renders a document to a PNG file: its SVG export drawn by librsvg, so the
+// picture is what a browser shows of the exported file, text and images
+// included.
 #pragma once
 
 #include <string>
@@ -18,8 +20,10 @@ PngSize pngSize(const DocumentData& doc, double scale = 1.0);
 // Whether writePng renders that size: 1 to kMaxPngSide pixels a side.
 bool pngSizeFits(PngSize size);
 
-// Writes to a temporary file beside `path` and renames it into place, so a
-// failure leaves no half-written output. Throws std::runtime_error.
+// The page is white; the document's artwork is drawn over it, scaled by
+// `scale` pixels a point. Writes to a temporary file beside `path` and
+// renames it into place, so a failure leaves no half-written output.
+// Throws std::runtime_error.
 void writePng(const DocumentData& doc, const std::string& path, double scale = 1.0);
 
 } // namespace tovrins::host

@@ -1,3 +1,15 @@
+// The AI Matching Art Suite: the art that matches any of a request's
+// specifications, as one list in front-to-back paint order.
+//
+// The order is this host's choice and the engines depend on it. They walk
+// the list from its last entry to its first and put each copy above all
+// art (or below all), so the entry walked last ends frontmost. Answering
+// frontmost first therefore gives copies placed above the same stacking as
+// what they copy: with a red square under a blue one, the blue square's
+// copies cover the red one's. Each object comes once, where it paints,
+// whichever specification it matched first: layers top to bottom, within a
+// container its art top to bottom, and a group or compound path before the
+// members it holds (it paints as one, in its own slot).
 #include <cstring>
 #include <vector>
 
@@ -16,6 +28,28 @@ bool matches(const Node& node, const TvMatchingArtSpec& spec)
     return (have & spec.whichAttr) == (spec.attr & spec.whichAttr);
 }
 
+// Every node, frontmost first, a container before its members.
+template <class Visit> void visitFrontToBack(const Document& doc, Visit&& visit)
+{
+    std::vector<ArtId> stack;
+    const std::vector<LayerId> layers = doc.layerOrder(); // bottom to top
+    for (auto layer = layers.rbegin(); layer != layers.rend(); ++layer) {
+        const Layer* found = doc.findLayer(*layer);
+        if (!found)
+            continue;
+        // Pushed bottom to top, so the topmost is taken first.
+        stack.assign(found->art.begin(), found->art.end());
+        while (!stack.empty()) {
+            const Node* node = doc.find(stack.back());
+            stack.pop_back();
+            if (!node)
+                continue;
+            visit(*node);
+            stack.insert(stack.end(), node->children.begin(), node->children.end());
+        }
+    }
+}
+
 TvErr getMatchingArt(const TvMatchingArtSpec* specs, int16_t specCount, TvMemoryHandle* result, int32_t* count)
 {
     Document* doc = nullptr;
@@ -25,7 +59,7 @@ TvErr getMatchingArt(const TvMatchingArtSpec* specs, int16_t specCount, TvMemory
     if (!result || !count || specCount < 0 || (specCount > 0 && !specs) || !memory)
         return TV_ERR_BAD_PARAMETER;
     std::vector<TvArtHandle> found;
-    doc->forEachInOrder([&](const Node& node) {
+    visitFrontToBack(*doc, [&](const Node& node) {
         for (int16_t i = 0; i < specCount; ++i) {
             if (matches(node, specs[i])) {
                 found.push_back(toHandle(node.id));

@@ -39,28 +39,30 @@ protected:
 
 // Option 0: each object's series counts down from 2 on its own, so the
 // first two copies of a series go to whichever layer is current; the last
-// list entry (the small square) is done first.
+// list entry, the wide rectangle (the selection lists the frontmost
+// first), is done first.
 TEST_P(LayerOptions, NewLayersCountPerObject)
 {
     const DocumentData d = runWithLayerOption(0);
     ASSERT_EQ(d.layers.size(), 5u);
-    EXPECT_EQ(sources(d.layers[0]), "ss");
-    EXPECT_EQ(sources(d.layers[1]), "sss");
-    EXPECT_EQ(sources(d.layers[2]), "ssww");
-    EXPECT_EQ(sources(d.layers[3]), "www");
-    EXPECT_EQ(sources(d.layers[4]), "ww");
+    EXPECT_EQ(sources(d.layers[0]), "ww");
+    EXPECT_EQ(sources(d.layers[1]), "www");
+    EXPECT_EQ(sources(d.layers[2]), "wwss");
+    EXPECT_EQ(sources(d.layers[3]), "sss");
+    EXPECT_EQ(sources(d.layers[4]), "ss");
     EXPECT_EQ(d.currentLayer, 4);
 }
 
 // Option 1: one countdown for the whole run, one copy of each object per
-// copy index, the small square's copy first in each pass.
+// copy index, the wide rectangle's copy first in each pass (under the
+// small square's, as the wide one lies under the small one).
 TEST_P(LayerOptions, NewLayersCountPerCopyIndexAcrossObjects)
 {
     const DocumentData d = runWithLayerOption(1);
     ASSERT_EQ(d.layers.size(), 3u);
-    EXPECT_EQ(sources(d.layers[0]), "swsw");
-    EXPECT_EQ(sources(d.layers[1]), "swswsw");
-    EXPECT_EQ(sources(d.layers[2]), "swsw");
+    EXPECT_EQ(sources(d.layers[0]), "wsws");
+    EXPECT_EQ(sources(d.layers[1]), "wswsws");
+    EXPECT_EQ(sources(d.layers[2]), "wsws");
 }
 
 // Option 2: no layers at all; every copy goes into the current layer.
@@ -68,7 +70,7 @@ TEST_P(LayerOptions, NoLayersKeepsEveryCopyInTheCurrentLayer)
 {
     const DocumentData d = runWithLayerOption(2);
     ASSERT_EQ(d.layers.size(), 1u);
-    EXPECT_EQ(sources(d.layers[0]), "ssssssswwwwwww");
+    EXPECT_EQ(sources(d.layers[0]), "wwwwwwwsssssss");
 }
 
 // Nothing selected: options 0 and 2 change nothing, option 1 still makes

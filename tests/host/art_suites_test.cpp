@@ -96,13 +96,17 @@ TEST_F(ArtSuitesTest, DuplicatesThroughTheSuite)
     EXPECT_EQ(matching(std::array{selectedOf(TV_ART_PATH)}), (std::vector<std::string>{"a"}));
 }
 
-TEST_F(ArtSuitesTest, MatchesSelectedArtInDocumentOrderWithContainerMembers)
+// Front to back: the top layer first, each container before its members,
+// each object once whatever specifications it matches.
+TEST_F(ArtSuitesTest, MatchesSelectedArtFrontToBackWithContainerMembers)
 {
     Document& doc = *env.document();
     ASSERT_EQ(doc.setSelected(artIdOf(handleOf("c")), true), 0);
     ASSERT_EQ(doc.setSelected(artIdOf(handleOf("g")), true), 0);
     const std::array specs{selectedOf(TV_ART_PATH), selectedOf(TV_ART_GROUP), selectedOf(TV_ART_COMPOUND_PATH)};
-    EXPECT_EQ(matching(specs), (std::vector<std::string>{"a", "g", "g1", "g2", "c", "c1", "c2"}));
+    EXPECT_EQ(matching(specs), (std::vector<std::string>{"c", "c2", "c1", "g", "g2", "g1", "a"}));
+    const std::array repeated{selectedOf(TV_ART_COMPOUND_PATH), selectedOf(TV_ART_PATH), selectedOf(TV_ART_PATH)};
+    EXPECT_EQ(matching(repeated), (std::vector<std::string>{"c", "c2", "c1", "g2", "g1", "a"}));
     EXPECT_EQ(matching(std::array{selectedOf(TV_ART_COMPOUND_PATH)}), (std::vector<std::string>{"c"}));
     // Unselected paths when asked for them.
     EXPECT_EQ(matching(std::array{TvMatchingArtSpec{TV_ART_PATH, 0, TV_ART_SELECTED, 0}}),

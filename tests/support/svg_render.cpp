@@ -41,6 +41,8 @@ std::unique_ptr<RsvgHandle, HandleFree> openHandle(std::string_view svg, const s
                                                           RSVG_HANDLE_FLAGS_NONE, nullptr, &error);
     if (!handle)
         throw std::runtime_error("librsvg cannot read the SVG: " + takeMessage(error, "unknown error"));
+    // Browsers take 96 pixels an inch; librsvg's default is 90.
+    rsvg_handle_set_dpi(handle, 96);
     return std::unique_ptr<RsvgHandle, HandleFree>(handle);
 }
 
@@ -83,6 +85,19 @@ RenderedImage renderSvg(std::string_view svg, int width, int height, const std::
         throw std::runtime_error("librsvg cannot draw the SVG: " + takeMessage(error, "unknown error"));
     cairo_surface_flush(surface.get());
     return {width, height, straightRgba(surface.get(), width, height)};
+}
+
+std::optional<SvgPixelSize> intrinsicPixelSize(std::string_view svg, const std::string& baseFile)
+{
+    try {
+        auto handle = openHandle(svg, baseFile);
+        SvgPixelSize size;
+        if (!rsvg_handle_get_intrinsic_size_in_pixels(handle.get(), &size.width, &size.height))
+            return std::nullopt;
+        return size;
+    } catch (const std::runtime_error&) {
+        return std::nullopt;
+    }
 }
 
 double differingFraction(const RenderedImage& a, const RenderedImage& b, int threshold)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,15 @@ struct RenderedImage {
 // references (images) are resolved against; empty: none are loaded.
 // Throws std::runtime_error when librsvg cannot read or draw the text.
 RenderedImage renderSvg(std::string_view svg, int width, int height, const std::string& baseFile = {});
+
+// The document's own size in pixels as librsvg reads it (width and height,
+// 96 pixels an inch); none when librsvg cannot read the text or the size is
+// relative (percentages without a viewBox).
+struct SvgPixelSize {
+    double width = 0;
+    double height = 0;
+};
+std::optional<SvgPixelSize> intrinsicPixelSize(std::string_view svg, const std::string& baseFile = {});
 
 // The fraction (0..1) of pixels where any channel differs by more than
 // `threshold` of 255. Colours are compared premultiplied by their alpha, so

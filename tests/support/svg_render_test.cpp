@@ -38,6 +38,16 @@ TEST(SvgRender, ScalesTheWholeDocumentToTheSizeInStraightRgba)
     EXPECT_EQ(pixel(image, 2, 10)[3], 0);
 }
 
+TEST(SvgRender, ReadsTheIntrinsicSizeAtNinetySixPixelsAnInch)
+{
+    const auto size = intrinsicPixelSize(R"(<svg xmlns="http://www.w3.org/2000/svg" width="1in" height="72pt"/>)");
+    ASSERT_TRUE(size);
+    EXPECT_DOUBLE_EQ(size->width, 96);
+    EXPECT_DOUBLE_EQ(size->height, 96);
+    EXPECT_FALSE(intrinsicPixelSize(R"(<svg xmlns="http://www.w3.org/2000/svg" width="50%" height="50%"/>)"));
+    EXPECT_FALSE(intrinsicPixelSize("<svg"));
+}
+
 TEST(SvgRender, RefusesWhatLibrsvgCannotRead)
 {
     EXPECT_THROW(renderSvg("<svg", 10, 10), std::runtime_error);

@@ -15,6 +15,7 @@
 
 #include "io_test_support.hpp"
 #include "png_render.hpp"
+#include "svg_import.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -108,6 +109,29 @@ TEST_F(PngRender, DrawsVisibleLayersWithYUp)
     EXPECT_EQ(pixel(out, 5, 5), 0xff0000u);
     EXPECT_EQ(pixel(out, 5, 45), 0xffffffu);
     EXPECT_EQ(pixel(out, 75, 25), 0xffffffu) << "a hidden layer is not drawn";
+}
+
+// Text and images show as a browser shows them: black text over the left
+// half of the page, an embedded one-pixel red PNG stretched over the right.
+TEST_F(PngRender, DrawsTextAndImages)
+{
+    const char* svg =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" )"
+        R"(width="200" height="100" viewBox="0 0 200 100">)"
+        R"(<text id="t" x="0" y="90" font-family="DejaVu Sans" font-size="120" fill="#000">M</text>)"
+        R"(<image id="i" x="100" y="0" width="100" height="100" preserveAspectRatio="none" xlink:href="data:image/png;base64,)"
+        R"(iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4nGP4z8DwHwAFAAH/iZk9HQAAAABJRU5ErkJggg=="/>)"
+        R"(</svg>)";
+    std::vector<std::string> warnings;
+    const DocumentData d = readSvg(svg, "text-and-image.svg", warnings);
+    const fs::path out = dir_ / "text.png";
+    writePng(d, out.string());
+    int dark = 0;
+    for (int y = 10; y < 90; y += 4)
+        for (int x = 2; x < 98; x += 4)
+            dark += pixel(out, x, y) == 0x000000u ? 1 : 0;
+    EXPECT_GT(dark, 20) << "the text is drawn";
+    EXPECT_EQ(pixel(out, 150, 50), 0xff0000u) << "the image is drawn";
 }
 
 TEST_F(PngRender, ReplacesAnExistingFile)
