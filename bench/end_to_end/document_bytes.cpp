@@ -24,8 +24,13 @@ size_t heapBytes(const std::string& text)
 
 size_t nodeBytes(const Node& node)
 {
-    return sizeof(Node) + node.segments.size() * sizeof(Segment) + node.children.size() * sizeof(ArtId) +
-           heapBytes(node.name) + heapBytes(node.content) + heapBytes(node.sourceXml);
+    size_t bytes = sizeof(Node) + node.segments.size() * sizeof(Segment) + node.children.size() * sizeof(ArtId) +
+                   node.attributes.size() * sizeof(Attribute);
+    for (const std::string* text : {&node.name, &node.content, &node.sourceXml, &node.fillPaint, &node.strokePaint})
+        bytes += heapBytes(*text);
+    for (const Attribute& a : node.attributes)
+        bytes += heapBytes(a.name) + heapBytes(a.value);
+    return bytes;
 }
 
 } // namespace
