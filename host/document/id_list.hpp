@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <stdexcept>
 #include <vector>
 
 namespace tovrins::host {
@@ -37,6 +38,12 @@ public:
     value_type front() const { return *begin(); }
     value_type back() const { return slots_.back(); }
     value_type operator[](size_t i) const { return slots_[head_ + i]; }
+    value_type at(size_t i) const
+    {
+        if (i >= size())
+            throw std::out_of_range("IdList::at");
+        return (*this)[i];
+    }
 
     void push_back(value_type id) { slots_.push_back(id); }
 

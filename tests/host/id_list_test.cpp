@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <stdexcept>
 #include <vector>
 
 namespace tovrins::host {
@@ -30,6 +31,8 @@ TEST(IdListTest, GrowsAtBothEndsInOrder)
     EXPECT_EQ(list.front(), expected.front());
     EXPECT_EQ(list.back(), expected.back());
     EXPECT_EQ(list[5], expected[5]);
+    EXPECT_EQ(list.at(99), expected[99]);
+    EXPECT_THROW(list.at(100), std::out_of_range);
     EXPECT_EQ(std::vector<uint64_t>(list.rbegin(), list.rend()), std::vector<uint64_t>(expected.rbegin(), expected.rend()));
 }
 
