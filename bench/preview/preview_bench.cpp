@@ -1,11 +1,12 @@
 // The cost of one live-preview rerun in an open dialog: the user changes a
 // value with Preview on, and the change notifier undoes the previous
 // preview and makes every copy again. 1,000 selected paths of 16 segments,
-// 100 copies each, for each filter, beside a memcpy of the copies' bytes.
+// 100 copies each, for each layer option of each filter, beside a memcpy of
+// the copies' bytes measured right after it.
 //
-// Usage: tovrins_preview_bench [reruns] [--layers]
-//   reruns: timed reruns per filter (default 5); --layers keeps each filter's
-//   default layer option instead of "No layers", so new layers are made too.
+// Usage: tovrins_preview_bench [reruns] [--option N]
+//   reruns: timed reruns per row (default 5); --option measures one layer
+//   option (0 a layer per copy, 1 a layer per pass, 2 no layers) only.
 #include <algorithm>
 #include <cmath>
 #include <chrono>
@@ -28,6 +29,8 @@ using Clock = std::chrono::steady_clock;
 constexpr int kPaths = 1000;
 constexpr int kSegments = 16;
 constexpr int kCopies = 100;
+constexpr int32_t kLayerOptionItem = 35;
+const char* const kLayerOptions[] = {"layer per copy", "layer per pass", "no layers"};
 
 double millisecondsSince(Clock::time_point start)
 {
@@ -84,16 +87,15 @@ struct Filter {
 // Times the reruns inside the open dialog; the dialog is cancelled at the end.
 class BenchFrontEnd : public DialogFrontEnd {
 public:
-    BenchFrontEnd(Workbench& bench, const Filter& filter, int reruns, bool defaultLayers)
-        : bench_(bench), filter_(filter), reruns_(reruns), defaultLayers_(defaultLayers)
+    BenchFrontEnd(Workbench& bench, const Filter& filter, int reruns, int layerOption)
+        : bench_(bench), filter_(filter), reruns_(reruns), layerOption_(layerOption)
     {
     }
 
     void run(DialogUser& user) override
     {
         Document& doc = *bench_.document();
-        if (!defaultLayers_)
-            user.choose(35, 2); // no layers: the copies alone
+        user.choose(kLayerOptionItem, layerOption_);
         user.enterNumber(4, kCopies);
         copiesMade = artCount(doc) - objectsBefore;
         user.enterNumber(filter_.stepItem, filter_.stepA); // warm-up: the heap reaches its size
@@ -126,7 +128,7 @@ private:
     Workbench& bench_;
     const Filter& filter_;
     int reruns_;
-    bool defaultLayers_;
+    int layerOption_;
 };
 
 double median(std::vector<double> v)
@@ -135,15 +137,23 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-// The time to copy the bytes the copies hold, as the machine's floor.
-double memcpyMilliseconds(size_t bytes)
+// The time to copy the bytes the copies hold, as the machine's floor: the
+// best of five, in wall and processor time (the machine may be shared).
+struct Floor {
+    double wall = 1e300;
+    double cpu = 1e300;
+};
+
+Floor memcpyMilliseconds(size_t bytes)
 {
     std::vector<char> from(bytes, 1), to(bytes);
-    double best = 1e300;
+    Floor best;
     for (int i = 0; i < 5; ++i) {
         const auto start = Clock::now();
+        const double cpuStart = cpuMilliseconds();
         std::memcpy(to.data(), from.data(), bytes);
-        best = std::min(best, millisecondsSince(start));
+        best.cpu = std::min(best.cpu, cpuMilliseconds() - cpuStart);
+        best.wall = std::min(best.wall, millisecondsSince(start));
         from[i] = to[bytes - 1 - i]; // keep the copies observable
     }
     return best;
@@ -154,10 +164,10 @@ double memcpyMilliseconds(size_t bytes)
 int main(int argc, char** argv)
 {
     int reruns = 5;
-    bool defaultLayers = false;
+    int onlyOption = -1;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--layers") == 0)
-            defaultLayers = true;
+        if (std::strcmp(argv[i], "--option") == 0 && i + 1 < argc)
+            onlyOption = std::clamp(std::atoi(argv[++i]), 0, 2);
         else
             reruns = std::max(1, std::atoi(argv[i]));
     }
@@ -168,26 +178,34 @@ int main(int argc, char** argv)
     };
     const size_t pathBytes = sizeof(Node) + kSegments * sizeof(Segment);
     const size_t bytes = static_cast<size_t>(kPaths) * kCopies * pathBytes;
-    const double floor = memcpyMilliseconds(bytes);
-    std::printf("%d paths of %d segments, %d copies each, %s; memcpy of %zu bytes (%zu per path): %.2f ms\n", kPaths,
-                kSegments, kCopies, defaultLayers ? "default layer options" : "no layers", bytes, pathBytes, floor);
-    std::printf("%-20s %11s %11s %12s %9s %9s %9s\n", "filter", "ms/preview", "cpu ms", "copies/s", "undo ms",
-                "make ms", "x memcpy");
+    std::printf("%d paths of %d segments, %d copies each; memcpy of %zu bytes (%zu per copy), measured after each row\n",
+                kPaths, kSegments, kCopies, bytes, pathBytes);
+    std::printf("%-19s %-15s %10s %8s %9s %8s %8s %8s %8s %8s %8s\n", "filter", "layer option", "ms/preview",
+                "cpu ms", "copies/s", "undo ms", "make ms", "memcpy", "cpu", "x memcpy", "cpu x");
     for (const Filter& f : filters) {
-        Workbench bench(TOVRINS_PLUGIN_PATH, 1);
-        bench.open(benchDocument());
-        RegisteredFilter* filter = bench.filters().find(f.title);
-        if (!filter) {
-            std::fprintf(stderr, "the plug-in registered no filter %s\n", f.title);
-            return 1;
+        for (int option = 0; option < 3; ++option) {
+            if (onlyOption >= 0 && option != onlyOption)
+                continue;
+            Workbench bench(TOVRINS_PLUGIN_PATH, 1);
+            bench.open(benchDocument());
+            RegisteredFilter* filter = bench.filters().find(f.title);
+            if (!filter) {
+                std::fprintf(stderr, "the plug-in registered no filter %s\n", f.title);
+                return 1;
+            }
+            BenchFrontEnd user(bench, f, reruns, option);
+            user.objectsBefore = artCount(*bench.document());
+            bench.runFilter(*filter, user);
+            const Floor floor = memcpyMilliseconds(bytes);
+            const double perPreview = median(user.rerun);
+            const double cpu = median(user.rerunCpu);
+            std::printf("%-19s %-15s %10.1f %8.1f %9.0f %8.1f %8.1f %8.2f %8.2f %8.1f %8.1f\n", f.title,
+                        kLayerOptions[option], perPreview, cpu,
+                        static_cast<double>(user.copiesMade) / (perPreview / 1000), median(user.undo),
+                        median(user.make), floor.wall, floor.cpu, perPreview / floor.wall, cpu / floor.cpu);
+            if (user.copiesMade != static_cast<long>(kPaths) * kCopies)
+                std::printf("  (%ld copies made, not %d)\n", user.copiesMade, kPaths * kCopies);
         }
-        BenchFrontEnd user(bench, f, reruns, defaultLayers);
-        user.objectsBefore = artCount(*bench.document());
-        bench.runFilter(*filter, user);
-        const double perPreview = median(user.rerun);
-        std::printf("%-20s %11.1f %11.1f %12.0f %9.1f %9.1f %9.1f   (%ld copies)\n", f.title, perPreview,
-                    median(user.rerunCpu), static_cast<double>(user.copiesMade) / (perPreview / 1000),
-                    median(user.undo), median(user.make), perPreview / floor, user.copiesMade);
     }
     return 0;
 }

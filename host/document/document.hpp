@@ -125,6 +125,9 @@ private:
     template <class F> void forEachInSubtree(ArtId id, F&& visit) { walkSubtree(*this, id, visit); }
     template <class F> void forEachInSubtree(ArtId id, F&& visit) const { walkSubtree(*this, id, visit); }
     template <class Self, class F> static void walkSubtree(Self& self, ArtId id, F& visit);
+    // Gives a node just copied a fresh id and parent, no children, no
+    // selection and no name.
+    void becomeCopy(Node& copy, Container parent);
     void copySubtree(ArtId source, Container parent, std::vector<Node>& out);
     // The user space a node's coordinates are written in: its own, or the
     // nearest ancestor's, or the page's.
@@ -138,6 +141,10 @@ private:
 
     void commit(Change c);
     void record(Change inverse);
+    // Whether a change to this node must be journaled: not for a node made
+    // in the open command, since reverting the command takes it out whole
+    // and redoing it brings it back as it was last.
+    bool journaled(ArtId id) const { return id < commandFirstId_; }
     Change apply(Change c);
     Change applyDetach(change::Detach& c);
     Change applyAttach(change::Attach& c);
@@ -157,11 +164,12 @@ private:
     uint64_t nextId_ = 1;
     std::unordered_map<ArtId, Node> nodes_;
     std::unordered_map<LayerId, Layer> layers_;
-    std::deque<LayerId> layerOrder_;
+    IdList layerOrder_; // bottom to top
     LayerId currentLayer_ = 0;
     uint64_t nextLayerNumber_ = 1;
 
     bool inCommand_ = false;
+    ArtId commandFirstId_ = 0; // the first id made in the open command
     std::vector<Change> journal_;
     std::vector<std::vector<Change>> undoStack_;
     std::vector<std::vector<Change>> redoStack_;

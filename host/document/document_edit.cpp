@@ -2,6 +2,7 @@
 // that undo costs as much as the edit did, whatever the document's size.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "document.hpp"
@@ -82,16 +83,20 @@ std::vector<ArtId>::size_type Document::subtreeSize(ArtId id) const
     return n;
 }
 
-void Document::copySubtree(ArtId source, Container parent, std::vector<Node>& out)
+void Document::becomeCopy(Node& copy, Container parent)
 {
-    const Node& from = nodes_.at(source);
-    const size_t at = out.size();
-    Node& copy = out.emplace_back(from); // made in place: a node is large
     copy.id = nextId_++;
     copy.parent = parent;
     copy.selected = false; // the selection stays on what the user chose
     copy.name.clear();     // a file's ids stay unique: copies have none of their own
     copy.children.clear();
+}
+
+void Document::copySubtree(ArtId source, Container parent, std::vector<Node>& out)
+{
+    const Node& from = nodes_.at(source);
+    const size_t at = out.size();
+    becomeCopy(out.emplace_back(from), parent); // made in place: a node is large
     for (ArtId child : from.children) {
         const ArtId childId = nextId_;
         copySubtree(child, Container{parent.layer, out[at].id}, out);
@@ -118,6 +123,20 @@ TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, Art
     if (objectCount() + size > objectLimit_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
+    if (const Node& from = nodes_.at(source); from.children.empty()) {
+        // A lone path, the common case: copied straight into the id map
+        // (whose nodes stay put as it grows), not through a list of one.
+        copy = nextId_;
+        becomeCopy(nodes_.try_emplace(copy, from).first->second, where);
+        try {
+            withList(where, [&](auto& list) { list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), copy); });
+        } catch (...) {
+            nodes_.erase(copy);
+            throw;
+        }
+        record(change::Detach{where, copy});
+        return 0;
+    }
     std::vector<Node> nodes;
     nodes.reserve(size); // one allocation for the whole subtree
     copySubtree(source, where, nodes);
@@ -153,8 +172,10 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         return 0;
     EditScope scope(*this);
     auto transformNode = [&](Node& node) {
-        change::Geometry before{node.id,    node.segments,  node.matrix,     node.style.strokeWidth,
-                                node.space, node.fillPaint, node.strokePaint};
+        std::optional<change::Geometry> before; // none for a node made in this command
+        if (journaled(node.id))
+            before = change::Geometry{node.id,    node.segments,  node.matrix,     node.style.strokeWidth,
+                                      node.space, node.fillPaint, node.strokePaint};
         if (objects) {
             for (Segment& s : node.segments) {
                 s.p = transformPoint(m, s.p);
@@ -167,7 +188,8 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         moveSpace(node, m, flags);
         if (lines)
             node.style.strokeWidth *= lineScale;
-        record(std::move(before));
+        if (before)
+            record(std::move(*before));
     };
     Node& top = nodes_.at(id);
     if (top.children.empty()) { // a lone path, the common case: no walk to set up
@@ -305,11 +327,10 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     if (objectCount() + 1 > objectLimit_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
-    // Made in place: moving a layer's deque allocates.
-    auto fresh = std::make_unique<Layer>();
-    fresh->id = nextId_++;
-    fresh->name = "Layer " + std::to_string(nextLayerNumber_++);
-    layer = fresh->id;
+    Layer fresh;
+    fresh.id = nextId_++;
+    fresh.name = "Layer " + std::to_string(nextLayerNumber_++);
+    layer = fresh.id;
     commit(change::LayerAttach{index, std::move(fresh)});
     return 0;
 }

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
-#include <memory>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "document_data.hpp"
+#include "id_list.hpp"
 
 namespace tovrins::host {
 
@@ -49,7 +48,7 @@ struct Layer {
     std::string name;
     bool visible = true;
     bool locked = false;
-    std::deque<ArtId> art; // bottom to top; a deque so both ends are cheap
+    IdList art; // bottom to top; both ends cheap, nothing allocated while empty
 };
 
 // Each change, applied, yields the change that reverses it.
@@ -69,10 +68,7 @@ struct Geometry {
 struct Select { ArtId id; bool selected; };
 struct Style { ArtId id; TvPathStyle style; };
 struct LayerDetach { LayerId id; };                                  // the layer is empty
-// The layer is held by pointer: a deque's move may throw, and a Change that
-// cannot move without throwing is copied, segments and all, whenever the
-// journal grows.
-struct LayerAttach { size_t index; std::unique_ptr<Layer> layer; };
+struct LayerAttach { size_t index; Layer layer; };
 struct LayerProps { LayerId id; std::string name; bool visible; bool locked; };
 struct CurrentLayer { LayerId id; };
 } // namespace change

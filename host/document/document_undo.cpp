@@ -30,7 +30,16 @@ void Document::commit(Change c)
 
 void Document::record(Change inverse)
 {
-    journal_.push_back(std::move(inverse));
+    const ArtId id = std::visit(
+        Overload{
+            [](const change::Geometry& g) { return g.id; },
+            [](const change::Select& s) { return s.id; },
+            [](const change::Style& s) { return s.id; },
+            [](const auto&) { return ArtId{0}; },
+        },
+        inverse);
+    if (journaled(id))
+        journal_.push_back(std::move(inverse));
 }
 
 Change Document::apply(Change c)
@@ -113,15 +122,14 @@ Change Document::applyLayerDetach(change::LayerDetach& d)
 {
     const size_t index = positionOf(layerOrder_, d.id);
     layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index));
-    auto layer = std::make_unique<Layer>(std::move(layers_.extract(d.id).mapped()));
-    return change::LayerAttach{index, std::move(layer)};
+    return change::LayerAttach{index, std::move(layers_.extract(d.id).mapped())};
 }
 
 Change Document::applyLayerAttach(change::LayerAttach& a)
 {
-    const LayerId id = a.layer->id;
+    const LayerId id = a.layer.id;
     layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, layerOrder_.size())), id);
-    layers_.emplace(id, std::move(*a.layer));
+    layers_.emplace(id, std::move(a.layer));
     return change::LayerDetach{id};
 }
 
@@ -138,6 +146,7 @@ void Document::beginCommand()
 {
     endCommand();
     inCommand_ = true;
+    commandFirstId_ = nextId_;
 }
 
 // A detached subtree that will never come back: out of its list and the id
@@ -165,12 +174,11 @@ void Document::dropLayer(const change::LayerDetach& d)
     layers_.erase(d.id);
 }
 
-// The inverses of an undo are not kept, so none are built up.
+// The inverses of an undo are not kept, so none are built up. The journal
+// keeps its room: the next preview fills it again.
 void Document::undoChanges()
 {
-    std::vector<Change> changes = std::move(journal_);
-    journal_.clear();
-    for (auto it = changes.rbegin(); it != changes.rend(); ++it) {
+    for (auto it = journal_.rbegin(); it != journal_.rend(); ++it) {
         if (const auto* detach = std::get_if<change::Detach>(&*it))
             dropSubtree(*detach);
         else if (const auto* layer = std::get_if<change::LayerDetach>(&*it))
@@ -178,6 +186,7 @@ void Document::undoChanges()
         else
             apply(std::move(*it));
     }
+    journal_.clear();
 }
 
 void Document::endCommand()
