@@ -1,15 +1,14 @@
-#include "app_front_end.hpp"
+#include "app/app_front_end.hpp"
 
-#include "popup_choice.hpp"
-#include "view_point.hpp"
+#include "app/popup_choice.hpp"
+#include "app/view_point.hpp"
 
 namespace tovrins::app {
 
 using host::DialogAction;
 
 AppFrontEnd::AppFrontEnd(std::vector<DialogAction> script, const host::Document& document)
-    : ScriptedFrontEnd([&document](TvRealPoint p) { return pickPixel(document, p); }),
-      script_(std::move(script))
+    : ScriptedFrontEnd([&document](TvRealPoint p) { return pickPixel(document, p); }), script_(std::move(script))
 {
 }
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "adm/scripted_front_end.hpp"
-#include "document/document.hpp"
+#include "host/adm/scripted_front_end.hpp"
+#include "host/document/document.hpp"
 
 namespace tovrins::app {
 

@@ -1,9 +1,9 @@
-#include "art_selection.hpp"
+#include "app/art_selection.hpp"
 
 #include <set>
 #include <string>
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 

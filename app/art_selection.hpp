@@ -4,8 +4,8 @@
 // host's Select All does.
 #pragma once
 
-#include "command_line.hpp"
-#include "document_data.hpp"
+#include "app/command_line.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::app {
 

@@ -1,4 +1,4 @@
-#include "atomic_file.hpp"
+#include "app/atomic_file.hpp"
 
 #include <cerrno>
 #include <cstring>
@@ -11,7 +11,7 @@
 #include <io.h>
 #endif
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 

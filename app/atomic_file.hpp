@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "interrupt_cleanup.hpp"
+#include "app/interrupt_cleanup.hpp"
 
 namespace tovrins::app {
 

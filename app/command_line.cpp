@@ -1,9 +1,9 @@
-#include "command_line.hpp"
+#include "app/command_line.hpp"
 
 #include <CLI/CLI.hpp>
 
-#include "app_error.hpp"
-#include "text_parsing.hpp"
+#include "app/app_error.hpp"
+#include "app/text_parsing.hpp"
 
 #ifndef TOVRINS_VERSION
 #error "the build passes the project's version as TOVRINS_VERSION"
@@ -49,7 +49,11 @@ void addActionOption(CLI::App& run, std::vector<ActionRequest>& actions, const s
                      ActionRequest::Kind kind, const std::string& typeName, const std::string& help)
 {
     run.add_option_function<std::string>(
-           names, [&actions, kind](const std::string& value) { actions.push_back({kind, value}); }, help)
+           names,
+           [&actions, kind](const std::string& value) {
+               actions.push_back({kind, value});
+           },
+           help)
         ->trigger_on_parse()
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->type_name(typeName);
@@ -58,7 +62,13 @@ void addActionOption(CLI::App& run, std::vector<ActionRequest>& actions, const s
 void addActionFlag(CLI::App& run, std::vector<ActionRequest>& actions, const std::string& names,
                    ActionRequest::Kind kind, const std::string& help)
 {
-    run.add_flag_callback(names, [&actions, kind] { actions.push_back({kind, {}}); }, help)->trigger_on_parse();
+    run.add_flag_callback(
+           names,
+           [&actions, kind] {
+               actions.push_back({kind, {}});
+           },
+           help)
+        ->trigger_on_parse();
 }
 
 } // namespace
@@ -106,7 +116,8 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
     app.set_version_flag("--version", std::string("tovrins ") + TOVRINS_VERSION, "Print the program's version");
     std::string pluginText;
     const auto addPluginOption = [&](CLI::App& command) {
-        command.add_option("--plugin", pluginText, "The plug-in file to load (default: " + defaultPlugin.string() + ")")
+        command
+            .add_option("--plugin", pluginText, "The plug-in file to load (default: " + defaultPlugin.string() + ")")
             ->type_name("PATH");
     };
 
@@ -126,7 +137,8 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
                     "Set a setting (e.g. rotateCopies=12) through its dialog item");
     addActionOption(*run, request.actions, "--preset", Kind::Preset, "N|LABEL", "Choose a preset by index or label");
     addActionFlag(*run, request.actions, "--tumble", Kind::Tumble, "Click Tumble: draw random settings");
-    addActionFlag(*run, request.actions, "--shuffle", Kind::Shuffle, "Click Shuffle: preview with fresh random numbers");
+    addActionFlag(*run, request.actions, "--shuffle", Kind::Shuffle,
+                  "Click Shuffle: preview with fresh random numbers");
     addActionOption(*run, request.actions, "--pick", Kind::Pick, "ITEM=X,Y",
                     "Pick the artwork point X,Y with picture button ITEM (60 and up)");
     addActionOption(*run, request.actions, "--zoom", Kind::Zoom, "PERCENT", "Type a zoom into the zoom field");
@@ -137,16 +149,18 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
         ->type_name("all|ID,...");
     // Read as text: CLI11 would wrap a negative number into an unsigned one.
     std::string seedText;
-    CLI::Option* seedOption = run->add_option("--seed", seedText, "The host's random seed, 0 to 2^64-1 (default: from the clock)")
-        ->type_name("N");
+    CLI::Option* seedOption =
+        run->add_option("--seed", seedText, "The host's random seed, 0 to 2^64-1 (default: from the clock)")
+            ->type_name("N");
     std::string repeatText;
-    CLI::Option* repeatOption =
-        run->add_option("--repeat", repeatText, "Repeat the filter K more times without the dialog, K from 0 to " +
+    CLI::Option* repeatOption = run->add_option("--repeat", repeatText,
+                                                "Repeat the filter K more times without the dialog, K from 0 to " +
                                                     std::to_string(kMostRepeats))
-            ->type_name("K");
+                                    ->type_name("K");
     addPluginOption(*run);
 
-    CLI::App* studio = app.add_subcommand("studio", "Serve the workbench to a browser, with the plug-in's dialogs live.");
+    CLI::App* studio =
+        app.add_subcommand("studio", "Serve the workbench to a browser, with the plug-in's dialogs live.");
     std::string studioDocument, studioSeedText;
     studio->add_option("DOCUMENT", studioDocument, "The document to open: .svg or .json (default: the bundled example)")
         ->type_name("");
@@ -154,9 +168,12 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
         ->check(CLI::Range(0, 65535))
         ->capture_default_str()
         ->type_name("N");
-    studio->add_option("--host", result.studio.host, "The address to listen on")->capture_default_str()->type_name("ADDR");
+    studio->add_option("--host", result.studio.host, "The address to listen on")
+        ->capture_default_str()
+        ->type_name("ADDR");
     CLI::Option* studioSeed =
-        studio->add_option("--seed", studioSeedText, "The host's random seed (default: from the clock)")->type_name("N");
+        studio->add_option("--seed", studioSeedText, "The host's random seed (default: from the clock)")
+            ->type_name("N");
     addPluginOption(*studio);
 
     CLI::App* filters = app.add_subcommand("filters", "List the filters the plug-in registers.");
@@ -188,7 +205,8 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
         return result;
     } catch (const CLI::ParseError& e) {
         if (app.get_subcommands().empty())
-            throw UsageError(std::string(e.what()) + "; the commands are run, studio, filters and about (see tovrins --help)");
+            throw UsageError(std::string(e.what()) +
+                             "; the commands are run, studio, filters and about (see tovrins --help)");
         throw UsageError(e.what());
     }
 
@@ -218,7 +236,8 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
     if (seedOption->count() > 0) {
         request.seed = parseUnsigned(seedText);
         if (!request.seed)
-            throw UsageError("--seed '" + seedText + "' is not a seed; give a whole number from 0 to 18446744073709551615");
+            throw UsageError("--seed '" + seedText +
+                             "' is not a seed; give a whole number from 0 to 18446744073709551615");
     }
     if (repeatOption->count() > 0) {
         const auto repeat = parseInteger(repeatText);

@@ -1,4 +1,4 @@
-#include "dialog_script.hpp"
+#include "app/dialog_script.hpp"
 
 #include <algorithm>
 #include <charconv>
@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "app_error.hpp"
-#include "text_parsing.hpp"
+#include "app/app_error.hpp"
+#include "app/text_parsing.hpp"
 
 namespace tovrins::app {
 
@@ -93,8 +93,8 @@ DialogAction zoomAction(const ActionRequest& request)
 DialogAction pickAction(const FilterInfo& filter, const ActionRequest& request)
 {
     const auto [itemText, pointText] = splitAssignment(request, "ITEM=X,Y");
-    const std::string buttons = std::to_string(filter.firstPictureButton) + " to " +
-                                std::to_string(filter.lastPictureButton);
+    const std::string buttons =
+        std::to_string(filter.firstPictureButton) + " to " + std::to_string(filter.lastPictureButton);
     const auto item = parseInteger(itemText);
     if (!item || *item < filter.firstPictureButton || *item > filter.lastPictureButton)
         throw UsageError("'" + request.typed() + "' names no picture button of the " + std::string(filter.command) +

@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
-#include "adm/scripted_front_end.hpp"
-#include "command_line.hpp"
-#include "field_table.hpp"
+#include "host/adm/scripted_front_end.hpp"
+#include "app/command_line.hpp"
+#include "app/field_table.hpp"
 
 namespace tovrins::app {
 

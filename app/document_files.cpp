@@ -1,4 +1,4 @@
-#include "document_files.hpp"
+#include "app/document_files.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -8,15 +8,15 @@
 #include <set>
 #include <sstream>
 
-#include "app_error.hpp"
-#include "memory_failure.hpp"
-#include "atomic_file.hpp"
-#include "input_file.hpp"
-#include "interrupt_cleanup.hpp"
-#include "json_document.hpp"
-#include "png_render.hpp"
-#include "svg_export.hpp"
-#include "svg_import.hpp"
+#include "app/app_error.hpp"
+#include "app/memory_failure.hpp"
+#include "app/atomic_file.hpp"
+#include "app/input_file.hpp"
+#include "app/interrupt_cleanup.hpp"
+#include "host/io/json_document.hpp"
+#include "host/io/png_render.hpp"
+#include "host/io/svg_export.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace tovrins::app {
 
@@ -81,7 +81,8 @@ std::vector<OutputFile> planOutputs(std::span<const std::filesystem::path> paths
         if (!format)
             throw UsageError("output " + path.string() + " has no known extension; use .svg, .json or .png");
         if (*format == FileFormat::Png && !host::kCanWritePng)
-            throw UsageError("output " + path.string() + " cannot be written: this build of tovrins has no PNG "
+            throw UsageError("output " + path.string() +
+                             " cannot be written: this build of tovrins has no PNG "
                              "output; use .svg or .json");
         if (path.filename().empty() || path.filename() == "." || path.filename() == "..")
             throw UsageError("output " + path.string() + " names no file");

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::app {
 

@@ -1,11 +1,11 @@
-#include "field_table.hpp"
+#include "app/field_table.hpp"
 
 #include <array>
 #include <cmath>
 #include <limits>
 
-#include "app_error.hpp"
-#include "text_parsing.hpp"
+#include "app/app_error.hpp"
+#include "app/text_parsing.hpp"
 
 namespace tovrins::app {
 

@@ -1,9 +1,9 @@
-#include "info_commands.hpp"
+#include "app/info_commands.hpp"
 
-#include "app_error.hpp"
-#include "outcome_report.hpp"
-#include "plugin_file.hpp"
-#include "workbench/workbench.hpp"
+#include "app/app_error.hpp"
+#include "app/outcome_report.hpp"
+#include "host/loader/plugin_file.hpp"
+#include "host/workbench/workbench.hpp"
 
 namespace tovrins::app {
 

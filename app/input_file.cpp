@@ -1,11 +1,11 @@
-#include "input_file.hpp"
+#include "app/input_file.hpp"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <fstream>
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 
@@ -51,23 +51,26 @@ bool checkStart(const std::filesystem::path& path, std::string_view start, FileF
         return false; // only white space so far: the reader says what is missing
     const char opening = svg ? '<' : '{';
     if (start[first] != opening)
-        refuse(path, std::string("it begins with the byte ") + byteText(static_cast<unsigned char>(start[first])) +
-                         " where " + (svg ? "an SVG" : "a JSON") + " document begins with '" + opening +
-                         "', so it is not one");
+        refuse(path,
+               std::string("it begins with the byte ") + byteText(static_cast<unsigned char>(start[first])) +
+                   " where " + (svg ? "an SVG" : "a JSON") + " document begins with '" + opening +
+                   "', so it is not one");
     return false;
 }
 
 void checkNoZeroByte(const std::filesystem::path& path, std::string_view chunk, std::uintmax_t offset)
 {
     if (const auto zero = chunk.find('\0'); zero != std::string_view::npos)
-        refuse(path, "byte " + std::to_string(offset + zero) +
-                         " is a zero byte, which no SVG or JSON text has, so it is not a document");
+        refuse(path,
+               "byte " + std::to_string(offset + zero) +
+                   " is a zero byte, which no SVG or JSON text has, so it is not a document");
 }
 
 [[noreturn]] void refuseSize(const std::filesystem::path& path, std::string_view size)
 {
-    refuse(path, std::string(size) + ", and inputs are limited to " + std::to_string(kLargestInput) + " bytes (" +
-                     std::to_string(kLargestInput >> 20) + " MiB), far beyond any drawing the filters are made for");
+    refuse(path,
+           std::string(size) + ", and inputs are limited to " + std::to_string(kLargestInput) + " bytes (" +
+               std::to_string(kLargestInput >> 20) + " MiB), far beyond any drawing the filters are made for");
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "document_files.hpp"
+#include "app/document_files.hpp"
 
 namespace tovrins::app {
 

@@ -1,4 +1,4 @@
-#include "interrupt_cleanup.hpp"
+#include "app/interrupt_cleanup.hpp"
 
 #include <atomic>
 #include <csignal>
@@ -7,7 +7,7 @@
 
 #include <unistd.h>
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 
@@ -46,10 +46,10 @@ void install(int signal)
 #ifdef _WIN32
     std::signal(signal, removeTemporariesAndReraise);
 #else
-    struct sigaction previous {};
+    struct sigaction previous { };
     if (::sigaction(signal, nullptr, &previous) != 0 || previous.sa_handler == SIG_IGN)
         return;
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = removeTemporariesAndReraise;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESETHAND;

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "app_error.hpp"
-#include "command_line.hpp"
-#include "info_commands.hpp"
-#include "interrupt_cleanup.hpp"
-#include "memory_failure.hpp"
-#include "plugin_location.hpp"
-#include "run_command.hpp"
-#include "studio_command.hpp"
+#include "app/app_error.hpp"
+#include "app/command_line.hpp"
+#include "app/info_commands.hpp"
+#include "app/interrupt_cleanup.hpp"
+#include "app/memory_failure.hpp"
+#include "app/plugin_location.hpp"
+#include "app/run_command.hpp"
+#include "app/studio_command.hpp"
 
 #ifndef TOVRINS_DEFAULT_PLUGIN
 #error "the build passes the plug-in's path, relative to the program, as TOVRINS_DEFAULT_PLUGIN"
@@ -35,7 +35,9 @@ int main(int argc, char** argv)
         case CommandLine::Command::About: showAbout(commandLine.plugin, std::cout); break;
         case CommandLine::Command::Studio:
             return runStudio(commandLine.studio, commandLine.plugin, TOVRINS_EXAMPLE_DOCUMENT, std::cout, std::cerr);
-        case CommandLine::Command::Run: runFilterCommand(commandLine.run, commandLine.plugin, std::cout, std::cerr); break;
+        case CommandLine::Command::Run:
+            runFilterCommand(commandLine.run, commandLine.plugin, std::cout, std::cerr);
+            break;
         }
         return 0;
     } catch (const UsageError& e) {

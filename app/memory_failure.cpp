@@ -1,11 +1,11 @@
-#include "memory_failure.hpp"
+#include "app/memory_failure.hpp"
 
 #include <cstdio>
 #include <cstdlib>
 
 #include <unistd.h>
 
-#include "interrupt_cleanup.hpp"
+#include "app/interrupt_cleanup.hpp"
 
 namespace tovrins::app {
 

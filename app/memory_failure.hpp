@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 

@@ -1,8 +1,8 @@
-#include "outcome_report.hpp"
+#include "app/outcome_report.hpp"
 
 #include <cstdint>
 
-#include "tv_errors.h"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::app {
 

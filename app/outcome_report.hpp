@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "adm/adm_session.hpp"
-#include "host_context.hpp"
-#include "tv_sdk.h"
+#include "host/adm/adm_session.hpp"
+#include "host/host_context.hpp"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins::app {
 

@@ -1,4 +1,4 @@
-#include "plugin_location.hpp"
+#include "app/plugin_location.hpp"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,6 +1,6 @@
-#include "popup_choice.hpp"
+#include "app/popup_choice.hpp"
 
-#include "text_parsing.hpp"
+#include "app/text_parsing.hpp"
 
 namespace tovrins::app {
 
@@ -25,7 +25,7 @@ std::optional<std::string> checkPopupChoice(const host::AdmItem& popup, const Di
         labels += "'" + std::string(trimSpaces(entry->text)) + "'";
     }
     return "'" + action.description + "' chooses no entry of popup " + std::to_string(popup.id) +
-           "; give an index from 0 to " + std::to_string(entryCount - 1) + " or one of the labels " + labels;
+        "; give an index from 0 to " + std::to_string(entryCount - 1) + " or one of the labels " + labels;
 }
 
 } // namespace tovrins::app

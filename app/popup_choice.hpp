@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "adm/adm_dialog.hpp"
-#include "adm/scripted_front_end.hpp"
+#include "host/adm/adm_dialog.hpp"
+#include "host/adm/scripted_front_end.hpp"
 
 namespace tovrins::app {
 

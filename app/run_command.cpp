@@ -1,18 +1,18 @@
-#include "run_command.hpp"
+#include "app/run_command.hpp"
 
 #include <new>
 #include <optional>
 #include <string>
 
-#include "app_error.hpp"
-#include "memory_failure.hpp"
-#include "app_front_end.hpp"
-#include "art_selection.hpp"
-#include "dialog_script.hpp"
-#include "document_files.hpp"
-#include "field_table.hpp"
-#include "outcome_report.hpp"
-#include "workbench/workbench.hpp"
+#include "app/app_error.hpp"
+#include "app/memory_failure.hpp"
+#include "app/app_front_end.hpp"
+#include "app/art_selection.hpp"
+#include "app/dialog_script.hpp"
+#include "app/document_files.hpp"
+#include "app/field_table.hpp"
+#include "app/outcome_report.hpp"
+#include "host/workbench/workbench.hpp"
 
 namespace tovrins::app {
 

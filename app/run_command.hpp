@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "command_line.hpp"
+#include "app/command_line.hpp"
 
 namespace tovrins::app {
 

@@ -1,15 +1,15 @@
-#include "studio_command.hpp"
+#include "app/studio_command.hpp"
 
 #include <atomic>
 #include <csignal>
 #include <pthread.h>
 #include <thread>
 
-#include "app_error.hpp"
-#include "document_files.hpp"
-#include "studio_server.hpp"
-#include "studio_session.hpp"
-#include "workbench/workbench.hpp"
+#include "app/app_error.hpp"
+#include "app/document_files.hpp"
+#include "studio/studio_server.hpp"
+#include "studio/studio_session.hpp"
+#include "host/workbench/workbench.hpp"
 
 namespace tovrins::app {
 
@@ -53,8 +53,8 @@ private:
 
 } // namespace
 
-int runStudio(const StudioRequest& request, const std::filesystem::path& plugin,
-              const std::filesystem::path& example, std::ostream& out, std::ostream& err)
+int runStudio(const StudioRequest& request, const std::filesystem::path& plugin, const std::filesystem::path& example,
+              std::ostream& out, std::ostream& err)
 {
     const std::filesystem::path path = request.document.value_or(example);
     std::vector<std::string> warnings;
@@ -77,8 +77,7 @@ int runStudio(const StudioRequest& request, const std::filesystem::path& plugin,
     }
     server->start();
     out << "Tovrins studio: " << server->url() << "  (seed " << seed << "; Ctrl-C stops it)" << std::endl;
-    while (queue.runNext()) {
-    }
+    while (queue.runNext()) { }
     server->stop();
     out << "Tovrins studio stopped." << std::endl;
     return 0;

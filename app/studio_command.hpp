@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <ostream>
 
-#include "command_line.hpp"
+#include "app/command_line.hpp"
 
 namespace tovrins::app {
 
 // Returns the exit code. Throws UsageError or RunError for a document or
 // plug-in it cannot open and an address it cannot listen on.
-int runStudio(const StudioRequest& request, const std::filesystem::path& plugin,
-              const std::filesystem::path& example, std::ostream& out, std::ostream& err);
+int runStudio(const StudioRequest& request, const std::filesystem::path& plugin, const std::filesystem::path& example,
+              std::ostream& out, std::ostream& err);
 
 } // namespace tovrins::app

@@ -1,8 +1,8 @@
 // `tovrins studio` where the build has no web server (the Windows build: no
 // cpp-httplib there): the command is refused in one sentence.
-#include "studio_command.hpp"
+#include "app/studio_command.hpp"
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 

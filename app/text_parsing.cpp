@@ -1,4 +1,4 @@
-#include "text_parsing.hpp"
+#include "app/text_parsing.hpp"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
-#include "view_point.hpp"
+#include "app/view_point.hpp"
 
 #include <sstream>
 
-#include "adm/dialog_front_end.hpp"
+#include "host/adm/dialog_front_end.hpp"
 
 namespace tovrins::app {
 

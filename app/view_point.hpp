@@ -1,7 +1,7 @@
 // From an artwork point to the document view's pixel a pick presses.
 #pragma once
 
-#include "document/document.hpp"
+#include "host/document/document.hpp"
 
 namespace tovrins::app {
 

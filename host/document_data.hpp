@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 
@@ -38,7 +38,7 @@ struct Attribute {
 struct DerivedPaint {
     std::string id;
     std::string base;
-    std::string element;            // "linearGradient", "radialGradient" or "pattern"
+    std::string element; // "linearGradient", "radialGradient" or "pattern"
     TvRealMatrix transform{1, 0, 0, 1, 0, 0};
 };
 
@@ -63,9 +63,9 @@ struct Segment {
 
 struct ArtData {
     ArtType type = ArtType::Path;
-    std::string id;            // the SVG id, kept through import and export
+    std::string id; // the SVG id, kept through import and export
     bool selected = false;
-    TvPathStyle style{};       // fill, stroke, stroke width, opacity
+    TvPathStyle style{}; // fill, stroke, stroke width, opacity
     // Paths.
     bool closed = false;
     std::vector<Segment> segments;
@@ -102,9 +102,9 @@ struct LayerData {
 struct DocumentData {
     float width = 612;
     float height = 792;
-    int32_t currentLayer = 0;       // index into layers
-    std::vector<LayerData> layers;  // bottom to top
-    std::optional<uint64_t> seed;   // the random seed of the run that made it
+    int32_t currentLayer = 0;      // index into layers
+    std::vector<LayerData> layers; // bottom to top
+    std::optional<uint64_t> seed;  // the random seed of the run that made it
     // What the source SVG held that is not art: definitions (gradients,
     // patterns, filters, clip paths, masks, markers, symbols), style sheets,
     // metadata and hidden elements, as XML written back unchanged.

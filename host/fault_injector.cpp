@@ -1,4 +1,4 @@
-#include "fault_injector.hpp"
+#include "host/fault_injector.hpp"
 
 namespace tovrins::host {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 

@@ -1,6 +1,6 @@
-#include "host_context.hpp"
+#include "host/host_context.hpp"
 
-#include "fault_injector.hpp"
+#include "host/fault_injector.hpp"
 
 namespace tovrins::host {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 
@@ -27,7 +27,7 @@ struct HostRefusal {
 };
 
 struct HostContext {
-    Document* document = nullptr;   // the current document, null when none is open
+    Document* document = nullptr; // the current document, null when none is open
     FaultInjector* faults = nullptr;
     // The workbench's own services behind the memory, random and SP Basic
     // suites; null until a workbench installs them.

@@ -2,7 +2,7 @@
 // bounds of the top-level art of visible, unlocked layers.
 #include <algorithm>
 
-#include "studio_session.hpp"
+#include "studio/studio_session.hpp"
 
 namespace tovrins::studio {
 

@@ -1,4 +1,4 @@
-#include "host_queue.hpp"
+#include "studio/host_queue.hpp"
 
 #include <nlohmann/json.hpp>
 

@@ -34,7 +34,7 @@ struct Reply {
 // A refusal the user should read: the reply's status and one sentence.
 class StudioError : public std::runtime_error {
 public:
-    StudioError(int status, const std::string& message) : std::runtime_error(message), status_(status) {}
+    StudioError(int status, const std::string& message) : std::runtime_error(message), status_(status) { }
     int status() const { return status_; }
 
 private:
@@ -49,7 +49,7 @@ public:
     using Task = std::function<std::optional<Reply>()>;
     using Settle = std::function<Reply()>;
 
-    explicit HostQueue(Settle settle) : settle_(std::move(settle)) {}
+    explicit HostQueue(Settle settle) : settle_(std::move(settle)) { }
     // A task still waiting for its answer is told the studio has stopped.
     ~HostQueue();
     HostQueue(const HostQueue&) = delete;

@@ -1,4 +1,4 @@
-#include "studio_front_end.hpp"
+#include "studio/studio_front_end.hpp"
 
 namespace tovrins::studio {
 
@@ -23,15 +23,13 @@ private:
 void StudioFrontEnd::run(host::DialogUser& user)
 {
     const OpenScope scope(open_, OpenDialog{&user, {}, false});
-    while (!user.ended() && queue_.runNext()) {
-    }
+    while (!user.ended() && queue_.runNext()) { }
 }
 
 void StudioFrontEnd::alert(std::string_view text)
 {
     const OpenScope scope(open_, OpenDialog{nullptr, std::string(text), false});
-    while (!open_.back().dismissed && queue_.runNext()) {
-    }
+    while (!open_.back().dismissed && queue_.runNext()) { }
 }
 
 } // namespace tovrins::studio

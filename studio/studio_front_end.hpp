@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "adm/dialog_front_end.hpp"
-#include "host_queue.hpp"
+#include "host/adm/dialog_front_end.hpp"
+#include "studio/host_queue.hpp"
 
 namespace tovrins::studio {
 
@@ -20,7 +20,7 @@ struct OpenDialog {
 
 class StudioFrontEnd : public host::DialogFrontEnd {
 public:
-    explicit StudioFrontEnd(HostQueue& queue) : queue_(queue) {}
+    explicit StudioFrontEnd(HostQueue& queue) : queue_(queue) { }
 
     void run(host::DialogUser& user) override;
     void alert(std::string_view text) override;

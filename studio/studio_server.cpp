@@ -1,8 +1,8 @@
-#include "studio_server.hpp"
+#include "studio/studio_server.hpp"
 
 #include <httplib.h>
 
-#include "page_assets.hpp"
+#include "studio/page_assets.hpp"
 
 namespace tovrins::studio {
 
@@ -58,8 +58,9 @@ StudioServer::StudioServer(StudioSession& session, HostQueue& queue, const std::
     addRoutes();
     port_ = port == 0 ? server_->bind_to_any_port(host) : (server_->bind_to_port(host, port) ? port : -1);
     if (port_ <= 0)
-        throw StudioError(500, "cannot listen on " + host + ":" + std::to_string(port) +
-                                   " (is the port in use, or the address not this machine's?)");
+        throw StudioError(500,
+                          "cannot listen on " + host + ":" + std::to_string(port) +
+                              " (is the port in use, or the address not this machine's?)");
 }
 
 StudioServer::~StudioServer() { stop(); }
@@ -123,11 +124,11 @@ void StudioServer::addRoutes()
         };
     };
     using Result = std::optional<Reply>;
-    server_->Get("/api/state", onHost([this](const httplib::Request&) -> Result {
-                     return Reply::json(session_.state().dump());
-                 }));
+    server_->Get("/api/state",
+                 onHost([this](const httplib::Request&) -> Result { return Reply::json(session_.state().dump()); }));
     const auto document = [&](const std::string& extension, const std::string& type, auto body) {
-        server_->Get("/api/document" + extension, onHost([this, extension, type, body](const httplib::Request& r) -> Result {
+        server_->Get("/api/document" + extension,
+                     onHost([this, extension, type, body](const httplib::Request& r) -> Result {
                          Reply reply{200, type, body(), {}};
                          if (r.has_param("download"))
                              reply.downloadName = downloadName(session_.documentName(), extension);
@@ -156,8 +157,8 @@ void StudioServer::addRoutes()
                       if (body.contains("point") && body["point"].is_array() && body["point"].size() == 2)
                           session_.selectAt({pixel(body["point"][0]), pixel(body["point"][1])}, extend);
                       else if (body.contains("band") && body["band"].is_array() && body["band"].size() == 4)
-                          session_.selectInside({pixel(body["band"][0]), pixel(body["band"][1]),
-                                                 pixel(body["band"][2]), pixel(body["band"][3])},
+                          session_.selectInside({pixel(body["band"][0]), pixel(body["band"][1]), pixel(body["band"][2]),
+                                                 pixel(body["band"][3])},
                                                 extend);
                       else
                           throw StudioError(400, "a selection is {\"point\": [x, y]} or {\"band\": [l, t, r, b]}");
@@ -172,14 +173,15 @@ void StudioServer::addRoutes()
                                         body.value("locked", false));
                       return std::nullopt;
                   }));
-    server_->Post("/api/view", onHost([this](const httplib::Request& r) -> Result {
-                      const nlohmann::json body = bodyJson(r);
-                      if (!body.contains("centre") || !body["centre"].is_array() || body["centre"].size() != 2 ||
-                          !body["centre"][0].is_number() || !body["centre"][1].is_number())
-                          throw StudioError(400, "a view is {\"zoom\": Z, \"centre\": [h, v]}");
-                      session_.setView(number(body, "zoom"), {body["centre"][0].get<float>(), body["centre"][1].get<float>()});
-                      return std::nullopt;
-                  }));
+    server_->Post(
+        "/api/view", onHost([this](const httplib::Request& r) -> Result {
+            const nlohmann::json body = bodyJson(r);
+            if (!body.contains("centre") || !body["centre"].is_array() || body["centre"].size() != 2 ||
+                !body["centre"][0].is_number() || !body["centre"][1].is_number())
+                throw StudioError(400, "a view is {\"zoom\": Z, \"centre\": [h, v]}");
+            session_.setView(number(body, "zoom"), {body["centre"][0].get<float>(), body["centre"][1].get<float>()});
+            return std::nullopt;
+        }));
     server_->Post("/api/open", onHost([this](const httplib::Request& r) -> Result {
                       const std::string name = r.has_param("name") ? r.get_param_value("name") : "";
                       session_.open(name.empty() ? "upload" : name, r.body);

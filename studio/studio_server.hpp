@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "host_queue.hpp"
-#include "studio_session.hpp"
+#include "studio/host_queue.hpp"
+#include "studio/studio_session.hpp"
 
 namespace httplib {
 class Server;

@@ -1,13 +1,13 @@
-#include "studio_session.hpp"
+#include "studio/studio_session.hpp"
 
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 
-#include "json_document.hpp"
-#include "png_render.hpp"
-#include "svg_export.hpp"
-#include "svg_import.hpp"
+#include "host/io/json_document.hpp"
+#include "host/io/png_render.hpp"
+#include "host/io/svg_export.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace tovrins::studio {
 
@@ -83,8 +83,9 @@ std::string StudioSession::documentPng() const
 {
     const host::DocumentData data = document().data();
     if (!host::pngSizeFits(host::pngSize(data)))
-        throw StudioError(kUnprocessable, "the document is too large or too small to save as a PNG image; it must "
-                                          "render from 1 to 10000 pixels a side");
+        throw StudioError(kUnprocessable,
+                          "the document is too large or too small to save as a PNG image; it must "
+                          "render from 1 to 10000 pixels a side");
     return host::renderPng(data);
 }
 

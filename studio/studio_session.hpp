@@ -10,9 +10,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "host_queue.hpp"
-#include "studio_front_end.hpp"
-#include "workbench/workbench.hpp"
+#include "studio/host_queue.hpp"
+#include "studio/studio_front_end.hpp"
+#include "host/workbench/workbench.hpp"
 
 namespace tovrins::studio {
 

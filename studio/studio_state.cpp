@@ -2,8 +2,8 @@
 // selection, and the open dialog's model, item by item.
 #include <cmath>
 
-#include "studio_session.hpp"
-#include "workbench/filter_registry.hpp"
+#include "studio/studio_session.hpp"
+#include "host/workbench/filter_registry.hpp"
 
 namespace tovrins::studio {
 
@@ -12,10 +12,7 @@ namespace {
 nlohmann::json rectJson(const TvIntRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // Limits beyond any real value mean "none".
-nlohmann::json limit(double value)
-{
-    return std::abs(value) < 1e300 ? nlohmann::json(value) : nlohmann::json(nullptr);
-}
+nlohmann::json limit(double value) { return std::abs(value) < 1e300 ? nlohmann::json(value) : nlohmann::json(nullptr); }
 
 nlohmann::json itemJson(const host::AdmItem& item)
 {
@@ -59,8 +56,11 @@ nlohmann::json StudioSession::dialogState() const
     nlohmann::json items = nlohmann::json::array();
     for (const auto& item : dialog.items)
         items.push_back(itemJson(*item));
-    return {{"kind", "dialog"},          {"name", dialog.name},         {"resourceId", dialog.resourceId},
-            {"title", dialog.title},     {"bounds", rectJson(dialog.bounds)},
+    return {{"kind", "dialog"},
+            {"name", dialog.name},
+            {"resourceId", dialog.resourceId},
+            {"title", dialog.title},
+            {"bounds", rectJson(dialog.bounds)},
             {"screen", {host::AdmSession::screenWidth, host::AdmSession::screenHeight}},
             {"items", std::move(items)}};
 }
@@ -77,8 +77,9 @@ nlohmann::json StudioSession::menuState() const
         auto found = std::find_if(categories.begin(), categories.end(),
                                   [&](const nlohmann::json& c) { return c["name"] == filter.category; });
         if (found == categories.end())
-            found = categories.insert(categories.end(),
-                                      nlohmann::json::object({{"name", filter.category}, {"commands", nlohmann::json::array()}}));
+            found = categories.insert(
+                categories.end(),
+                nlohmann::json::object({{"name", filter.category}, {"commands", nlohmann::json::array()}}));
         (*found)["commands"].push_back(
             command(filter.title, free && host::FilterRegistry::enabled(filter.menuItem, true)));
     }
@@ -103,7 +104,9 @@ nlohmann::json StudioSession::state() const
             {"seed", std::to_string(seed_)},
             {"document", {{"name", documentName_}, {"width", doc.width()}, {"height", doc.height()}}},
             {"view",
-             {{"zoom", view.zoom}, {"centre", {view.centre.h, view.centre.v}}, {"width", view.width},
+             {{"zoom", view.zoom},
+              {"centre", {view.centre.h, view.centre.v}},
+              {"width", view.width},
               {"height", view.height}}},
             {"layers", std::move(layers)},
             {"selection", selectionState()},

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "document/document.hpp"
-#include "svg_import.hpp"
+#include "host/document/document.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace {
 
@@ -25,7 +25,7 @@ size_t heapBytes(const std::string& text)
 size_t nodeBytes(const Node& node)
 {
     size_t bytes = sizeof(Node) + node.segments.size() * sizeof(Segment) + node.children.size() * sizeof(ArtId) +
-                   node.attributes.size() * sizeof(Attribute);
+        node.attributes.size() * sizeof(Attribute);
     for (const std::string* text : {&node.name, &node.content, &node.sourceXml, &node.fillPaint, &node.strokePaint})
         bytes += heapBytes(*text);
     for (const Attribute& a : node.attributes)

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "document/document.hpp"
+#include "host/document/document.hpp"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "png_render.hpp"
-#include "svg_import.hpp"
+#include "host/io/png_render.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace {
 
@@ -41,7 +41,8 @@ DocumentData manyPaths(int count)
         const float cx = static_cast<float>(40 + (i * 37) % 720), cy = static_cast<float>(40 + (i * 53) % 520);
         for (int k = 0; k < 5; ++k) {
             const double angle = k * 2 * 3.14159265358979 / 5 + i * 0.01;
-            const TvRealPoint p{cx + static_cast<float>(30 * std::cos(angle)), cy + static_cast<float>(30 * std::sin(angle))};
+            const TvRealPoint p{cx + static_cast<float>(30 * std::cos(angle)),
+                                cy + static_cast<float>(30 * std::sin(angle))};
             const TvRealPoint handle{p.h + 8, p.v - 8};
             a.segments.push_back({p, p, handle, false});
         }

@@ -178,10 +178,11 @@ int main(int argc, char** argv)
     };
     const size_t pathBytes = sizeof(Node) + kSegments * sizeof(Segment);
     const size_t bytes = static_cast<size_t>(kPaths) * kCopies * pathBytes;
-    std::printf("%d paths of %d segments, %d copies each; memcpy of %zu bytes (%zu per copy), measured after each row\n",
-                kPaths, kSegments, kCopies, bytes, pathBytes);
-    std::printf("%-19s %-15s %10s %8s %9s %8s %8s %8s %8s %8s %8s\n", "filter", "layer option", "ms/preview",
-                "cpu ms", "copies/s", "undo ms", "make ms", "memcpy", "cpu", "x memcpy", "cpu x");
+    std::printf(
+        "%d paths of %d segments, %d copies each; memcpy of %zu bytes (%zu per copy), measured after each row\n",
+        kPaths, kSegments, kCopies, bytes, pathBytes);
+    std::printf("%-19s %-15s %10s %8s %9s %8s %8s %8s %8s %8s %8s\n", "filter", "layer option", "ms/preview", "cpu ms",
+                "copies/s", "undo ms", "make ms", "memcpy", "cpu", "x memcpy", "cpu x");
     for (const Filter& f : filters) {
         for (int option = 0; option < 3; ++option) {
             if (onlyOption >= 0 && option != onlyOption)

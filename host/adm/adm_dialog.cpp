@@ -1,4 +1,4 @@
-#include "adm_dialog.hpp"
+#include "host/adm/adm_dialog.hpp"
 
 #include <algorithm>
 #include <array>
@@ -116,9 +116,6 @@ AdmItem* AdmDialog::find(int32_t itemId)
     return nullptr;
 }
 
-const AdmItem* AdmDialog::find(int32_t itemId) const
-{
-    return const_cast<AdmDialog*>(this)->find(itemId);
-}
+const AdmItem* AdmDialog::find(int32_t itemId) const { return const_cast<AdmDialog*>(this)->find(itemId); }
 
 } // namespace tovrins::host

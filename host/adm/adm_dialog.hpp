@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins::host {
 

@@ -2,7 +2,7 @@
 #include <climits>
 #include <cstring>
 
-#include "adm_suite_support.hpp"
+#include "host/adm/adm_suite_support.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -51,8 +51,7 @@ TvErr modal(TvPluginRef plugin, const char* name, int32_t dialogId, int32_t styl
 }
 
 // Runs body with the live dialog behind ref, or refuses the call.
-template <class F>
-TvErr withDialog(const char* operation, TvDialogRef ref, F&& body)
+template <class F> TvErr withDialog(const char* operation, TvDialogRef ref, F&& body)
 {
     return admCall(kDialog, operation, [&](AdmSession& session) -> TvErr {
         AdmDialog* dialog = session.liveDialog(ref);
@@ -146,8 +145,8 @@ const TvADMBasicSuiteV2& admBasicSuite()
 
 const TvADMDialogSuiteV3& admDialogSuite()
 {
-    static constexpr TvADMDialogSuiteV3 table{modal, getUserData, getBoundsRect, setBoundsRect,
-                                              setSize, createItem, getItem};
+    static constexpr TvADMDialogSuiteV3 table{modal,   getUserData, getBoundsRect, setBoundsRect,
+                                              setSize, createItem,  getItem};
     return table;
 }
 

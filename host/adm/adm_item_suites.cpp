@@ -2,7 +2,7 @@
 #include <climits>
 #include <cmath>
 
-#include "adm_suite_support.hpp"
+#include "host/adm/adm_suite_support.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -103,14 +103,11 @@ void setNumber(AdmItem& item, double value)
     }
     const double index = std::trunc(value);
     item.active = index >= 0 && index < static_cast<double>(item.entries.size())
-                      ? item.entries[static_cast<size_t>(index)].get()
-                      : nullptr;
+        ? item.entries[static_cast<size_t>(index)].get()
+        : nullptr;
 }
 
-double numberOf(const AdmItem& item)
-{
-    return item.kind == AdmItemKind::Popup ? item.activeIndex() : item.value;
-}
+double numberOf(const AdmItem& item) { return item.kind == AdmItemKind::Popup ? item.activeIndex() : item.value; }
 
 // Integer reads round to the nearest integer and saturate at the limits of
 // 32 bits.
@@ -244,10 +241,11 @@ TvErr getList(TvItemRef ref, TvListRef* list)
 const TvADMItemSuiteV4& admItemSuite()
 {
     static constexpr TvADMItemSuiteV4 table{
-        setNotifyProc,   setTrackProc,    defaultNotify,  defaultTrack,   sendNotify,     getDialog,
-        getID,           enable,          setText,        setIntValue,    getIntValue,    setFloatValue,
-        getFloatValue,   setBooleanValue, getBooleanValue, setMinIntValue, setMaxIntValue, setMinFloatValue,
-        setMaxFloatValue, setUnits,       setPrecision,   getList};
+        setNotifyProc,  setTrackProc,   defaultNotify,    defaultTrack,     sendNotify,
+        getDialog,      getID,          enable,           setText,          setIntValue,
+        getIntValue,    setFloatValue,  getFloatValue,    setBooleanValue,  getBooleanValue,
+        setMinIntValue, setMaxIntValue, setMinFloatValue, setMaxFloatValue, setUnits,
+        setPrecision,   getList};
     return table;
 }
 

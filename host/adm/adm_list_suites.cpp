@@ -1,5 +1,5 @@
 // The ADM List, Entry and Tracker suites, and the two reserved ones.
-#include "adm_suite_support.hpp"
+#include "host/adm/adm_suite_support.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -9,16 +9,14 @@ constexpr const char* kEntry = kTvADMEntrySuite;
 constexpr const char* kTracker = kTvADMTrackerSuite;
 
 // A popup's list is the popup item itself.
-template <class F>
-TvErr withList(const char* operation, TvListRef ref, F&& body)
+template <class F> TvErr withList(const char* operation, TvListRef ref, F&& body)
 {
     return withItem(kList, operation, reinterpret_cast<TvItemRef>(ref), [&](AdmSession& session, AdmItem& item) {
         return item.kind == AdmItemKind::Popup ? body(session, item) : TV_ERR_BAD_PARAMETER;
     });
 }
 
-template <class F>
-TvErr withEntry(const char* operation, TvEntryRef ref, F&& body)
+template <class F> TvErr withEntry(const char* operation, TvEntryRef ref, F&& body)
 {
     return admCall(kEntry, operation, [&](AdmSession& session) -> TvErr {
         AdmEntry* entry = session.liveEntry(ref);
@@ -119,8 +117,7 @@ TvErr entrySelect(TvEntryRef ref, TvBool selected)
     });
 }
 
-template <class F>
-TvErr withTracker(const char* operation, TvTrackerRef ref, F&& body)
+template <class F> TvErr withTracker(const char* operation, TvTrackerRef ref, F&& body)
 {
     return admCall(kTracker, operation, [&](AdmSession& session) -> TvErr {
         const AdmTracker* tracker = session.liveTracker(ref);

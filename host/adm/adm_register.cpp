@@ -1,5 +1,5 @@
-#include "adm_suites.hpp"
-#include "suites/suite_registry.hpp"
+#include "host/adm/adm_suites.hpp"
+#include "host/suites/suite_registry.hpp"
 
 namespace tovrins::host {
 

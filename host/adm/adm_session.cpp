@@ -1,10 +1,10 @@
-#include "adm_session.hpp"
+#include "host/adm/adm_session.hpp"
 
 #include <algorithm>
 #include <cmath>
 
-#include "host_context.hpp"
-#include "tv_errors.h"
+#include "host/host_context.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 namespace {

@@ -9,9 +9,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "adm_dialog.hpp"
-#include "dialog_front_end.hpp"
-#include "plugin_resources.hpp"
+#include "host/adm/adm_dialog.hpp"
+#include "host/adm/dialog_front_end.hpp"
+#include "host/resources/plugin_resources.hpp"
 
 namespace tovrins::host {
 
@@ -21,7 +21,7 @@ struct ShownDialog {
     int32_t resourceId = 0;
     int32_t result = 0;
     TvIntRect bounds{};
-    std::map<int32_t, std::string> texts; // item id -> label or value shown
+    std::map<int32_t, std::string> texts;  // item id -> label or value shown
     std::vector<std::string> unnamedTexts; // items without an id (-1), in order
 };
 
@@ -41,8 +41,8 @@ public:
     DialogFrontEnd& frontEnd() { return frontEnd_ ? *frontEnd_ : defaultFrontEnd_; }
 
     // Builds a dialog from a template, runs init and then the front end.
-    TvErr runModal(TvPluginRef plugin, const char* name, int32_t dialogId, TvADMDialogInitProc init,
-                   void* userData, int32_t& result);
+    TvErr runModal(TvPluginRef plugin, const char* name, int32_t dialogId, TvADMDialogInitProc init, void* userData,
+                   int32_t& result);
 
     // Reference validation: only objects of open dialogs are live.
     AdmDialog* liveDialog(TvDialogRef ref) const;
@@ -71,6 +71,5 @@ private:
     std::vector<ShownDialog> shown_;
     const AdmTracker* tracker_ = nullptr;
 };
-
 
 } // namespace tovrins::host

@@ -6,14 +6,13 @@
 #include <new>
 #include <string_view>
 
-#include "adm_session.hpp"
-#include "host_context.hpp"
-#include "tv_errors.h"
+#include "host/adm/adm_session.hpp"
+#include "host/host_context.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 
-template <class F>
-TvErr admCall(std::string_view suite, std::string_view operation, F&& body) noexcept
+template <class F> TvErr admCall(std::string_view suite, std::string_view operation, F&& body) noexcept
 {
     try {
         if (const TvErr err = checkFault(suite, operation))
@@ -30,8 +29,7 @@ TvErr admCall(std::string_view suite, std::string_view operation, F&& body) noex
 }
 
 // Runs body with the live item behind ref, or refuses the call.
-template <class F>
-TvErr withItem(const char* suite, const char* operation, TvItemRef ref, F&& body)
+template <class F> TvErr withItem(const char* suite, const char* operation, TvItemRef ref, F&& body)
 {
     return admCall(suite, operation, [&](AdmSession& session) -> TvErr {
         AdmItem* item = session.liveItem(ref);

@@ -1,7 +1,7 @@
 // The workbench's ADM function tables.
 #pragma once
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins::host {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "adm_dialog.hpp"
+#include "host/adm/adm_dialog.hpp"
 
 namespace tovrins::host {
 
@@ -22,7 +22,7 @@ public:
 
 class DialogUser {
 public:
-    explicit DialogUser(AdmDialog& dialog) : dialog_(dialog) {}
+    explicit DialogUser(AdmDialog& dialog) : dialog_(dialog) { }
 
     AdmDialog& dialog() { return dialog_; }
     bool ended() const { return dialog_.result.has_value(); }

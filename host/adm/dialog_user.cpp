@@ -1,4 +1,4 @@
-#include "dialog_front_end.hpp"
+#include "host/adm/dialog_front_end.hpp"
 
 #include <cctype>
 #include <charconv>
@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "adm_session.hpp"
-#include "host_context.hpp"
+#include "host/adm/adm_session.hpp"
+#include "host/host_context.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -17,7 +17,7 @@ TvItemRef refOf(AdmItem& item) { return reinterpret_cast<TvItemRef>(&item); }
 std::string itemName(const AdmItem& item)
 {
     return std::string(admItemKindName(item.kind)) + " " + std::to_string(item.id) + " of dialog \"" +
-           item.dialog->name + "\"";
+        item.dialog->name + "\"";
 }
 
 // The whole text must be one finite number.
@@ -128,8 +128,7 @@ void DialogUser::setFromText(int32_t itemId, std::string_view text)
             return choose(itemId, index);
         return choose(itemId, text);
     }
-    default:
-        throw DialogActionError(itemName(item) + " holds no value");
+    default: throw DialogActionError(itemName(item) + " holds no value");
     }
 }
 

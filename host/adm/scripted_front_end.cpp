@@ -1,4 +1,4 @@
-#include "scripted_front_end.hpp"
+#include "host/adm/scripted_front_end.hpp"
 
 #include <new>
 

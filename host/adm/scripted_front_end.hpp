@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog_front_end.hpp"
+#include "host/adm/dialog_front_end.hpp"
 
 namespace tovrins::host {
 
@@ -77,7 +77,7 @@ class ScriptedFrontEnd : public DialogFrontEnd {
 public:
     using ArtworkToView = std::function<TvIntPoint(TvRealPoint)>;
 
-    explicit ScriptedFrontEnd(ArtworkToView artworkToView = {}) : artworkToView_(std::move(artworkToView)) {}
+    explicit ScriptedFrontEnd(ArtworkToView artworkToView = {}) : artworkToView_(std::move(artworkToView)) { }
 
     void addScript(std::vector<DialogAction> actions) { scripts_.push_back(std::move(actions)); }
     size_t scriptsLeft() const { return scripts_.size(); }

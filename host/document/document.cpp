@@ -1,4 +1,4 @@
-#include "document.hpp"
+#include "host/document/document.hpp"
 
 #include <climits>
 #include <cmath>
@@ -6,14 +6,19 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "geometry.hpp"
-#include "tv_errors.h"
+#include "host/document/geometry.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 
 Document::Document(const DocumentData& data, uint64_t objectLimit)
-    : width_(data.width), height_(data.height), seed_(data.seed), definitions_(data.definitions),
-      rootAttributes_(data.rootAttributes), paints_(data), objectLimit_(objectLimit)
+    : width_(data.width),
+      height_(data.height),
+      seed_(data.seed),
+      definitions_(data.definitions),
+      rootAttributes_(data.rootAttributes),
+      paints_(data),
+      objectLimit_(objectLimit)
 {
     for (const LayerData& ld : data.layers) {
         Layer layer{nextId_++, ld.name, ld.visible, ld.locked, {}};
@@ -156,17 +161,12 @@ TvErr Document::bounds(ArtId id, TvRealRect& out) const
     if (!node)
         return TV_ERR_BAD_PARAMETER;
     switch (node->type) {
-    case ArtType::Path:
-        out = segmentsBounds(node->segments);
-        return 0;
+    case ArtType::Path: out = segmentsBounds(node->segments); return 0;
     case ArtType::Text:
     case ArtType::PlacedImage:
-    case ArtType::Instance:
-        out = transformedBounds(node->matrix, node->bounds);
-        return 0;
+    case ArtType::Instance: out = transformedBounds(node->matrix, node->bounds); return 0;
     case ArtType::Group:
-    case ArtType::CompoundPath:
-        break;
+    case ArtType::CompoundPath: break;
     }
     out = {};
     for (ArtId child : node->children) {

@@ -8,10 +8,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "document_data.hpp"
-#include "document_model.hpp"
-#include "paint_servers.hpp"
-#include "tv_types.h"
+#include "host/document_data.hpp"
+#include "host/document/document_model.hpp"
+#include "host/document/paint_servers.hpp"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 

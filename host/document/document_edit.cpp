@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "document.hpp"
-#include "geometry.hpp"
-#include "tv_ai_transform_art.h"
-#include "tv_errors.h"
+#include "host/document/document.hpp"
+#include "host/document/geometry.hpp"
+#include "sdk/tv_ai_transform_art.h"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 
@@ -65,7 +65,7 @@ TvErr Document::placement(int16_t paintOrder, ArtId reference, Container& where,
     if (paintOrder == placeAbove || paintOrder == placeBelow) {
         where = ref->parent;
         index = withList(where, [reference](const auto& list) { return indexIn(list, reference); }) +
-                (paintOrder == placeAbove ? 1 : 0);
+            (paintOrder == placeAbove ? 1 : 0);
         return 0;
     }
     if ((paintOrder == placeInsideOnTop || paintOrder == placeInsideOnBottom) && isContainer(ref->type)) {
@@ -167,7 +167,8 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
         return TV_ERR_BAD_PARAMETER;
     if (!editable(id))
         return TV_ERR_LAYER_LOCKED;
-    const bool paints = (flags & (TV_TRANSFORM_FILL_GRADIENTS | TV_TRANSFORM_FILL_PATTERNS | TV_TRANSFORM_STROKE_PATTERNS)) != 0;
+    const bool paints =
+        (flags & (TV_TRANSFORM_FILL_GRADIENTS | TV_TRANSFORM_FILL_PATTERNS | TV_TRANSFORM_STROKE_PATTERNS)) != 0;
     if (!objects && !lines && !paints)
         return 0;
     EditScope scope(*this);
@@ -319,8 +320,9 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     } else if (paintOrder == TV_PLACE_BELOW_ALL) {
         index = 0;
     } else if ((paintOrder == placeAbove || paintOrder == placeBelow) && findLayer(reference)) {
-        index = static_cast<size_t>(std::find(layerOrder_.begin(), layerOrder_.end(), reference) - layerOrder_.begin()) +
-                (paintOrder == placeAbove ? 1 : 0);
+        index =
+            static_cast<size_t>(std::find(layerOrder_.begin(), layerOrder_.end(), reference) - layerOrder_.begin()) +
+            (paintOrder == placeAbove ? 1 : 0);
     } else {
         return TV_ERR_BAD_PARAMETER;
     }

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "document_data.hpp"
-#include "id_list.hpp"
+#include "host/document_data.hpp"
+#include "host/document/id_list.hpp"
 
 namespace tovrins::host {
 
@@ -53,8 +53,15 @@ struct Layer {
 
 // Each change, applied, yields the change that reverses it.
 namespace change {
-struct Detach { Container where; ArtId id; };                       // take a subtree out
-struct Attach { Container where; size_t index; std::vector<Node> nodes; }; // root first
+struct Detach {
+    Container where;
+    ArtId id;
+}; // take a subtree out
+struct Attach {
+    Container where;
+    size_t index;
+    std::vector<Node> nodes;
+}; // root first
 // Swapped. The paints too: a copy moved without its gradient gets one of its own.
 struct Geometry {
     ArtId id;
@@ -65,12 +72,30 @@ struct Geometry {
     std::string fillPaint;
     std::string strokePaint;
 };
-struct Select { ArtId id; bool selected; };
-struct Style { ArtId id; TvPathStyle style; };
-struct LayerDetach { LayerId id; };                                  // the layer is empty
-struct LayerAttach { size_t index; Layer layer; };
-struct LayerProps { LayerId id; std::string name; bool visible; bool locked; };
-struct CurrentLayer { LayerId id; };
+struct Select {
+    ArtId id;
+    bool selected;
+};
+struct Style {
+    ArtId id;
+    TvPathStyle style;
+};
+struct LayerDetach {
+    LayerId id;
+}; // the layer is empty
+struct LayerAttach {
+    size_t index;
+    Layer layer;
+};
+struct LayerProps {
+    LayerId id;
+    std::string name;
+    bool visible;
+    bool locked;
+};
+struct CurrentLayer {
+    LayerId id;
+};
 } // namespace change
 
 using Change = std::variant<change::Detach, change::Attach, change::Geometry, change::Select, change::Style,

@@ -1,13 +1,15 @@
 // The undo journal: every change is kept as the change that reverses it.
 #include <algorithm>
 
-#include "document.hpp"
+#include "host/document/document.hpp"
 
 namespace tovrins::host {
 
 namespace {
 
-template <class... F> struct Overload : F... { using F::operator()...; };
+template <class... F> struct Overload : F... {
+    using F::operator()...;
+};
 template <class... F> Overload(F...) -> Overload<F...>;
 
 // Position of id in list, looking at the ends first: copies go on top or
@@ -23,64 +25,59 @@ template <class List> size_t positionOf(const List& list, uint64_t id)
 
 } // namespace
 
-void Document::commit(Change c)
-{
-    record(apply(std::move(c)));
-}
+void Document::commit(Change c) { record(apply(std::move(c))); }
 
 void Document::record(Change inverse)
 {
-    const ArtId id = std::visit(
-        Overload{
-            [](const change::Geometry& g) { return g.id; },
-            [](const change::Select& s) { return s.id; },
-            [](const change::Style& s) { return s.id; },
-            [](const auto&) { return ArtId{0}; },
-        },
-        inverse);
+    const ArtId id = std::visit(Overload{
+                                    [](const change::Geometry& g) { return g.id; },
+                                    [](const change::Select& s) { return s.id; },
+                                    [](const change::Style& s) { return s.id; },
+                                    [](const auto&) { return ArtId{0}; },
+                                },
+                                inverse);
     if (journaled(id))
         journal_.push_back(std::move(inverse));
 }
 
 Change Document::apply(Change c)
 {
-    return std::visit(
-        Overload{
-            [&](change::Detach& d) { return applyDetach(d); },
-            [&](change::Attach& a) { return applyAttach(a); },
-            [&](change::Geometry& g) -> Change {
-                Node& node = nodes_.at(g.id);
-                std::swap(node.segments, g.segments);
-                std::swap(node.matrix, g.matrix);
-                std::swap(node.style.strokeWidth, g.strokeWidth);
-                std::swap(node.space, g.space);
-                std::swap(node.fillPaint, g.fillPaint);
-                std::swap(node.strokePaint, g.strokePaint);
-                return std::move(g);
-            },
-            [&](change::Select& s) -> Change {
-                std::swap(nodes_.at(s.id).selected, s.selected);
-                return s;
-            },
-            [&](change::Style& s) -> Change {
-                std::swap(nodes_.at(s.id).style, s.style);
-                return s;
-            },
-            [&](change::LayerDetach& d) { return applyLayerDetach(d); },
-            [&](change::LayerAttach& a) { return applyLayerAttach(a); },
-            [&](change::LayerProps& p) -> Change {
-                Layer& layer = layers_.at(p.id);
-                std::swap(layer.name, p.name);
-                std::swap(layer.visible, p.visible);
-                std::swap(layer.locked, p.locked);
-                return std::move(p);
-            },
-            [&](change::CurrentLayer& c) -> Change {
-                std::swap(currentLayer_, c.id);
-                return c;
-            },
-        },
-        c);
+    return std::visit(Overload{
+                          [&](change::Detach& d) { return applyDetach(d); },
+                          [&](change::Attach& a) { return applyAttach(a); },
+                          [&](change::Geometry& g) -> Change {
+                              Node& node = nodes_.at(g.id);
+                              std::swap(node.segments, g.segments);
+                              std::swap(node.matrix, g.matrix);
+                              std::swap(node.style.strokeWidth, g.strokeWidth);
+                              std::swap(node.space, g.space);
+                              std::swap(node.fillPaint, g.fillPaint);
+                              std::swap(node.strokePaint, g.strokePaint);
+                              return std::move(g);
+                          },
+                          [&](change::Select& s) -> Change {
+                              std::swap(nodes_.at(s.id).selected, s.selected);
+                              return s;
+                          },
+                          [&](change::Style& s) -> Change {
+                              std::swap(nodes_.at(s.id).style, s.style);
+                              return s;
+                          },
+                          [&](change::LayerDetach& d) { return applyLayerDetach(d); },
+                          [&](change::LayerAttach& a) { return applyLayerAttach(a); },
+                          [&](change::LayerProps& p) -> Change {
+                              Layer& layer = layers_.at(p.id);
+                              std::swap(layer.name, p.name);
+                              std::swap(layer.visible, p.visible);
+                              std::swap(layer.locked, p.locked);
+                              return std::move(p);
+                          },
+                          [&](change::CurrentLayer& c) -> Change {
+                              std::swap(currentLayer_, c.id);
+                              return c;
+                          },
+                      },
+                      c);
 }
 
 Change Document::applyDetach(change::Detach& d)
@@ -153,9 +150,8 @@ void Document::beginCommand()
 // map, without the record that would bring it back.
 void Document::dropSubtree(const change::Detach& d)
 {
-    withList(d.where, [&](auto& list) {
-        list.erase(list.begin() + static_cast<std::ptrdiff_t>(positionOf(list, d.id)));
-    });
+    withList(d.where,
+             [&](auto& list) { list.erase(list.begin() + static_cast<std::ptrdiff_t>(positionOf(list, d.id))); });
     auto root = nodes_.extract(d.id);
     if (root.mapped().children.empty())
         return; // a lone path, the common case

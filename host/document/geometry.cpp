@@ -1,4 +1,4 @@
-#include "geometry.hpp"
+#include "host/document/geometry.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -12,20 +12,17 @@ TvRealPoint transformPoint(const TvRealMatrix& m, TvRealPoint p)
 
 TvRealMatrix concatMatrix(const TvRealMatrix& f, const TvRealMatrix& s)
 {
-    return {s.a * f.a + s.c * f.b,       s.b * f.a + s.d * f.b,       s.a * f.c + s.c * f.d,
-            s.b * f.c + s.d * f.d,       s.a * f.tx + s.c * f.ty + s.tx, s.b * f.tx + s.d * f.ty + s.ty};
+    return {s.a * f.a + s.c * f.b, s.b * f.a + s.d * f.b,          s.a * f.c + s.c * f.d,
+            s.b * f.c + s.d * f.d, s.a * f.tx + s.c * f.ty + s.tx, s.b * f.tx + s.d * f.ty + s.ty};
 }
 
 bool isFinite(const TvRealMatrix& m)
 {
     return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
-           std::isfinite(m.tx) && std::isfinite(m.ty);
+        std::isfinite(m.tx) && std::isfinite(m.ty);
 }
 
-bool isEmptyRect(const TvRealRect& r)
-{
-    return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0;
-}
+bool isEmptyRect(const TvRealRect& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
 
 TvRealRect unionRect(const TvRealRect& a, const TvRealRect& b)
 {
@@ -33,8 +30,7 @@ TvRealRect unionRect(const TvRealRect& a, const TvRealRect& b)
         return b;
     if (isEmptyRect(b))
         return a;
-    return {std::min(a.left, b.left), std::max(a.top, b.top), std::max(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
+    return {std::min(a.left, b.left), std::max(a.top, b.top), std::max(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include <span>
 
-#include "document_data.hpp"
-#include "tv_types.h"
+#include "host/document_data.hpp"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 

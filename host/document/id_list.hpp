@@ -23,7 +23,7 @@ public:
     using size_type = size_t;
 
     IdList() = default;
-    IdList(std::initializer_list<value_type> ids) : slots_(ids) {}
+    IdList(std::initializer_list<value_type> ids) : slots_(ids) { }
 
     size_t size() const { return slots_.size() - head_; }
     bool empty() const { return size() == 0; }
@@ -77,7 +77,10 @@ public:
         head_ = 0;
     }
 
-    friend bool operator==(const IdList& a, const IdList& b) { return std::equal(a.begin(), a.end(), b.begin(), b.end()); }
+    friend bool operator==(const IdList& a, const IdList& b)
+    {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
 
 private:
     // Room at the front as large as the list, so a run of insertions at the

@@ -1,9 +1,9 @@
-#include "paint_servers.hpp"
+#include "host/document/paint_servers.hpp"
 
 #include <algorithm>
 #include <cmath>
 
-#include "geometry.hpp"
+#include "host/document/geometry.hpp"
 
 namespace tovrins::host {
 
@@ -13,8 +13,12 @@ std::optional<TvRealMatrix> invertMatrix(const TvRealMatrix& m)
     if (!std::isfinite(det) || std::fabs(det) < 1e-30)
         return std::nullopt;
     const double a = m.d / det, b = -m.b / det, c = -m.c / det, d = m.a / det;
-    const TvRealMatrix inv{static_cast<float>(a), static_cast<float>(b), static_cast<float>(c), static_cast<float>(d),
-                           static_cast<float>(-(a * m.tx + c * m.ty)), static_cast<float>(-(b * m.tx + d * m.ty))};
+    const TvRealMatrix inv{static_cast<float>(a),
+                           static_cast<float>(b),
+                           static_cast<float>(c),
+                           static_cast<float>(d),
+                           static_cast<float>(-(a * m.tx + c * m.ty)),
+                           static_cast<float>(-(b * m.tx + d * m.ty))};
     if (!isFinite(inv))
         return std::nullopt;
     return inv;

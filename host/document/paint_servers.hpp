@@ -9,7 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::host {
 

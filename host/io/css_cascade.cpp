@@ -1,4 +1,4 @@
-#include "css_cascade.hpp"
+#include "host/io/css_cascade.hpp"
 
 #include <algorithm>
 #include <array>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <variant>
 
-#include "css_parser.hpp"
-#include "css_selector.hpp"
-#include "svg_attributes.hpp"
+#include "host/io/css_parser.hpp"
+#include "host/io/css_selector.hpp"
+#include "host/io/svg_attributes.hpp"
 
 namespace tovrins::host {
 
@@ -146,7 +146,7 @@ pugi::xml_node nextInDocumentOrder(pugi::xml_node n)
 
 class Cascade {
 public:
-    explicit Cascade(std::vector<std::string>& warnings) : warnings_(warnings) {}
+    explicit Cascade(std::vector<std::string>& warnings) : warnings_(warnings) { }
 
     void read(pugi::xml_document& document)
     {
@@ -300,16 +300,60 @@ private:
 
 // The inherited properties of SVG and the CSS it uses.
 constexpr std::string_view kInherited[] = {
-    "clip-rule", "color", "color-interpolation", "color-interpolation-filters", "color-profile",
-    "color-rendering", "cursor", "direction", "dominant-baseline", "fill", "fill-opacity", "fill-rule",
-    "font", "font-family", "font-feature-settings", "font-kerning", "font-size", "font-size-adjust",
-    "font-stretch", "font-style", "font-variant", "font-variant-caps", "font-variant-east-asian",
-    "font-variant-ligatures", "font-variant-numeric", "font-weight", "glyph-orientation-horizontal",
-    "glyph-orientation-vertical", "image-rendering", "kerning", "letter-spacing", "line-height", "marker",
-    "marker-end", "marker-mid", "marker-start", "paint-order", "pointer-events", "shape-rendering", "stroke",
-    "stroke-dasharray", "stroke-dashoffset", "stroke-linecap", "stroke-linejoin", "stroke-miterlimit",
-    "stroke-opacity", "stroke-width", "text-anchor", "text-orientation", "text-rendering", "visibility",
-    "white-space", "word-spacing", "writing-mode",
+    "clip-rule",
+    "color",
+    "color-interpolation",
+    "color-interpolation-filters",
+    "color-profile",
+    "color-rendering",
+    "cursor",
+    "direction",
+    "dominant-baseline",
+    "fill",
+    "fill-opacity",
+    "fill-rule",
+    "font",
+    "font-family",
+    "font-feature-settings",
+    "font-kerning",
+    "font-size",
+    "font-size-adjust",
+    "font-stretch",
+    "font-style",
+    "font-variant",
+    "font-variant-caps",
+    "font-variant-east-asian",
+    "font-variant-ligatures",
+    "font-variant-numeric",
+    "font-weight",
+    "glyph-orientation-horizontal",
+    "glyph-orientation-vertical",
+    "image-rendering",
+    "kerning",
+    "letter-spacing",
+    "line-height",
+    "marker",
+    "marker-end",
+    "marker-mid",
+    "marker-start",
+    "paint-order",
+    "pointer-events",
+    "shape-rendering",
+    "stroke",
+    "stroke-dasharray",
+    "stroke-dashoffset",
+    "stroke-linecap",
+    "stroke-linejoin",
+    "stroke-miterlimit",
+    "stroke-opacity",
+    "stroke-width",
+    "text-anchor",
+    "text-orientation",
+    "text-rendering",
+    "visibility",
+    "white-space",
+    "word-spacing",
+    "writing-mode",
 };
 
 } // namespace

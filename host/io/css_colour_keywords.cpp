@@ -1,4 +1,4 @@
-#include "css_colour_keywords.hpp"
+#include "host/io/css_colour_keywords.hpp"
 
 #include <algorithm>
 #include <array>

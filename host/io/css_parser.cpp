@@ -1,4 +1,4 @@
-#include "css_parser.hpp"
+#include "host/io/css_parser.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -155,8 +155,8 @@ StyleSheet parseStyleSheet(std::string_view sheetText)
                 sheet.atRules.push_back(std::move(name));
         } else {
             const size_t bodyEnd = s[next - 1] == '}' ? next - 1 : next;
-            sheet.rules.push_back({std::string(trim(s.substr(i, stop - i))),
-                                   parseDeclarations(s.substr(stop + 1, bodyEnd - stop - 1))});
+            sheet.rules.push_back(
+                {std::string(trim(s.substr(i, stop - i))), parseDeclarations(s.substr(stop + 1, bodyEnd - stop - 1))});
         }
         i = next;
     }

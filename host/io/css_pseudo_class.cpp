@@ -1,4 +1,4 @@
-#include "css_pseudo_class.hpp"
+#include "host/io/css_pseudo_class.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "svg_attributes.hpp"
+#include "host/io/svg_attributes.hpp"
 
 namespace tovrins::host::css {
 
@@ -15,9 +15,9 @@ namespace {
 using svg::localName;
 using svg::trim;
 
-constexpr std::string_view kWithoutArgument[] = {"root",          "empty",        "link",         "first-child",
-                                                 "last-child",    "only-child",   "first-of-type", "last-of-type",
-                                                 "only-of-type"};
+constexpr std::string_view kWithoutArgument[] = {"root",          "empty",        "link",
+                                                 "first-child",   "last-child",   "only-child",
+                                                 "first-of-type", "last-of-type", "only-of-type"};
 constexpr std::string_view kNth[] = {"nth-child", "nth-last-child", "nth-of-type", "nth-last-of-type"};
 
 std::string lower(std::string_view s)
@@ -113,7 +113,9 @@ bool isEmpty(const pugi::xml_node& n)
 std::optional<SimplePseudoClass> readPseudoClass(std::string name, std::optional<std::string_view> argument)
 {
     SimplePseudoClass p{std::move(name), 0, 0, {}};
-    const auto among = [&](const auto& names) { return std::find(std::begin(names), std::end(names), p.name) != std::end(names); };
+    const auto among = [&](const auto& names) {
+        return std::find(std::begin(names), std::end(names), p.name) != std::end(names);
+    };
     if (!argument)
         return among(kWithoutArgument) ? std::optional(p) : std::nullopt;
     if (among(kNth))
@@ -163,16 +165,26 @@ bool pseudoClassMatches(const SimplePseudoClass& p, const pugi::xml_node& n, Sib
         return l == p.language || (l.starts_with(p.language) && l[p.language.size()] == '-');
     }
     const SiblingPositions::Position at = positions.of(n);
-    if (name == "first-child") return at.index == 1;
-    if (name == "last-child") return at.fromEnd == 1;
-    if (name == "only-child") return at.index == 1 && at.fromEnd == 1;
-    if (name == "first-of-type") return at.ofType == 1;
-    if (name == "last-of-type") return at.ofTypeFromEnd == 1;
-    if (name == "only-of-type") return at.ofType == 1 && at.ofTypeFromEnd == 1;
-    if (name == "nth-child") return nthMatches(p.a, p.b, at.index);
-    if (name == "nth-last-child") return nthMatches(p.a, p.b, at.fromEnd);
-    if (name == "nth-of-type") return nthMatches(p.a, p.b, at.ofType);
-    if (name == "nth-last-of-type") return nthMatches(p.a, p.b, at.ofTypeFromEnd);
+    if (name == "first-child")
+        return at.index == 1;
+    if (name == "last-child")
+        return at.fromEnd == 1;
+    if (name == "only-child")
+        return at.index == 1 && at.fromEnd == 1;
+    if (name == "first-of-type")
+        return at.ofType == 1;
+    if (name == "last-of-type")
+        return at.ofTypeFromEnd == 1;
+    if (name == "only-of-type")
+        return at.ofType == 1 && at.ofTypeFromEnd == 1;
+    if (name == "nth-child")
+        return nthMatches(p.a, p.b, at.index);
+    if (name == "nth-last-child")
+        return nthMatches(p.a, p.b, at.fromEnd);
+    if (name == "nth-of-type")
+        return nthMatches(p.a, p.b, at.ofType);
+    if (name == "nth-last-of-type")
+        return nthMatches(p.a, p.b, at.ofTypeFromEnd);
     return false;
 }
 

@@ -1,5 +1,5 @@
-#include "css_selector.hpp"
-#include "svg_attributes.hpp"
+#include "host/io/css_selector.hpp"
+#include "host/io/svg_attributes.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -22,10 +22,9 @@ bool isNameChar(char c)
 
 constexpr size_t kMaxCompounds = 64;
 
-
 class SelectorReader {
 public:
-    explicit SelectorReader(std::string_view s) : s_(s) {}
+    explicit SelectorReader(std::string_view s) : s_(s) { }
 
     // One complex selector up to a comma or the end.
     std::optional<Selector> selector()
@@ -47,8 +46,9 @@ public:
                 return out;
             Combinator comb = Combinator::Descendant;
             if (peek() == '>' || peek() == '+' || peek() == '~') {
-                comb = peek() == '>' ? Combinator::Child : peek() == '+' ? Combinator::NextSibling
-                                                                          : Combinator::SubsequentSibling;
+                comb = peek() == '>' ? Combinator::Child
+                    : peek() == '+'  ? Combinator::NextSibling
+                                     : Combinator::SubsequentSibling;
                 ++i_;
                 skipSpace();
             } else if (!spaced) {
@@ -170,8 +170,8 @@ private:
             auto compound = inner.compound(one);
             inner.skipSpace();
             if (!compound || (!inner.atEnd() && inner.peek() != ',')) {
-                unsupported = inner.unsupported.empty() ? "pseudo-class :not of more than simple selectors"
-                                                        : inner.unsupported;
+                unsupported =
+                    inner.unsupported.empty() ? "pseudo-class :not of more than simple selectors" : inner.unsupported;
                 return false;
             }
             list.push_back(std::move(*compound));
@@ -278,7 +278,7 @@ bool attributeMatches(const AttributeTest& t, const pugi::xml_node& n)
 pugi::xml_node previousElement(const pugi::xml_node& from)
 {
     pugi::xml_node n;
-    for (n = from.previous_sibling(); n && n.type() != pugi::node_element; n = n.previous_sibling()) {}
+    for (n = from.previous_sibling(); n && n.type() != pugi::node_element; n = n.previous_sibling()) { }
     return n;
 }
 
@@ -328,7 +328,7 @@ std::variant<std::vector<Selector>, Unsupported> parseSelectors(std::string_view
     }
 }
 
-SelectorMatcher::SelectorMatcher(const Selector& selector) : s_(selector) {}
+SelectorMatcher::SelectorMatcher(const Selector& selector) : s_(selector) { }
 
 bool SelectorMatcher::matches(const pugi::xml_node& element)
 {
@@ -358,10 +358,8 @@ bool SelectorMatcher::before(size_t i, const pugi::xml_node& n)
         const pugi::xml_node p = previousElement(n);
         return p && at(i - 1, p);
     }
-    case Combinator::Descendant:
-        return anyAlong(i - 1, parentElement(n), parentElement, ancestors_);
-    case Combinator::SubsequentSibling:
-        return anyAlong(i - 1, previousElement(n), previousElement, siblings_);
+    case Combinator::Descendant: return anyAlong(i - 1, parentElement(n), parentElement, ancestors_);
+    case Combinator::SubsequentSibling: return anyAlong(i - 1, previousElement(n), previousElement, siblings_);
     }
     return false;
 }

@@ -13,7 +13,7 @@
 
 #include <pugixml.hpp>
 
-#include "css_pseudo_class.hpp"
+#include "host/io/css_pseudo_class.hpp"
 
 namespace tovrins::host::css {
 
@@ -38,8 +38,8 @@ struct Compound {
 enum class Combinator { Descendant, Child, NextSibling, SubsequentSibling };
 
 struct Selector {
-    std::vector<Compound> compounds;       // left to right
-    std::vector<Combinator> combinators;   // between compounds i and i + 1
+    std::vector<Compound> compounds;     // left to right
+    std::vector<Combinator> combinators; // between compounds i and i + 1
     Specificity specificity{};
 };
 

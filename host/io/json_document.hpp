@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::host {
 

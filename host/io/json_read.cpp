@@ -1,5 +1,5 @@
 // Reading JSON documents, naming the field at fault in every error.
-#include "json_document.hpp"
+#include "host/io/json_document.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +19,7 @@ namespace {
 // Reads with the path of the field in hand, so every error names it.
 class Reader {
 public:
-    explicit Reader(const std::string& file) : file_(file) {}
+    explicit Reader(const std::string& file) : file_(file) { }
 
     [[noreturn]] void fail(const std::string& where, const std::string& what) const
     {
@@ -74,8 +74,14 @@ public:
             fail(where, "expected an object");
     }
 
-    float realField(const json& o, const std::string& w, const char* k) const { return real(field(o, w, k), w + "." + k); }
-    bool boolField(const json& o, const std::string& w, const char* k) const { return boolean(field(o, w, k), w + "." + k); }
+    float realField(const json& o, const std::string& w, const char* k) const
+    {
+        return real(field(o, w, k), w + "." + k);
+    }
+    bool boolField(const json& o, const std::string& w, const char* k) const
+    {
+        return boolean(field(o, w, k), w + "." + k);
+    }
 
     TvRealPoint point(const json& j, const std::string& w) const
     {
@@ -189,12 +195,18 @@ public:
     ArtType type(const json& j, const std::string& w) const
     {
         const std::string t = text(j, w);
-        if (t == "path") return ArtType::Path;
-        if (t == "compound") return ArtType::CompoundPath;
-        if (t == "group") return ArtType::Group;
-        if (t == "text") return ArtType::Text;
-        if (t == "image") return ArtType::PlacedImage;
-        if (t == "instance") return ArtType::Instance;
+        if (t == "path")
+            return ArtType::Path;
+        if (t == "compound")
+            return ArtType::CompoundPath;
+        if (t == "group")
+            return ArtType::Group;
+        if (t == "text")
+            return ArtType::Text;
+        if (t == "image")
+            return ArtType::PlacedImage;
+        if (t == "instance")
+            return ArtType::Instance;
         fail(w, "unknown art type \"" + t + "\"");
     }
 

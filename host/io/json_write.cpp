@@ -1,5 +1,5 @@
 // Writing the document model as JSON.
-#include "json_document.hpp"
+#include "host/io/json_document.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -41,11 +41,9 @@ json paint(const TvColor& c, const std::string& server)
     switch (c.kind) {
     case TV_COLOR_NONE: return {{"kind", "none"}};
     case TV_COLOR_GRAY: return {{"kind", "gray"}, {"gray", number(k[0])}};
-    case TV_COLOR_RGB:
-        return {{"kind", "rgb"}, {"rgb", json::array({number(k[0]), number(k[1]), number(k[2])})}};
+    case TV_COLOR_RGB: return {{"kind", "rgb"}, {"rgb", json::array({number(k[0]), number(k[1]), number(k[2])})}};
     case TV_COLOR_PROCESS:
-        return {{"kind", "cmyk"},
-                {"cmyk", json::array({number(k[0]), number(k[1]), number(k[2]), number(k[3])})}};
+        return {{"kind", "cmyk"}, {"cmyk", json::array({number(k[0]), number(k[1]), number(k[2]), number(k[3])})}};
     default:
         // Pattern, gradient and custom colours are opaque to us: keep them.
         return {{"kind", "other"},
@@ -212,7 +210,8 @@ std::string writeJson(const DocumentData& doc)
     if (!doc.derivedPaints.empty()) {
         json list = json::array();
         for (const DerivedPaint& d : doc.derivedPaints)
-            list.push_back({{"id", d.id}, {"base", d.base}, {"element", d.element}, {"transform", matrix(d.transform)}});
+            list.push_back(
+                {{"id", d.id}, {"base", d.base}, {"element", d.element}, {"transform", matrix(d.transform)}});
         appendKey(out, 1, "derivedPaints");
         appendValue(out, list, 1);
         out += ",\n";
@@ -254,7 +253,7 @@ std::string writeJson(const DocumentData& doc)
     if (doc.seed) {
         appendKey(out, 1, "seed");
         out += dumped(json(*doc.seed));
-    out += ",\n";
+        out += ",\n";
     }
     appendKey(out, 1, "version");
     out += "1,\n";

@@ -1,6 +1,6 @@
 // Arcs as cubic curves, and the corner flags of anchors.
-#include "path_data.hpp"
-#include "path_point.hpp"
+#include "host/io/path_data.hpp"
+#include "host/io/path_point.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -30,13 +30,11 @@ void markCorners(Subpath& path)
     }
 }
 
-void appendArc(Subpath& path, TvRealPoint fromPoint, double rx, double ry, double rotationDeg,
-               bool largeArc, bool sweep, TvRealPoint toPoint)
+void appendArc(Subpath& path, TvRealPoint fromPoint, double rx, double ry, double rotationDeg, bool largeArc,
+               bool sweep, TvRealPoint toPoint)
 {
     const Pt p0 = pt(fromPoint), p1 = pt(toPoint);
-    auto line = [&] {
-        path.segments.push_back({toPoint, toPoint, toPoint, true});
-    };
+    auto line = [&] { path.segments.push_back({toPoint, toPoint, toPoint, true}); };
     rx = std::fabs(rx);
     ry = std::fabs(ry);
     if (p0.x == p1.x && p0.y == p1.y)

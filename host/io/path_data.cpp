@@ -1,5 +1,5 @@
-#include "path_data.hpp"
-#include "path_point.hpp"
+#include "host/io/path_data.hpp"
+#include "host/io/path_point.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -17,7 +17,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 class Scanner {
 public:
-    explicit Scanner(std::string_view d) : d_(d) {}
+    explicit Scanner(std::string_view d) : d_(d) { }
 
     [[noreturn]] void fail(const std::string& what) const { failAt(what, i_); }
     // For a command letter: where the letter is, not after it.
@@ -208,8 +208,8 @@ namespace {
 void read(std::string_view d, Builder& b)
 {
     Scanner in(d);
-    char prev = 0;     // the previous command, upper case
-    Pt lastControl;    // the last cubic or quadratic control point
+    char prev = 0;  // the previous command, upper case
+    Pt lastControl; // the last cubic or quadratic control point
     while (!in.atEnd()) {
         char cmd = in.command();
         const bool rel = cmd >= 'a' && cmd <= 'z';
@@ -260,9 +260,7 @@ void read(std::string_view d, Builder& b)
             }
             case 'Q':
             case 'T': {
-                Pt q = up == 'Q' ? point()
-                     : (prev == 'Q' || prev == 'T') ? b.current() * 2 - lastControl
-                                                    : b.current();
+                Pt q = up == 'Q' ? point() : (prev == 'Q' || prev == 'T') ? b.current() * 2 - lastControl : b.current();
                 Pt p = point();
                 Pt p0 = b.current();
                 b.cubicTo(p0 + (q - p0) * (2.0 / 3), p + (q - p) * (2.0 / 3), p);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::host {
 
@@ -36,8 +36,8 @@ PartialPathData readPathData(std::string_view d);
 
 // Appends cubic segments for an elliptical arc from `from` (whose out handle
 // is set) to `to`, as the SVG arc command defines it.
-void appendArc(Subpath& path, TvRealPoint from, double rx, double ry, double rotationDeg,
-               bool largeArc, bool sweep, TvRealPoint to);
+void appendArc(Subpath& path, TvRealPoint from, double rx, double ry, double rotationDeg, bool largeArc, bool sweep,
+               TvRealPoint to);
 
 // Sets each anchor's corner flag: false where its handles line up smoothly.
 void markCorners(Subpath& path);

@@ -2,7 +2,7 @@
 // arithmetic the path-data parser and the arc conversion share.
 #pragma once
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host::path_geometry {
 

@@ -1,4 +1,4 @@
-#include "png_render.hpp"
+#include "host/io/png_render.hpp"
 
 #include <cmath>
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include <cairo.h>
 #include <librsvg/rsvg.h>
 
-#include "svg_export.hpp"
+#include "host/io/svg_export.hpp"
 
 namespace tovrins::host {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::host {
 

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "png_render.hpp"
+#include "host/io/png_render.hpp"
 
 namespace tovrins::host {
 

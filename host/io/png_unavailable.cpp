@@ -3,7 +3,7 @@
 // anyway gets a clear error and no file.
 #include <stdexcept>
 
-#include "png_render.hpp"
+#include "host/io/png_render.hpp"
 
 namespace tovrins::host {
 

@@ -1,6 +1,6 @@
 // SVG attribute values.
-#include "svg_attributes.hpp"
-#include "css_parser.hpp"
+#include "host/io/svg_attributes.hpp"
+#include "host/io/css_parser.hpp"
 
 #include <cctype>
 #include <charconv>
@@ -57,9 +57,9 @@ std::optional<double> length(std::string_view text)
     const auto n = numberAndUnit(text);
     if (!n)
         return std::nullopt;
-    static const std::map<std::string_view, double> units = {
-        {"", 1},           {"px", 1},          {"pt", 96.0 / 72},       {"pc", 16},
-        {"in", 96},        {"cm", 96 / 2.54},  {"mm", 96 / 25.4},       {"q", 96 / 101.6}};
+    static const std::map<std::string_view, double> units = {{"", 1},           {"px", 1},        {"pt", 96.0 / 72},
+                                                             {"pc", 16},        {"in", 96},       {"cm", 96 / 2.54},
+                                                             {"mm", 96 / 25.4}, {"q", 96 / 101.6}};
     auto it = units.find(n->unit);
     if (it == units.end())
         return std::nullopt;
@@ -80,7 +80,7 @@ std::optional<double> length(std::string_view text, const LengthContext& context
         return length(text);
     const double w = context.viewportWidth, h = context.viewportHeight;
     const double reference = axis == LengthAxis::Horizontal ? w
-                           : axis == LengthAxis::Vertical   ? h
+        : axis == LengthAxis::Vertical                      ? h
                                                             : std::sqrt((w * w + h * h) / 2);
     if (!(reference > 0))
         return std::nullopt;

@@ -1,6 +1,6 @@
-#include "svg_colour.hpp"
-#include "css_colour_keywords.hpp"
-#include "svg_attributes.hpp"
+#include "host/io/svg_colour.hpp"
+#include "host/io/css_colour_keywords.hpp"
+#include "host/io/svg_attributes.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -19,16 +19,18 @@ double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
 
 CssColour rgb(double r, double g, double b, double alpha = 1)
 {
-    return {{TV_COLOR_RGB, {static_cast<float>(clamp01(r)), static_cast<float>(clamp01(g)),
-                            static_cast<float>(clamp01(b)), 0}},
+    return {{TV_COLOR_RGB,
+             {static_cast<float>(clamp01(r)), static_cast<float>(clamp01(g)), static_cast<float>(clamp01(b)), 0}},
             static_cast<float>(clamp01(alpha)),
             false};
 }
 
 int hexDigit(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
     return -1;
 }
 
@@ -42,8 +44,8 @@ std::optional<CssColour> hexColour(std::string_view h)
         return std::nullopt;
     double channel[4] = {0, 0, 0, 1};
     for (size_t i = 0; i < h.size() / (shortForm ? 1 : 2); ++i)
-        channel[i] = shortForm ? hexDigit(h[i]) * 17 / 255.0
-                               : (hexDigit(h[2 * i]) * 16 + hexDigit(h[2 * i + 1])) / 255.0;
+        channel[i] =
+            shortForm ? hexDigit(h[i]) * 17 / 255.0 : (hexDigit(h[2 * i]) * 16 + hexDigit(h[2 * i + 1])) / 255.0;
     return rgb(channel[0], channel[1], channel[2], channel[3]);
 }
 
@@ -263,8 +265,9 @@ std::optional<CssColour> parseCssColour(std::string_view text)
 std::optional<TvColor> parseSvgPaint(std::string_view value)
 {
     const std::string_view v = trim(value);
-    if (v.size() == 4 && std::equal(v.begin(), v.end(), "none",
-                                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; }))
+    if (v.size() == 4 && std::equal(v.begin(), v.end(), "none", [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == b;
+        }))
         return TvColor{TV_COLOR_NONE, {0, 0, 0, 0}};
     const auto c = parseCssColour(v);
     if (!c || c->currentColor)
@@ -295,8 +298,7 @@ std::string svgPaint(const TvColor& c)
         std::snprintf(buf, sizeof buf, "#%02x%02x%02x", channel(k[0]), channel(k[1]), channel(k[2]));
         return buf;
     }
-    default:
-        return "none";
+    default: return "none";
     }
 }
 

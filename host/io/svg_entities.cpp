@@ -1,4 +1,4 @@
-#include "svg_entities.hpp"
+#include "host/io/svg_entities.hpp"
 
 #include <cctype>
 #include <map>
@@ -14,11 +14,11 @@ bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 bool isNameChar(char c)
 {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == ':' || c == '-' || c == '.' ||
-           static_cast<unsigned char>(c) >= 0x80;
+        static_cast<unsigned char>(c) >= 0x80;
 }
 
 struct Entity {
-    std::string value;    // as declared
+    std::string value; // as declared
     bool external = false;
     std::optional<std::string> expanded;
     bool expanding = false;
@@ -52,7 +52,7 @@ size_t itemEnd(std::string_view s, size_t i)
 
 class Expander {
 public:
-    explicit Expander(std::vector<std::string>& warnings) : warnings_(warnings) {}
+    explicit Expander(std::vector<std::string>& warnings) : warnings_(warnings) { }
 
     // Reads the <!ENTITY> declarations of the internal subset.
     void declare(std::string_view subset)
@@ -223,7 +223,7 @@ private:
 
 // The prolog ends where the root element starts; the doctype sits in it.
 struct Doctype {
-    size_t end = 0;       // after its ">"
+    size_t end = 0;          // after its ">"
     std::string_view subset; // the internal subset, between [ and ]
 };
 

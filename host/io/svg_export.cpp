@@ -1,15 +1,15 @@
 // SVG export streams the document straight into one string: no XML tree
 // and no copy of the document are made on the way.
-#include "svg_export.hpp"
+#include "host/io/svg_export.hpp"
 
 #include <cmath>
 #include <stdexcept>
 
-#include "document/geometry.hpp"
-#include "document/paint_servers.hpp"
-#include "svg_colour.hpp"
-#include "svg_transform.hpp"
-#include "xml_writer.hpp"
+#include "host/document/geometry.hpp"
+#include "host/document/paint_servers.hpp"
+#include "host/io/svg_colour.hpp"
+#include "host/io/svg_transform.hpp"
+#include "host/io/xml_writer.hpp"
 
 namespace tovrins::host {
 
@@ -31,7 +31,7 @@ const Attribute* findAttribute(const std::vector<Attribute>& list, std::string_v
 // maps that space to the document.
 class Exporter {
 public:
-    Exporter(std::string& out, float height) : xml_(out), page_{1, 0, 0, -1, 0, height} {}
+    Exporter(std::string& out, float height) : xml_(out), page_{1, 0, 0, -1, 0, height} { }
 
     void art(const ArtData& a, int depth) { art(a, page_, depth); }
 

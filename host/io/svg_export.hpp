@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::host {
 

@@ -1,4 +1,4 @@
-#include "svg_gzip.hpp"
+#include "host/io/svg_gzip.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,7 +11,8 @@ namespace tovrins::host {
 
 std::optional<std::string> gunzipped(std::string_view bytes, size_t limit)
 {
-    if (bytes.size() < 2 || static_cast<unsigned char>(bytes[0]) != 0x1f || static_cast<unsigned char>(bytes[1]) != 0x8b)
+    if (bytes.size() < 2 || static_cast<unsigned char>(bytes[0]) != 0x1f ||
+        static_cast<unsigned char>(bytes[1]) != 0x8b)
         return std::nullopt;
     z_stream z{};
     // 16 + MAX_WBITS: a gzip header, not a zlib one.

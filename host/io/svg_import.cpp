@@ -1,4 +1,4 @@
-#include "svg_import.hpp"
+#include "host/io/svg_import.hpp"
 
 #include <algorithm>
 #include <array>
@@ -11,18 +11,18 @@
 
 #include <pugixml.hpp>
 
-#include "css_cascade.hpp"
-#include "path_data.hpp"
-#include "svg_attributes.hpp"
-#include "svg_colour.hpp"
-#include "svg_entities.hpp"
-#include "svg_number.hpp"
-#include "svg_opaque.hpp"
-#include "svg_properties.hpp"
-#include "document/geometry.hpp"
-#include "svg_shapes.hpp"
-#include "svg_text_encoding.hpp"
-#include "svg_transform.hpp"
+#include "host/io/css_cascade.hpp"
+#include "host/io/path_data.hpp"
+#include "host/io/svg_attributes.hpp"
+#include "host/io/svg_colour.hpp"
+#include "host/io/svg_entities.hpp"
+#include "host/io/svg_number.hpp"
+#include "host/io/svg_opaque.hpp"
+#include "host/io/svg_properties.hpp"
+#include "host/document/geometry.hpp"
+#include "host/io/svg_shapes.hpp"
+#include "host/io/svg_text_encoding.hpp"
+#include "host/io/svg_transform.hpp"
 
 namespace tovrins::host {
 
@@ -34,7 +34,7 @@ using svg::numberList;
 using svg::property;
 using svg::trim;
 
-constexpr double kMaxSize = 1.0e6;   // points; larger is not a drawing
+constexpr double kMaxSize = 1.0e6; // points; larger is not a drawing
 constexpr int kMaxDepth = 256;
 constexpr const char* kGroupLook[] = {"opacity", "clip-path", "mask", "filter", "mix-blend-mode"};
 
@@ -42,11 +42,11 @@ struct Context {
     TvRealMatrix ctm{1, 0, 0, 1, 0, 0}; // element user space to document
     TvPathStyle style{{TV_COLOR_RGB, {0, 0, 0, 0}}, {TV_COLOR_NONE, {0, 0, 0, 0}}, 1, 1};
     TvColor color{TV_COLOR_RGB, {0, 0, 0, 0}}; // the "color" property, for currentColor
-    std::string fillPaint, strokePaint;            // paint server ids
-    std::vector<Attribute> inherited;              // kept inherited properties, as set
-    std::vector<Attribute> own;                    // kept properties of this element only
-    bool boundToSpace = false;                     // its look depends on its own user space
-    bool measuring = false;                        // reading an instance's content for its bounds
+    std::string fillPaint, strokePaint;        // paint server ids
+    std::vector<Attribute> inherited;          // kept inherited properties, as set
+    std::vector<Attribute> own;                // kept properties of this element only
+    bool boundToSpace = false;                 // its look depends on its own user space
+    bool measuring = false;                    // reading an instance's content for its bounds
     int depth = 0;
     int artDepth = 0; // groups above, below the layer
 };
@@ -69,10 +69,10 @@ bool isPaintServer(std::string_view name)
 // Elements that draw nothing themselves: kept whole with the definitions.
 bool isDefinition(std::string_view name)
 {
-    static constexpr std::string_view names[] = {
-        "defs", "linearGradient", "radialGradient", "pattern", "clipPath", "mask", "filter", "marker",
-        "symbol", "style", "metadata", "title", "desc", "script", "namedview", "font", "font-face",
-        "color-profile", "cursor", "view"};
+    static constexpr std::string_view names[] = {"defs",     "linearGradient", "radialGradient", "pattern", "clipPath",
+                                                 "mask",     "filter",         "marker",         "symbol",  "style",
+                                                 "metadata", "title",          "desc",           "script",  "namedview",
+                                                 "font",     "font-face",      "color-profile",  "cursor",  "view"};
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
@@ -80,7 +80,7 @@ float scaleOf(const TvRealMatrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.
 
 class Importer {
 public:
-    Importer(const std::string& file, std::vector<std::string>& warnings) : file_(file), warnings_(warnings) {}
+    Importer(const std::string& file, std::vector<std::string>& warnings) : file_(file), warnings_(warnings) { }
 
     DocumentData read(std::string_view text)
     {
@@ -170,7 +170,8 @@ private:
             for (size_t i = 0; i < w.items.size(); ++i)
                 line += (i == 0 ? " " : ", ") + w.items[i];
             if (w.count > w.items.size() && !w.items.empty())
-                line += " and " + std::to_string(w.count - w.items.size()) + " more (" + std::to_string(w.count) + " in all)";
+                line += " and " + std::to_string(w.count - w.items.size()) + " more (" + std::to_string(w.count) +
+                    " in all)";
             warnings_.push_back(line + ".");
         }
     }
@@ -191,15 +192,17 @@ private:
         if (!a)
             return fallback;
         if (trim(a.value()).ends_with('%')) {
-            warn("took the " + std::string(name) + " \"" + a.value() + "\" of <svg> as " + shortest(static_cast<float>(fallback)) +
-                 " points, from the viewBox or the Letter page size");
+            warn("took the " + std::string(name) + " \"" + a.value() + "\" of <svg> as " +
+                 shortest(static_cast<float>(fallback)) + " points, from the viewBox or the Letter page size");
             return fallback;
         }
         auto v = length(a.value());
         if (!v)
-            fail("has a " + std::string(name) + " \"" + a.value() + "\" that is not a length in px, pt, pc, in, mm or cm");
+            fail("has a " + std::string(name) + " \"" + a.value() +
+                 "\" that is not a length in px, pt, pc, in, mm or cm");
         if (!(*v > 0 && *v <= kMaxSize))
-            fail("has an absurd " + std::string(name) + " \"" + a.value() + "\": it must be more than 0 and at most 1000000 points");
+            fail("has an absurd " + std::string(name) + " \"" + a.value() +
+                 "\": it must be more than 0 and at most 1000000 points");
         return *v;
     }
 
@@ -224,7 +227,10 @@ private:
         TvRealMatrix view{1, 0, 0, 1, 0, 0};
         if (box) {
             const double s = std::min(w / (*box)[2], h / (*box)[3]);
-            view = {static_cast<float>(s), 0, 0, static_cast<float>(s),
+            view = {static_cast<float>(s),
+                    0,
+                    0,
+                    static_cast<float>(s),
                     static_cast<float>((w - (*box)[2] * s) / 2 - (*box)[0] * s),
                     static_cast<float>((h - (*box)[3] * s) / 2 - (*box)[1] * s)};
         }
@@ -351,7 +357,8 @@ private:
         // style sheets that stay in the file.
         for (const pugi::xml_attribute& a : n.attributes()) {
             const std::string_view name = a.name();
-            if ((name.find(':') != std::string_view::npos && !name.starts_with("xmlns") && !name.starts_with("xlink:")) ||
+            if ((name.find(':') != std::string_view::npos && !name.starts_with("xmlns") &&
+                 !name.starts_with("xlink:")) ||
                 name == "class")
                 c.own.push_back({std::string(name), a.value()});
         }
@@ -383,10 +390,10 @@ private:
         const std::string_view attribute = name;
         const svg::LengthAxis axis =
             attribute.starts_with('x') || attribute == "width" || attribute == "cx" || attribute == "rx"
-                ? svg::LengthAxis::Horizontal
-                : attribute.starts_with('y') || attribute == "height" || attribute == "cy" || attribute == "ry"
-                      ? svg::LengthAxis::Vertical
-                      : svg::LengthAxis::Diagonal;
+            ? svg::LengthAxis::Horizontal
+            : attribute.starts_with('y') || attribute == "height" || attribute == "cy" || attribute == "ry"
+            ? svg::LengthAxis::Vertical
+            : svg::LengthAxis::Diagonal;
         auto v = length(a.value(), viewport_, axis);
         if (!v || std::fabs(*v) > kMaxSize * 100)
             fail("has an element " + describe(n) + " whose " + name + " \"" + a.value() + "\" is not a usable length");
@@ -518,7 +525,9 @@ private:
                     return {};
             if (!target || ++instanceReads_ > kMaxInstanceReads)
                 return {};
-            inside.ctm = thenApply(TvRealMatrix{1, 0, 0, 1, static_cast<float>(attr(n, "x")), static_cast<float>(attr(n, "y"))}, inside.ctm);
+            inside.ctm =
+                thenApply(TvRealMatrix{1, 0, 0, 1, static_cast<float>(attr(n, "x")), static_cast<float>(attr(n, "y"))},
+                          inside.ctm);
             // Content that cannot be read measures nothing; it is kept as it stands.
             try {
                 readContent(target, inside, art);
@@ -633,7 +642,8 @@ private:
         for (const pugi::xml_attribute& a : svg.attributes()) {
             const std::string_view name = a.name();
             if (name.starts_with("xmlns") &&
-                std::find(std::begin(usual), std::end(usual), std::pair(name, std::string_view(a.value()))) == std::end(usual))
+                std::find(std::begin(usual), std::end(usual), std::pair(name, std::string_view(a.value()))) ==
+                    std::end(usual))
                 doc.rootAttributes.push_back({std::string(name), a.value()});
         }
         for (const char* side : {"width", "height"}) {
@@ -670,7 +680,8 @@ private:
             g.style = c.style;
             // A group keeps its own properties; the inherited ones are on its art.
             g.attributes = c.own;
-            if (std::any_of(c.own.begin(), c.own.end(), [](const Attribute& a) { return svg::boundToUserSpace(a.name); }))
+            if (std::any_of(c.own.begin(), c.own.end(),
+                            [](const Attribute& a) { return svg::boundToUserSpace(a.name); }))
                 g.space = c.ctm;
             // Every reader and writer of documents holds the same limit.
             Context inside = c;

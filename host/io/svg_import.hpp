@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::host {
 

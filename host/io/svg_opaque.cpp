@@ -1,5 +1,5 @@
 // Text and images as the SVG importer keeps them.
-#include "svg_opaque.hpp"
+#include "host/io/svg_opaque.hpp"
 
 #include <sstream>
 

@@ -6,8 +6,8 @@
 
 #include <pugixml.hpp>
 
-#include "document_data.hpp"
-#include "tv_types.h"
+#include "host/document_data.hpp"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host::svg {
 

@@ -1,4 +1,4 @@
-#include "svg_shapes.hpp"
+#include "host/io/svg_shapes.hpp"
 
 #include <algorithm>
 
@@ -11,10 +11,7 @@ constexpr double kKappa = 0.5522847498307936;
 
 TvRealPoint at(double x, double y) { return {static_cast<float>(x), static_cast<float>(y)}; }
 
-void anchor(Subpath& s, double x, double y)
-{
-    s.segments.push_back({at(x, y), at(x, y), at(x, y), true});
-}
+void anchor(Subpath& s, double x, double y) { s.segments.push_back({at(x, y), at(x, y), at(x, y), true}); }
 
 // A quarter arc from the last anchor to (x, y), leaving along (ox, oy) and
 // arriving along (ix, iy) as handle offsets.

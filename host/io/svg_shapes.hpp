@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "path_data.hpp"
+#include "host/io/path_data.hpp"
 
 namespace tovrins::host {
 

@@ -1,5 +1,5 @@
-#include "svg_text_encoding.hpp"
-#include "svg_gzip.hpp"
+#include "host/io/svg_text_encoding.hpp"
+#include "host/io/svg_gzip.hpp"
 
 #include <algorithm>
 #include <cctype>
@@ -45,7 +45,8 @@ std::string fromUtf16(std::string_view b, bool bigEndian)
             c = 0x10000 + ((c - 0xd800) << 10) + (unit(i + 2) - 0xdc00);
             i += 2;
         } else if (c >= 0xd800 && c < 0xe000) {
-            throw std::runtime_error("is not valid UTF-16: it has a broken surrogate pair at byte " + std::to_string(i));
+            throw std::runtime_error("is not valid UTF-16: it has a broken surrogate pair at byte " +
+                                     std::to_string(i));
         }
         appendUtf8(out, c);
     }
@@ -72,8 +73,7 @@ std::string declaredEncoding(std::string_view text)
 
 bool isLatin1Name(std::string_view n)
 {
-    return n == "iso-8859-1" || n == "iso8859-1" || n == "iso_8859-1" || n == "latin1" || n == "latin-1" ||
-           n == "l1";
+    return n == "iso-8859-1" || n == "iso8859-1" || n == "iso_8859-1" || n == "latin1" || n == "latin-1" || n == "l1";
 }
 
 bool isWindows1252Name(std::string_view n) { return n == "windows-1252" || n == "cp1252" || n == "x-cp1252"; }
@@ -81,10 +81,10 @@ bool isWindows1252Name(std::string_view n) { return n == "windows-1252" || n == 
 // Windows-1252 is Latin-1 but for 0x80 to 0x9f, which hold printable
 // characters (€, quotes, dashes); its five unassigned codes read as the C1
 // controls Latin-1 has there, as browsers read them.
-constexpr char16_t kWindows1252High[32] = {
-    0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
-    0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
+constexpr char16_t kWindows1252High[32] = {0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021,
+                                           0x02c6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008d, 0x017d, 0x008f,
+                                           0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022, 0x2013, 0x2014,
+                                           0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
 
 std::string fromSingleByte(std::string_view b, bool windows1252)
 {
@@ -100,9 +100,9 @@ std::string fromSingleByte(std::string_view b, bool windows1252)
 std::string decoded(std::string_view b)
 {
     auto startsWith = [&](std::initializer_list<unsigned char> bytes) {
-        return b.size() >= bytes.size() && std::equal(bytes.begin(), bytes.end(), b.begin(), [](unsigned char x, char y) {
-                   return x == static_cast<unsigned char>(y);
-               });
+        return b.size() >= bytes.size() &&
+            std::equal(bytes.begin(), bytes.end(), b.begin(),
+                       [](unsigned char x, char y) { return x == static_cast<unsigned char>(y); });
     };
     if (startsWith({0xef, 0xbb, 0xbf}))
         return std::string(b.substr(3));

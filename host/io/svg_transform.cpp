@@ -1,4 +1,4 @@
-#include "svg_transform.hpp"
+#include "host/io/svg_transform.hpp"
 
 #include <cctype>
 #include <charconv>
@@ -11,9 +11,8 @@ namespace tovrins::host {
 
 TvRealMatrix thenApply(const TvRealMatrix& f, const TvRealMatrix& s)
 {
-    return {s.a * f.a + s.c * f.b,           s.b * f.a + s.d * f.b,
-            s.a * f.c + s.c * f.d,           s.b * f.c + s.d * f.d,
-            s.a * f.tx + s.c * f.ty + s.tx,  s.b * f.tx + s.d * f.ty + s.ty};
+    return {s.a * f.a + s.c * f.b, s.b * f.a + s.d * f.b,          s.a * f.c + s.c * f.d,
+            s.b * f.c + s.d * f.d, s.a * f.tx + s.c * f.ty + s.tx, s.b * f.tx + s.d * f.ty + s.ty};
 }
 
 TvRealPoint applyMatrix(const TvRealMatrix& m, TvRealPoint p)

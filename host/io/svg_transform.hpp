@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 

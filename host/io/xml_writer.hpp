@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 
 class XmlWriter {
 public:
-    explicit XmlWriter(std::string& out) : out_(out) {}
+    explicit XmlWriter(std::string& out) : out_(out) { }
 
     void raw(std::string_view text) { out_ += text; }
     void number(float v)

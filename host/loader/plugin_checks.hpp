@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "plugin_resources.hpp"
+#include "host/resources/plugin_resources.hpp"
 
 namespace tovrins::host {
 
@@ -15,4 +15,4 @@ namespace tovrins::host {
 // returns the name of the entry point it names.
 std::string checkedEntryName(const std::filesystem::path& path, const PluginResources& resources);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

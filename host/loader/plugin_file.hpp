@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "plugin_image.hpp"
-#include "plugin_resources.hpp"
-#include "tv_messages.h"
+#include "host/resources/plugin_image.hpp"
+#include "host/resources/plugin_resources.hpp"
+#include "sdk/tv_messages.h"
 
 namespace tovrins::host {
 
@@ -55,4 +55,4 @@ private:
     TvPluginMainProc entry_ = nullptr;
 };
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -5,36 +5,42 @@
 #include <fstream>
 #include <vector>
 
-#include "pe_image.hpp"
-#include "plugin_checks.hpp"
-#include "plugin_file.hpp"
+#include "host/resources/pe_image.hpp"
+#include "host/loader/plugin_checks.hpp"
+#include "host/loader/plugin_file.hpp"
 
 namespace tovrins::host {
 namespace {
 
-std::vector<std::uint8_t> readFile(const std::filesystem::path& path) {
+std::vector<std::uint8_t> readFile(const std::filesystem::path& path)
+{
     // A directory opens as a stream whose size is nonsense; say what it is.
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
-    if (std::filesystem::is_directory(status)) refusePlugin(path, "is a directory, not a plug-in file");
+    if (std::filesystem::is_directory(status))
+        refusePlugin(path, "is a directory, not a plug-in file");
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
         refusePlugin(path, "is not a regular file, so not a plug-in file");
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) refusePlugin(path, "cannot be opened");
+    if (!in)
+        refusePlugin(path, "cannot be opened");
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
-    if (size < 0) refusePlugin(path, "cannot be read");
+    if (size < 0)
+        refusePlugin(path, "cannot be read");
     in.seekg(0);
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data()), size);
-    if (!in) refusePlugin(path, "cannot be read");
+    if (!in)
+        refusePlugin(path, "cannot be read");
     return bytes;
 }
 
-}  // namespace
+} // namespace
 
-PluginResources readPluginResources(const std::filesystem::path& path) {
+PluginResources readPluginResources(const std::filesystem::path& path)
+{
     const std::vector<std::uint8_t> bytes = readFile(path);
     try {
         return readImageResources(bytes);
@@ -43,19 +49,23 @@ PluginResources readPluginResources(const std::filesystem::path& path) {
     }
 }
 
-bool isForeignPluginFile(const std::filesystem::path& path) {
+bool isForeignPluginFile(const std::filesystem::path& path)
+{
     std::ifstream in(path, std::ios::binary);
     std::uint8_t start[2] = {};
     in.read(reinterpret_cast<char*>(start), sizeof start);
     return in && looksLikePeImage(start);
 }
 
-void PluginFile::Unloader::operator()(void* handle) const {
-    if (handle != nullptr) dlclose(handle);
+void PluginFile::Unloader::operator()(void* handle) const
+{
+    if (handle != nullptr)
+        dlclose(handle);
 }
 
 PluginFile::PluginFile(std::filesystem::path path)
-    : path_(std::move(path)), resources_(readPluginResources(path_)), entryName_(checkedEntryName(path_, resources_)) {
+    : path_(std::move(path)), resources_(readPluginResources(path_)), entryName_(checkedEntryName(path_, resources_))
+{
     if (isForeignPluginFile(path_)) {
         refusePlugin(path_, "is a Windows plug-in; this workbench reads its resources but runs only Linux plug-ins");
     }
@@ -65,8 +75,9 @@ PluginFile::PluginFile(std::filesystem::path path)
         refusePlugin(path_, std::string("cannot be loaded: ") + (why != nullptr ? why : "unknown error"));
     }
     void* symbol = dlsym(library_.get(), entryName_.c_str());
-    if (symbol == nullptr) refusePlugin(path_, "does not export its entry point " + entryName_);
+    if (symbol == nullptr)
+        refusePlugin(path_, "does not export its entry point " + entryName_);
     entry_ = reinterpret_cast<TvPluginMainProc>(symbol);
 }
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

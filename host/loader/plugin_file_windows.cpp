@@ -6,14 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "plugin_checks.hpp"
-#include "plugin_file.hpp"
+#include "host/loader/plugin_checks.hpp"
+#include "host/loader/plugin_file.hpp"
 
 namespace tovrins::host {
 namespace {
 
 // The system's text for an error code, with the code itself.
-std::string systemMessage(DWORD code) {
+std::string systemMessage(DWORD code)
+{
     char text[512] = {};
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
                                         text, sizeof text, nullptr);
@@ -21,8 +22,10 @@ std::string systemMessage(DWORD code) {
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == '.')) {
         message.pop_back();
     }
-    if (const auto insert = message.find("%1"); insert != std::string::npos) message.replace(insert, 2, "the file");
-    if (message.empty()) message = "system error";
+    if (const auto insert = message.find("%1"); insert != std::string::npos)
+        message.replace(insert, 2, "the file");
+    if (message.empty())
+        message = "system error";
     return message + " (error " + std::to_string(code) + ")";
 }
 
@@ -33,13 +36,17 @@ struct ModuleResourceName {
     WORD ordinal = 0;
     std::wstring text;
 
-    static ModuleResourceName of(LPCWSTR p) {
-        if (IS_INTRESOURCE(p)) return {true, static_cast<WORD>(reinterpret_cast<ULONG_PTR>(p)), {}};
+    static ModuleResourceName of(LPCWSTR p)
+    {
+        if (IS_INTRESOURCE(p))
+            return {true, static_cast<WORD>(reinterpret_cast<ULONG_PTR>(p)), {}};
         return {false, 0, p};
     }
     LPCWSTR pointer() const { return isOrdinal ? MAKEINTRESOURCEW(ordinal) : text.c_str(); }
-    NameOrOrdinal converted() const {
-        if (isOrdinal) return {true, ordinal, {}};
+    NameOrOrdinal converted() const
+    {
+        if (isOrdinal)
+            return {true, ordinal, {}};
         return {false, 0, utf8FromUtf16(std::u16string(text.begin(), text.end()))};
     }
 };
@@ -57,7 +64,8 @@ struct Enumeration {
     bool failed = false;
 };
 
-BOOL CALLBACK onLanguage(HMODULE, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR context) {
+BOOL CALLBACK onLanguage(HMODULE, LPCWSTR type, LPCWSTR name, WORD language, LONG_PTR context)
+{
     auto& enumeration = *reinterpret_cast<Enumeration*>(context);
     try {
         enumeration.found.push_back({ModuleResourceName::of(type), ModuleResourceName::of(name), language});
@@ -68,27 +76,34 @@ BOOL CALLBACK onLanguage(HMODULE, LPCWSTR type, LPCWSTR name, WORD language, LON
     return TRUE;
 }
 
-BOOL CALLBACK onName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR context) {
+BOOL CALLBACK onName(HMODULE module, LPCWSTR type, LPWSTR name, LONG_PTR context)
+{
     EnumResourceLanguagesW(module, type, name, onLanguage, context);
     return !reinterpret_cast<Enumeration*>(context)->failed;
 }
 
-BOOL CALLBACK onType(HMODULE module, LPWSTR type, LONG_PTR context) {
+BOOL CALLBACK onType(HMODULE module, LPWSTR type, LONG_PTR context)
+{
     EnumResourceNamesW(module, type, onName, context);
     return !reinterpret_cast<Enumeration*>(context)->failed;
 }
 
-PluginResources moduleResources(const std::filesystem::path& path, HMODULE module) {
+PluginResources moduleResources(const std::filesystem::path& path, HMODULE module)
+{
     Enumeration enumeration;
     EnumResourceTypesW(module, onType, reinterpret_cast<LONG_PTR>(&enumeration));
-    if (enumeration.failed) refusePlugin(path, "its resources cannot be listed: out of memory");
+    if (enumeration.failed)
+        refusePlugin(path, "its resources cannot be listed: out of memory");
     std::vector<RawResource> raw;
     for (const FoundResource& r : enumeration.found) {
         HRSRC info = FindResourceExW(module, r.type.pointer(), r.name.pointer(), r.language);
         HGLOBAL loaded = info != nullptr ? LoadResource(module, info) : nullptr;
         const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
-        if (data == nullptr) refusePlugin(path, "a resource cannot be loaded: " + systemMessage(GetLastError()));
-        raw.push_back({r.type.converted(), r.name.converted(), r.language,
+        if (data == nullptr)
+            refusePlugin(path, "a resource cannot be loaded: " + systemMessage(GetLastError()));
+        raw.push_back({r.type.converted(),
+                       r.name.converted(),
+                       r.language,
                        {static_cast<const std::uint8_t*>(data), SizeofResource(module, info)}});
     }
     try {
@@ -112,18 +127,22 @@ private:
 };
 
 // Loads `file`, which the messages call `path`.
-HMODULE loadModule(const std::filesystem::path& path, const std::filesystem::path& file, DWORD flags) {
+HMODULE loadModule(const std::filesystem::path& path, const std::filesystem::path& file, DWORD flags)
+{
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) refusePlugin(path, "cannot be opened");
+    if (!std::filesystem::is_regular_file(file, ec))
+        refusePlugin(path, "cannot be opened");
     const QuietLoading quiet;
     HMODULE module = LoadLibraryExW(file.c_str(), nullptr, flags);
-    if (module == nullptr) refusePlugin(path, "cannot be loaded: " + systemMessage(GetLastError()));
+    if (module == nullptr)
+        refusePlugin(path, "cannot be loaded: " + systemMessage(GetLastError()));
     return module;
 }
 
-}  // namespace
+} // namespace
 
-PluginResources readPluginResources(const std::filesystem::path& path) {
+PluginResources readPluginResources(const std::filesystem::path& path)
+{
     const std::unique_ptr<void, PluginFile::Unloader> module(
         loadModule(path, path, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     return moduleResources(path, static_cast<HMODULE>(module.get()));
@@ -133,11 +152,14 @@ PluginResources readPluginResources(const std::filesystem::path& path) {
 // file is refused when it is loaded.
 bool isForeignPluginFile(const std::filesystem::path&) { return false; }
 
-void PluginFile::Unloader::operator()(void* handle) const {
-    if (handle != nullptr) FreeLibrary(static_cast<HMODULE>(handle));
+void PluginFile::Unloader::operator()(void* handle) const
+{
+    if (handle != nullptr)
+        FreeLibrary(static_cast<HMODULE>(handle));
 }
 
-PluginFile::PluginFile(std::filesystem::path path) : path_(std::move(path)) {
+PluginFile::PluginFile(std::filesystem::path path) : path_(std::move(path))
+{
     // The full path, so that the system looks for the plug-in's own
     // imports beside it rather than beside the program.
     library_.reset(loadModule(path_, std::filesystem::absolute(path_), LOAD_WITH_ALTERED_SEARCH_PATH));
@@ -145,8 +167,9 @@ PluginFile::PluginFile(std::filesystem::path path) : path_(std::move(path)) {
     resources_ = moduleResources(path_, module);
     entryName_ = checkedEntryName(path_, resources_);
     FARPROC symbol = GetProcAddress(module, entryName_.c_str());
-    if (symbol == nullptr) refusePlugin(path_, "does not export its entry point " + entryName_);
+    if (symbol == nullptr)
+        refusePlugin(path_, "does not export its entry point " + entryName_);
     entry_ = reinterpret_cast<TvPluginMainProc>(reinterpret_cast<void*>(symbol));
 }
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -18,8 +18,7 @@ public:
 
 class ByteReader {
 public:
-    ByteReader(std::span<const std::uint8_t> bytes, std::string what)
-        : bytes_(bytes), what_(std::move(what)) {}
+    ByteReader(std::span<const std::uint8_t> bytes, std::string what) : bytes_(bytes), what_(std::move(what)) { }
 
     std::uint8_t u8() { return take(1)[0]; }
     std::uint16_t u16();
@@ -45,4 +44,4 @@ private:
     std::size_t offset_ = 0;
 };
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

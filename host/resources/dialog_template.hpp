@@ -18,10 +18,10 @@ struct DialogRect {
 };
 
 struct DialogItem {
-    std::int32_t id = 0;  // -1 for the usual "no id" of static texts
-    std::string className;  // predefined classes by name: "Button", "Static", ...
+    std::int32_t id = 0;   // -1 for the usual "no id" of static texts
+    std::string className; // predefined classes by name: "Button", "Static", ...
     std::string text;
-    std::optional<std::uint16_t> textResource;  // e.g. the icon of an icon control
+    std::optional<std::uint16_t> textResource; // e.g. the icon of an icon control
     DialogRect rect;
     std::uint32_t style = 0;
 };
@@ -30,7 +30,7 @@ struct DialogTemplate {
     std::string title;
     DialogRect rect;
     std::uint32_t style = 0;
-    std::string fontName;  // empty when the template sets no font
+    std::string fontName; // empty when the template sets no font
     std::uint16_t fontSize = 0;
     std::vector<DialogItem> items;
 };
@@ -38,4 +38,4 @@ struct DialogTemplate {
 // Throws ResourceError on truncated or malformed templates.
 DialogTemplate readDialogTemplate(std::span<const std::uint8_t> data, std::int32_t id);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -1,8 +1,8 @@
-#include "pe_image.hpp"
+#include "host/resources/pe_image.hpp"
 
 #include <string>
 
-#include "byte_reader.hpp"
+#include "host/resources/byte_reader.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -12,7 +12,7 @@ constexpr std::uint16_t kPe32PlusMagic = 0x20B;
 constexpr std::uint32_t kResourceDirectoryIndex = 2;
 constexpr std::uint32_t kHighBit = 0x80000000u;
 constexpr std::size_t kSectionHeaderSize = 40;
-constexpr std::size_t kMaxSections = 96;  // the Windows loader's own limit
+constexpr std::size_t kMaxSections = 96; // the Windows loader's own limit
 // Directories may share subdirectories; this bounds the walk of a file
 // whose entries all point at one another.
 constexpr std::size_t kMaxEntries = 65536;
@@ -29,11 +29,14 @@ public:
     explicit PeImage(std::span<const std::uint8_t> file) : file_(file) { readHeaders(); }
 
     // The bytes at [rva, rva + size), which must lie in one section's data.
-    std::span<const std::uint8_t> at(std::uint32_t rva, std::uint32_t size, const char* what) const {
+    std::span<const std::uint8_t> at(std::uint32_t rva, std::uint32_t size, const char* what) const
+    {
         for (const Section& s : sections_) {
-            if (rva < s.virtualAddress || rva - s.virtualAddress >= s.rawSize) continue;
+            if (rva < s.virtualAddress || rva - s.virtualAddress >= s.rawSize)
+                continue;
             const std::uint32_t offset = rva - s.virtualAddress;
-            if (size > s.rawSize - offset) break;
+            if (size > s.rawSize - offset)
+                break;
             return file_.subspan(s.rawOffset + offset, size);
         }
         throw ResourceError(std::string("PE ") + what + " at address " + std::to_string(rva) + " of " +
@@ -53,22 +56,27 @@ private:
     std::uint32_t resourceSize_ = 0;
 };
 
-void PeImage::readHeaders() {
-    if (!looksLikePeImage(file_)) throw ResourceError("not a PE file (no MZ header)");
+void PeImage::readHeaders()
+{
+    if (!looksLikePeImage(file_))
+        throw ResourceError("not a PE file (no MZ header)");
     ByteReader dos(file_, "PE DOS header");
     dos.skip(0x3C);
     const std::uint32_t peOffset = dos.u32();
-    if (peOffset > file_.size()) throw ResourceError("PE header offset " + std::to_string(peOffset) + " lies past the end");
+    if (peOffset > file_.size())
+        throw ResourceError("PE header offset " + std::to_string(peOffset) + " lies past the end");
     ByteReader in(file_.subspan(peOffset), "PE header");
-    if (in.u32() != 0x00004550) in.fail("no PE signature");
-    in.u16();  // machine
+    if (in.u32() != 0x00004550)
+        in.fail("no PE signature");
+    in.u16(); // machine
     const std::uint16_t sectionCount = in.u16();
-    in.skip(12);  // time stamp, symbol table, symbol count
+    in.skip(12); // time stamp, symbol table, symbol count
     const std::uint16_t optionalSize = in.u16();
-    in.u16();  // characteristics
+    in.u16(); // characteristics
     ByteReader optional(in.take(optionalSize), "PE optional header");
     const std::uint16_t magic = optional.u16();
-    if (magic != kPe32Magic && magic != kPe32PlusMagic) optional.fail("unknown magic " + std::to_string(magic));
+    if (magic != kPe32Magic && magic != kPe32PlusMagic)
+        optional.fail("unknown magic " + std::to_string(magic));
     optional.skip(magic == kPe32Magic ? 90 : 106);
     const std::uint32_t directoryCount = optional.u32();
     if (directoryCount > kResourceDirectoryIndex) {
@@ -79,18 +87,21 @@ void PeImage::readHeaders() {
     readSections(in, sectionCount);
 }
 
-void PeImage::readSections(ByteReader& in, std::uint16_t count) {
-    if (count > kMaxSections) in.fail(std::to_string(count) + " sections, more than " + std::to_string(kMaxSections));
+void PeImage::readSections(ByteReader& in, std::uint16_t count)
+{
+    if (count > kMaxSections)
+        in.fail(std::to_string(count) + " sections, more than " + std::to_string(kMaxSections));
     for (std::uint16_t i = 0; i < count; ++i) {
         ByteReader header(in.take(kSectionHeaderSize), "PE section header " + std::to_string(i));
-        header.skip(8);  // name
+        header.skip(8); // name
         const std::uint32_t virtualSize = header.u32();
         Section s;
         s.virtualAddress = header.u32();
         s.rawSize = header.u32();
         s.rawOffset = header.u32();
         // Only the part of the raw data that the image maps holds its bytes.
-        if (virtualSize != 0 && virtualSize < s.rawSize) s.rawSize = virtualSize;
+        if (virtualSize != 0 && virtualSize < s.rawSize)
+            s.rawSize = virtualSize;
         if (s.rawOffset > file_.size() || s.rawSize > file_.size() - s.rawOffset) {
             header.fail("section data runs past the end of the file");
         }
@@ -101,9 +112,10 @@ void PeImage::readSections(ByteReader& in, std::uint16_t count) {
 // The three levels of the resource directory: type, name, language.
 class ResourceDirectory {
 public:
-    ResourceDirectory(const PeImage& image, std::span<const std::uint8_t> tree) : image_(image), tree_(tree) {}
+    ResourceDirectory(const PeImage& image, std::span<const std::uint8_t> tree) : image_(image), tree_(tree) { }
 
-    std::vector<RawResource> read() {
+    std::vector<RawResource> read()
+    {
         RawResource path;
         walk(0, 0, path);
         return std::move(resources_);
@@ -116,7 +128,8 @@ private:
     NameOrOrdinal entryName(std::uint32_t field) const;
     void readData(std::uint32_t offset, RawResource& path);
 
-    ByteReader readerAt(std::uint32_t offset, const std::string& what) const {
+    ByteReader readerAt(std::uint32_t offset, const std::string& what) const
+    {
         if (offset > tree_.size()) {
             throw ResourceError("PE resource " + what + " offset " + std::to_string(offset) + " lies past the end");
         }
@@ -129,22 +142,27 @@ private:
     std::size_t entriesSeen_ = 0;
 };
 
-void ResourceDirectory::walk(std::uint32_t offset, int level, RawResource& path) {
+void ResourceDirectory::walk(std::uint32_t offset, int level, RawResource& path)
+{
     ByteReader in = readerAt(offset, "directory");
-    in.skip(12);  // characteristics, time stamp, version
+    in.skip(12); // characteristics, time stamp, version
     const std::uint32_t entries = std::uint32_t{in.u16()} + in.u16();
     for (std::uint32_t i = 0; i < entries; ++i) {
-        if (++entriesSeen_ > kMaxEntries) in.fail("more than " + std::to_string(kMaxEntries) + " entries");
+        if (++entriesSeen_ > kMaxEntries)
+            in.fail("more than " + std::to_string(kMaxEntries) + " entries");
         const std::uint32_t nameField = in.u32();
         const std::uint32_t target = in.u32();
         const bool isDirectory = (target & kHighBit) != 0;
         if (isDirectory != (level != kLanguage)) {
             in.fail(level == kLanguage ? "a language entry names a directory" : "a directory entry names data");
         }
-        if (level == kType) path.type = entryName(nameField);
-        if (level == kName) path.name = entryName(nameField);
+        if (level == kType)
+            path.type = entryName(nameField);
+        if (level == kName)
+            path.name = entryName(nameField);
         if (level == kLanguage) {
-            if ((nameField & kHighBit) != 0) in.fail("a language has a name");
+            if ((nameField & kHighBit) != 0)
+                in.fail("a language has a name");
             path.language = static_cast<std::uint16_t>(nameField);
             readData(target, path);
         } else {
@@ -153,10 +171,12 @@ void ResourceDirectory::walk(std::uint32_t offset, int level, RawResource& path)
     }
 }
 
-NameOrOrdinal ResourceDirectory::entryName(std::uint32_t field) const {
+NameOrOrdinal ResourceDirectory::entryName(std::uint32_t field) const
+{
     NameOrOrdinal result;
     if ((field & kHighBit) == 0) {
-        if (field > 0xFFFF) throw ResourceError("PE resource id " + std::to_string(field) + " is out of range");
+        if (field > 0xFFFF)
+            throw ResourceError("PE resource id " + std::to_string(field) + " is out of range");
         result.isOrdinal = true;
         result.ordinal = static_cast<std::uint16_t>(field);
         return result;
@@ -172,7 +192,8 @@ NameOrOrdinal ResourceDirectory::entryName(std::uint32_t field) const {
     return result;
 }
 
-void ResourceDirectory::readData(std::uint32_t offset, RawResource& path) {
+void ResourceDirectory::readData(std::uint32_t offset, RawResource& path)
+{
     ByteReader in = readerAt(offset, "data entry");
     const std::uint32_t rva = in.u32();
     const std::uint32_t size = in.u32();
@@ -181,17 +202,20 @@ void ResourceDirectory::readData(std::uint32_t offset, RawResource& path) {
     resources_.push_back(std::move(resource));
 }
 
-}  // namespace
+} // namespace
 
-bool looksLikePeImage(std::span<const std::uint8_t> file) {
+bool looksLikePeImage(std::span<const std::uint8_t> file)
+{
     return file.size() >= 2 && file[0] == 'M' && file[1] == 'Z';
 }
 
-std::vector<RawResource> readPeResources(std::span<const std::uint8_t> file) {
+std::vector<RawResource> readPeResources(std::span<const std::uint8_t> file)
+{
     const PeImage image(file);
-    if (image.resourceAddress() == 0 || image.resourceSize() == 0) return {};
+    if (image.resourceAddress() == 0 || image.resourceSize() == 0)
+        return {};
     const auto tree = image.at(image.resourceAddress(), image.resourceSize(), "resource directory");
     return ResourceDirectory(image, tree).read();
 }
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "res_file.hpp"
+#include "host/resources/res_file.hpp"
 
 namespace tovrins::host {
 
@@ -20,4 +20,4 @@ bool looksLikePeImage(std::span<const std::uint8_t> file);
 // header, directory, entry and data block is checked against the file.
 std::vector<RawResource> readPeResources(std::span<const std::uint8_t> file);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

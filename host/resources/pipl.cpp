@@ -1,20 +1,23 @@
-#include "pipl.hpp"
+#include "host/resources/pipl.hpp"
 
 #include <algorithm>
 #include <string>
 
-#include "byte_reader.hpp"
+#include "host/resources/byte_reader.hpp"
 
 namespace tovrins::host {
 
-const PiplProperty* Pipl::find(std::uint32_t vendor, std::uint32_t key) const {
+const PiplProperty* Pipl::find(std::uint32_t vendor, std::uint32_t key) const
+{
     for (const PiplProperty& p : properties) {
-        if (p.vendor == vendor && p.key == key) return &p;
+        if (p.vendor == vendor && p.key == key)
+            return &p;
     }
     return nullptr;
 }
 
-Pipl readPipl(std::span<const std::uint8_t> data) {
+Pipl readPipl(std::span<const std::uint8_t> data)
+{
     constexpr std::size_t kPropertyHeader = 16;
     ByteReader in(data, "PIPL");
     Pipl pipl;
@@ -37,8 +40,9 @@ Pipl readPipl(std::span<const std::uint8_t> data) {
         in.skip(std::min(pad, in.remaining()));
         pipl.properties.push_back(std::move(p));
     }
-    if (!in.atEnd()) in.fail(std::to_string(in.remaining()) + " unexpected bytes after the last property");
+    if (!in.atEnd())
+        in.fail(std::to_string(in.remaining()) + " unexpected bytes after the last property");
     return pipl;
 }
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -10,18 +10,19 @@
 namespace tovrins::host {
 
 // Four-character code with the first character in the most significant byte.
-constexpr std::uint32_t fourCharCode(const char (&code)[5]) {
+constexpr std::uint32_t fourCharCode(const char (&code)[5])
+{
     return (static_cast<std::uint32_t>(static_cast<unsigned char>(code[0])) << 24) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(code[1])) << 16) |
-           (static_cast<std::uint32_t>(static_cast<unsigned char>(code[2])) << 8) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(code[3]));
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(code[1])) << 16) |
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(code[2])) << 8) |
+        static_cast<std::uint32_t>(static_cast<unsigned char>(code[3]));
 }
 
 struct PiplProperty {
     std::uint32_t vendor = 0;
     std::uint32_t key = 0;
     std::uint32_t id = 0;
-    std::vector<std::uint8_t> data;  // without the padding
+    std::vector<std::uint8_t> data; // without the padding
 };
 
 struct Pipl {
@@ -35,4 +36,4 @@ struct Pipl {
 // Throws ResourceError on truncated data or trailing bytes.
 Pipl readPipl(std::span<const std::uint8_t> data);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "plugin_resources.hpp"
+#include "host/resources/plugin_resources.hpp"
 
 namespace tovrins::host {
 
@@ -16,4 +16,4 @@ inline constexpr const char* kResourceSection = ".tovrins_res";
 // Throws ResourceError naming what is wrong with the file.
 PluginResources readImageResources(std::span<const std::uint8_t> file);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -1,7 +1,7 @@
-#include "plugin_resources.hpp"
+#include "host/resources/plugin_resources.hpp"
 
-#include "res_file.hpp"
-#include "string_table.hpp"
+#include "host/resources/res_file.hpp"
+#include "host/resources/string_table.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -11,27 +11,26 @@ constexpr std::uint16_t kDialog = 5;
 constexpr std::uint16_t kString = 6;
 constexpr std::uint16_t kGroupIcon = 14;
 
-bool isOrdinalType(const RawResource& r, std::uint16_t type) {
-    return r.type.isOrdinal && r.type.ordinal == type;
-}
+bool isOrdinalType(const RawResource& r, std::uint16_t type) { return r.type.isOrdinal && r.type.ordinal == type; }
 
-}  // namespace
+} // namespace
 
-PluginResources readResources(std::span<const std::uint8_t> resData) {
-    return collectResources(parseResFile(resData));
-}
+PluginResources readResources(std::span<const std::uint8_t> resData) { return collectResources(parseResFile(resData)); }
 
-PluginResources collectResources(std::span<const RawResource> raw) {
+PluginResources collectResources(std::span<const RawResource> raw)
+{
     PluginResources result;
     std::map<std::int32_t, std::span<const std::uint8_t>> iconImages;
     for (const RawResource& r : raw) {
         if (!r.type.isOrdinal && r.type.name == "PIPL") {
-            if (result.pipl) throw ResourceError("more than one PIPL resource");
+            if (result.pipl)
+                throw ResourceError("more than one PIPL resource");
             result.pipl = readPipl(r.data);
             result.piplBytes.assign(r.data.begin(), r.data.end());
             continue;
         }
-        if (!r.name.isOrdinal) continue;
+        if (!r.name.isOrdinal)
+            continue;
         const std::int32_t id = r.name.ordinal;
         if (isOrdinalType(r, kString)) {
             readStringBlock(r.name.ordinal, r.data, result.strings);
@@ -50,4 +49,4 @@ PluginResources collectResources(std::span<const RawResource> raw) {
     return result;
 }
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

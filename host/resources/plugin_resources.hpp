@@ -8,20 +8,20 @@
 #include <string>
 #include <vector>
 
-#include "byte_reader.hpp"
-#include "dialog_template.hpp"
-#include "icon_group.hpp"
-#include "pipl.hpp"
-#include "res_file.hpp"
+#include "host/resources/byte_reader.hpp"
+#include "host/resources/dialog_template.hpp"
+#include "host/resources/icon_group.hpp"
+#include "host/resources/pipl.hpp"
+#include "host/resources/res_file.hpp"
 
 namespace tovrins::host {
 
 struct PluginResources {
     std::map<std::int32_t, std::string> strings;
     std::map<std::int32_t, DialogTemplate> dialogs;
-    std::map<std::int32_t, std::vector<IconImage>> icons;  // by icon group id
-    std::vector<std::uint8_t> piplBytes;  // raw, as stored
-    std::optional<Pipl> pipl;             // absent when the data has none
+    std::map<std::int32_t, std::vector<IconImage>> icons; // by icon group id
+    std::vector<std::uint8_t> piplBytes;                  // raw, as stored
+    std::optional<Pipl> pipl;                             // absent when the data has none
 };
 
 // Reads a .res image. Resources with string names (other than the PIPL
@@ -32,4 +32,4 @@ PluginResources readResources(std::span<const std::uint8_t> resData);
 // file's resource directory, a loaded Windows module). Copies what it keeps.
 PluginResources collectResources(std::span<const RawResource> raw);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

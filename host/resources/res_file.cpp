@@ -1,4 +1,4 @@
-#include "res_file.hpp"
+#include "host/resources/res_file.hpp"
 
 #include <string>
 
@@ -7,15 +7,17 @@ namespace {
 
 constexpr std::size_t kMinHeaderSize = 32;
 
-bool isEmptyMarker(const RawResource& r) {
-    return r.data.empty() && r.type.isOrdinal && r.type.ordinal == 0 && r.name.isOrdinal &&
-           r.name.ordinal == 0;
+bool isEmptyMarker(const RawResource& r)
+{
+    return r.data.empty() && r.type.isOrdinal && r.type.ordinal == 0 && r.name.isOrdinal && r.name.ordinal == 0;
 }
 
-}  // namespace
+} // namespace
 
-std::vector<RawResource> parseResFile(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty()) throw ResourceError("resource data is empty");
+std::vector<RawResource> parseResFile(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.empty())
+        throw ResourceError("resource data is empty");
     ByteReader in(bytes, "resource file");
     std::vector<RawResource> resources;
     while (!in.atEnd()) {
@@ -33,20 +35,21 @@ std::vector<RawResource> parseResFile(std::span<const std::uint8_t> bytes) {
         r.type = readNameOrOrdinal(header);
         r.name = readNameOrOrdinal(header);
         header.alignTo(4);
-        header.u32();  // data version
-        header.u16();  // memory flags
+        header.u32(); // data version
+        header.u16(); // memory flags
         r.language = header.u16();
-        header.u32();  // version
-        header.u32();  // characteristics
+        header.u32(); // version
+        header.u32(); // characteristics
         if (dataSize > in.remaining()) {
             in.fail("resource data of " + std::to_string(dataSize) + " bytes runs past the end (" +
                     std::to_string(in.remaining()) + " left)");
         }
         r.data = in.take(dataSize);
         in.alignTo(4);
-        if (!isEmptyMarker(r)) resources.push_back(std::move(r));
+        if (!isEmptyMarker(r))
+            resources.push_back(std::move(r));
     }
     return resources;
 }
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "utf16.hpp"
+#include "host/resources/utf16.hpp"
 
 namespace tovrins::host {
 
@@ -13,11 +13,11 @@ struct RawResource {
     NameOrOrdinal type;
     NameOrOrdinal name;
     std::uint16_t language = 0;
-    std::span<const std::uint8_t> data;  // points into the parsed bytes
+    std::span<const std::uint8_t> data; // points into the parsed bytes
 };
 
 // Throws ResourceError for truncated or inconsistent records. The empty
 // record that opens every 32-bit .res file is dropped.
 std::vector<RawResource> parseResFile(std::span<const std::uint8_t> bytes);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "byte_reader.hpp"
+#include "host/resources/byte_reader.hpp"
 
 namespace tovrins::host {
 
@@ -16,4 +16,4 @@ namespace tovrins::host {
 void readStringBlock(std::uint16_t blockId, std::span<const std::uint8_t> data,
                      std::map<std::int32_t, std::string>& strings);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "byte_reader.hpp"
+#include "host/resources/byte_reader.hpp"
 
 namespace tovrins::host {
 
@@ -24,4 +24,4 @@ struct NameOrOrdinal {
 // Field that starts with 0xFFFF for an ordinal; otherwise a string.
 NameOrOrdinal readNameOrOrdinal(ByteReader& in);
 
-}  // namespace tovrins::host
+} // namespace tovrins::host

@@ -1,5 +1,5 @@
-#include "core_suites.hpp"
-#include "suite_support.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/suite_support.hpp"
 
 namespace tovrins::host {
 namespace {

@@ -1,10 +1,10 @@
-#include "coordinate_range.hpp"
+#include "host/suites/coordinate_range.hpp"
 
 #include <cmath>
 
-#include "document/geometry.hpp"
-#include "host_context.hpp"
-#include "tv_errors.h"
+#include "host/document/geometry.hpp"
+#include "host/host_context.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 
@@ -27,8 +27,8 @@ TvErr checkCoordinateRange(const Document& document, ArtId art, const TvRealMatr
         return 0;
     const std::string name = node->name.empty() ? "an unnamed art object" : "art '" + node->name + "'";
     if (!isFinite(matrix))
-        return noteRefusal(TV_ERR_OUT_OF_RANGE, "the matrix to transform " + name +
-                                                    " by has overflowed, beyond about 3.4e38");
+        return noteRefusal(TV_ERR_OUT_OF_RANGE,
+                           "the matrix to transform " + name + " by has overflowed, beyond about 3.4e38");
     // An affine map keeps every point within the image of the bounds.
     TvRealRect bounds{};
     if (document.bounds(art, bounds) != 0 || isFiniteRect(transformedBounds(matrix, bounds)))

@@ -2,8 +2,8 @@
 // single-precision numbers hold (about 3.4e38 points either way).
 #pragma once
 
-#include "document/document.hpp"
-#include "tv_types.h"
+#include "host/document/document.hpp"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 

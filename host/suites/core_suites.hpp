@@ -4,7 +4,7 @@
 // counted) and reaches the document through hostContext().
 #pragma once
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins::host {
 

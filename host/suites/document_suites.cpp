@@ -2,8 +2,8 @@
 // its layers.
 #include <cmath>
 
-#include "core_suites.hpp"
-#include "suite_support.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/suite_support.hpp"
 
 namespace tovrins::host {
 namespace {

@@ -1,7 +1,7 @@
-#include "host_environment.hpp"
+#include "host/suites/host_environment.hpp"
 
-#include "core_suites.hpp"
-#include "host_context.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/host_context.hpp"
 
 namespace tovrins::host {
 
@@ -17,10 +17,7 @@ HostEnvironment::HostEnvironment(uint64_t seed) : random(seed), previous_(hostCo
     context.suites = &suites;
 }
 
-HostEnvironment::~HostEnvironment()
-{
-    hostContext() = previous_;
-}
+HostEnvironment::~HostEnvironment() { hostContext() = previous_; }
 
 Document& HostEnvironment::open(const DocumentData& data)
 {

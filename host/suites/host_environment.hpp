@@ -5,12 +5,12 @@
 
 #include <memory>
 
-#include "document/document.hpp"
-#include "fault_injector.hpp"
-#include "host_context.hpp"
-#include "memory_pool.hpp"
-#include "random_generator.hpp"
-#include "suite_registry.hpp"
+#include "host/document/document.hpp"
+#include "host/fault_injector.hpp"
+#include "host/host_context.hpp"
+#include "host/suites/memory_pool.hpp"
+#include "host/suites/random_generator.hpp"
+#include "host/suites/suite_registry.hpp"
 
 namespace tovrins::host {
 

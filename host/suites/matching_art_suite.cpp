@@ -13,9 +13,9 @@
 #include <cstring>
 #include <vector>
 
-#include "core_suites.hpp"
-#include "memory_pool.hpp"
-#include "suite_support.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/memory_pool.hpp"
+#include "host/suites/suite_support.hpp"
 
 namespace tovrins::host {
 namespace {

@@ -1,4 +1,4 @@
-#include "memory_pool.hpp"
+#include "host/suites/memory_pool.hpp"
 
 namespace tovrins::host {
 
@@ -10,10 +10,7 @@ TvMemoryHandle MemoryPool::allocate(uint32_t size)
     return reinterpret_cast<TvMemoryHandle>(id);
 }
 
-bool MemoryPool::release(TvMemoryHandle handle)
-{
-    return live_.erase(reinterpret_cast<uintptr_t>(handle)) == 1;
-}
+bool MemoryPool::release(TvMemoryHandle handle) { return live_.erase(reinterpret_cast<uintptr_t>(handle)) == 1; }
 
 void* MemoryPool::pointer(TvMemoryHandle handle)
 {
@@ -35,10 +32,7 @@ void* BlockPool::allocate(uint32_t size, std::string debugName)
     return p;
 }
 
-bool BlockPool::release(void* block)
-{
-    return live_.erase(block) == 1;
-}
+bool BlockPool::release(void* block) { return live_.erase(block) == 1; }
 
 std::string BlockPool::nameOf(const void* block) const
 {

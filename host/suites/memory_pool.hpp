@@ -8,7 +8,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 

@@ -1,8 +1,8 @@
 // Host memory for plug-ins: AI MdMemory handles and SP Blocks.
-#include "core_suites.hpp"
-#include "host_context.hpp"
-#include "memory_pool.hpp"
-#include "tv_errors.h"
+#include "host/suites/core_suites.hpp"
+#include "host/host_context.hpp"
+#include "host/suites/memory_pool.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 namespace {

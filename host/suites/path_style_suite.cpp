@@ -1,6 +1,6 @@
-#include "core_suites.hpp"
-#include "style_blend.hpp"
-#include "suite_support.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/style_blend.hpp"
+#include "host/suites/suite_support.hpp"
 
 namespace tovrins::host {
 namespace {

@@ -1,4 +1,4 @@
-#include "random_generator.hpp"
+#include "host/suites/random_generator.hpp"
 
 #include <chrono>
 

@@ -8,7 +8,7 @@ namespace tovrins::host {
 
 class RandomGenerator {
 public:
-    explicit RandomGenerator(uint64_t seed) : seed_(seed), state_(seed) {}
+    explicit RandomGenerator(uint64_t seed) : seed_(seed), state_(seed) { }
     // A seed from the clock, for when the user gives none; report seed().
     static RandomGenerator fromClock();
 

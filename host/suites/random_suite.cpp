@@ -1,6 +1,6 @@
-#include "core_suites.hpp"
-#include "host_context.hpp"
-#include "random_generator.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/host_context.hpp"
+#include "host/suites/random_generator.hpp"
 
 namespace tovrins::host {
 namespace {

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "core_suites.hpp"
-#include "document/geometry.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/document/geometry.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -44,9 +44,15 @@ void matrixConcatTranslate(TvRealMatrix* m, TvReal tx, TvReal ty) { *m = concatM
 
 const TvAIRealMathSuiteV1& realMathSuite()
 {
-    static constexpr TvAIRealMathSuiteV1 table{degreeToRadian,     radianToDegree,     sine,
-                                               cosine,             squareRoot,         pointAngle,
-                                               matrixSetTranslate, matrixConcatRotate, matrixConcatScale,
+    static constexpr TvAIRealMathSuiteV1 table{degreeToRadian,
+                                               radianToDegree,
+                                               sine,
+                                               cosine,
+                                               squareRoot,
+                                               pointAngle,
+                                               matrixSetTranslate,
+                                               matrixConcatRotate,
+                                               matrixConcatScale,
                                                matrixConcatTranslate};
     return table;
 }

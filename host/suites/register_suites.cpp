@@ -1,5 +1,5 @@
-#include "core_suites.hpp"
-#include "suite_registry.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/suite_registry.hpp"
 
 namespace tovrins::host {
 

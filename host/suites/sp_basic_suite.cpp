@@ -1,9 +1,9 @@
 #include <cstring>
 
-#include "core_suites.hpp"
-#include "host_context.hpp"
-#include "suite_registry.hpp"
-#include "tv_errors.h"
+#include "host/suites/core_suites.hpp"
+#include "host/host_context.hpp"
+#include "host/suites/suite_registry.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 namespace {
@@ -29,10 +29,7 @@ TvErr releaseSuite(const char* name, int32_t version)
 }
 
 // Cannot fail, so not counted.
-TvBool isEqual(const char* first, const char* second)
-{
-    return first && second && std::strcmp(first, second) == 0;
-}
+TvBool isEqual(const char* first, const char* second) { return first && second && std::strcmp(first, second) == 0; }
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "style_blend.hpp"
+#include "host/suites/style_blend.hpp"
 
 #include <algorithm>
 

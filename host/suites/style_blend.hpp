@@ -2,7 +2,7 @@
 // another.
 #pragma once
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 

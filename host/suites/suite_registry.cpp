@@ -1,6 +1,6 @@
-#include "suite_registry.hpp"
+#include "host/suites/suite_registry.hpp"
 
-#include "tv_errors.h"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 

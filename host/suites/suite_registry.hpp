@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-#include "tv_types.h"
+#include "sdk/tv_types.h"
 
 namespace tovrins::host {
 

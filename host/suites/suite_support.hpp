@@ -3,9 +3,9 @@
 
 #include <string_view>
 
-#include "document/document.hpp"
-#include "host_context.hpp"
-#include "tv_errors.h"
+#include "host/document/document.hpp"
+#include "host/host_context.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 

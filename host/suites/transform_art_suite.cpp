@@ -1,6 +1,6 @@
-#include "coordinate_range.hpp"
-#include "core_suites.hpp"
-#include "suite_support.hpp"
+#include "host/suites/coordinate_range.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/suite_support.hpp"
 
 namespace tovrins::host {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core_suites.hpp"
-#include "host_context.hpp"
-#include "tv_errors.h"
+#include "host/suites/core_suites.hpp"
+#include "host/host_context.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 namespace {

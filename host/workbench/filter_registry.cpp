@@ -1,4 +1,4 @@
-#include "filter_registry.hpp"
+#include "host/workbench/filter_registry.hpp"
 
 #include <algorithm>
 #include <cctype>

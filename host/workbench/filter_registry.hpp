@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins::host {
 

@@ -3,17 +3,16 @@
 #include <new>
 #include <string>
 
-#include "filter_registry.hpp"
-#include "host_context.hpp"
-#include "menu_filter_suites.hpp"
-#include "suites/suite_registry.hpp"
-#include "tv_errors.h"
+#include "host/workbench/filter_registry.hpp"
+#include "host/host_context.hpp"
+#include "host/workbench/menu_filter_suites.hpp"
+#include "host/suites/suite_registry.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 namespace {
 
-template <class F>
-TvErr registryCall(std::string_view suite, std::string_view operation, F&& body) noexcept
+template <class F> TvErr registryCall(std::string_view suite, std::string_view operation, F&& body) noexcept
 {
     try {
         if (const TvErr err = checkFault(suite, operation))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace tovrins::host {
 

@@ -1,9 +1,9 @@
-#include "workbench.hpp"
+#include "host/workbench/workbench.hpp"
 
-#include "adm/adm_suites.hpp"
-#include "suites/core_suites.hpp"
-#include "menu_filter_suites.hpp"
-#include "tv_errors.h"
+#include "host/adm/adm_suites.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/workbench/menu_filter_suites.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 namespace {
@@ -11,7 +11,10 @@ namespace {
 // The front end of one command, restored to the default afterwards.
 class FrontEndScope {
 public:
-    FrontEndScope(AdmSession& session, DialogFrontEnd& frontEnd) : session_(session) { session_.setFrontEnd(&frontEnd); }
+    FrontEndScope(AdmSession& session, DialogFrontEnd& frontEnd) : session_(session)
+    {
+        session_.setFrontEnd(&frontEnd);
+    }
     ~FrontEndScope() { session_.setFrontEnd(nullptr); }
     FrontEndScope(const FrontEndScope&) = delete;
     FrontEndScope& operator=(const FrontEndScope&) = delete;
@@ -78,10 +81,7 @@ Workbench::~Workbench()
     hostContext().refusal = previous_.refusal;
 }
 
-TvPluginRef Workbench::pluginRef() const
-{
-    return reinterpret_cast<TvPluginRef>(const_cast<char*>(&pluginToken_));
-}
+TvPluginRef Workbench::pluginRef() const { return reinterpret_cast<TvPluginRef>(const_cast<char*>(&pluginToken_)); }
 
 void Workbench::load()
 {
@@ -110,10 +110,7 @@ void Workbench::sendStartup()
     started_ = true;
 }
 
-TvSPMessageData Workbench::messageData()
-{
-    return {pluginRef(), globals_, &spBasicSuite()};
-}
+TvSPMessageData Workbench::messageData() { return {pluginRef(), globals_, &spBasicSuite()}; }
 
 TvErr Workbench::send(const char* caller, const char* selector, void* message)
 {
@@ -125,10 +122,7 @@ TvErr Workbench::send(const char* caller, const char* selector, void* message)
     return code;
 }
 
-Document& Workbench::open(const DocumentData& data)
-{
-    return environment_.open(data);
-}
+Document& Workbench::open(const DocumentData& data) { return environment_.open(data); }
 
 TvErr Workbench::filterMessage(RegisteredFilter& filter, const char* selector)
 {

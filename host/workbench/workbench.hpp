@@ -12,11 +12,11 @@
 #include <string>
 #include <string_view>
 
-#include "adm/adm_session.hpp"
-#include "host_context.hpp"
-#include "plugin_file.hpp"
-#include "suites/host_environment.hpp"
-#include "workbench/filter_registry.hpp"
+#include "host/adm/adm_session.hpp"
+#include "host/host_context.hpp"
+#include "host/loader/plugin_file.hpp"
+#include "host/suites/host_environment.hpp"
+#include "host/workbench/filter_registry.hpp"
 
 namespace tovrins::host {
 
@@ -27,10 +27,10 @@ public:
 
 // The result of one filter command as the host saw it.
 struct CommandOutcome {
-    TvErr code = 0;        // what the last message answered
-    bool accepted = false; // Get Parameters answered 0 (always so for a lone Go)
-    bool reverted = false; // the command failed; the host undid what it had left in the document
-    bool changed = false;  // the command succeeded and left a change in the document
+    TvErr code = 0;                   // what the last message answered
+    bool accepted = false;            // Get Parameters answered 0 (always so for a lone Go)
+    bool reverted = false;            // the command failed; the host undid what it had left in the document
+    bool changed = false;             // the command succeeded and left a change in the document
     std::vector<ShownDialog> dialogs; // every dialog shown during the command, in order
     // The host's own account of the call it refused last during a failed
     // command, when it gave one: what the plug-in's report cannot say.
@@ -94,7 +94,7 @@ private:
     void* globals_ = nullptr;
     bool started_ = false;
     RegisteredFilter* lastFilter_ = nullptr;
-    HostRefusal refusal_; // the current command's last noted refusal
+    HostRefusal refusal_;  // the current command's last noted refusal
     char pluginToken_ = 0; // its address is the plug-in reference
     HostContext previous_;
 };

@@ -1,14 +1,14 @@
 // The app's user at the dialogs: which dialog gets the script, what the
 // dialog itself makes of the values the app's checks let through, and
 // picks that fall outside the view.
-#include "app_front_end.hpp"
+#include "app/app_front_end.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "command_line.hpp"
-#include "dialog_script.hpp"
-#include "view_point.hpp"
+#include "app/command_line.hpp"
+#include "app/dialog_script.hpp"
+#include "app/view_point.hpp"
 
 namespace tovrins::app {
 namespace {
@@ -118,8 +118,9 @@ TEST(PickPixel, OnlyPointsTheViewShowsCanBePicked)
             pickPixel(document, far);
             ADD_FAILURE() << far.h << ',' << far.v << " was picked";
         } catch (const host::DialogActionError& e) {
-            EXPECT_THAT(e.what(), HasSubstr("is outside the view, which shows x from -60 to 259.6 and y from "
-                                            "180.4 to 420 at zoom 250 %"));
+            EXPECT_THAT(e.what(),
+                        HasSubstr("is outside the view, which shows x from -60 to 259.6 and y from "
+                                  "180.4 to 420 at zoom 250 %"));
         }
     }
     try {

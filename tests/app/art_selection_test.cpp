@@ -1,9 +1,9 @@
-#include "art_selection.hpp"
+#include "app/art_selection.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 namespace {
@@ -30,7 +30,10 @@ host::DocumentData sample()
     return doc;
 }
 
-const host::ArtData& at(const host::DocumentData& doc, size_t layer, size_t index) { return doc.layers[layer].art[index]; }
+const host::ArtData& at(const host::DocumentData& doc, size_t layer, size_t index)
+{
+    return doc.layers[layer].art[index];
+}
 
 TEST(ArtSelection, AllSelectsTheArtOfVisibleUnlockedLayers)
 {

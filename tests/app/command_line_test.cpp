@@ -1,9 +1,9 @@
-#include "command_line.hpp"
+#include "app/command_line.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 namespace {
@@ -24,9 +24,16 @@ std::vector<std::string> typedActions(const RunRequest& run)
 
 TEST(CommandLine, RunKeepsTheActionsInTheOrderTypedAcrossOptions)
 {
-    const CommandLine cl = parse({"run", "rotate", "in.svg", "-o", "a.svg", "--tumble", "--set", "rotateCopies=12",
-                                  "--zoom", "200", "--preset", "3", "--set", "rotateAngleStep=-4.5", "--shuffle",
-                                  "--pick", "61=10,20", "--tumble", "-o", "b.png"});
+    const CommandLine cl = parse({"run",       "rotate",
+                                  "in.svg",    "-o",
+                                  "a.svg",     "--tumble",
+                                  "--set",     "rotateCopies=12",
+                                  "--zoom",    "200",
+                                  "--preset",  "3",
+                                  "--set",     "rotateAngleStep=-4.5",
+                                  "--shuffle", "--pick",
+                                  "61=10,20",  "--tumble",
+                                  "-o",        "b.png"});
     ASSERT_EQ(cl.command, CommandLine::Command::Run);
     EXPECT_EQ(cl.run.filter, "rotate");
     EXPECT_EQ(cl.run.input, "in.svg");
@@ -92,7 +99,7 @@ TEST(CommandLine, MissingPiecesAreUsageErrors)
     } catch (const UsageError& e) {
         EXPECT_THAT(e.what(), HasSubstr("run, studio, filters and about"));
     }
-    EXPECT_THROW(parse({"run", "rotate", "in.svg"}), UsageError);  // no output
+    EXPECT_THROW(parse({"run", "rotate", "in.svg"}), UsageError);      // no output
     EXPECT_THROW(parse({"run", "rotate", "-o", "o.svg"}), UsageError); // no input
     EXPECT_THROW(parse({"run", "rotate", "in.svg", "-o", "o.svg", "--bogus"}), UsageError);
     EXPECT_THROW(parse({"run", "rotate", "in.svg", "-o", "o.svg", "--set"}), UsageError);

@@ -1,10 +1,10 @@
-#include "dialog_script.hpp"
+#include "app/dialog_script.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app_error.hpp"
-#include "popup_choice.hpp"
+#include "app/app_error.hpp"
+#include "app/popup_choice.hpp"
 
 namespace tovrins::app {
 namespace {
@@ -20,13 +20,14 @@ std::vector<DialogAction> build(std::string_view filter, std::vector<ActionReque
 
 TEST(DialogScript, EachActionGoesToItsItemInOrderThenAccept)
 {
-    const auto script = build("rotate", {{Kind::Shuffle, ""},
-                                         {Kind::Set, "rotateCentreMode= Path worm "},
-                                         {Kind::Preset, "2"},
-                                         {Kind::Zoom, "250"},
-                                         {Kind::Pick, "62=-10.5,40"},
-                                         {Kind::Tumble, ""},
-                                         {Kind::Set, "rotateViewZoom=50"}});
+    const auto script = build("rotate",
+                              {{Kind::Shuffle, ""},
+                               {Kind::Set, "rotateCentreMode= Path worm "},
+                               {Kind::Preset, "2"},
+                               {Kind::Zoom, "250"},
+                               {Kind::Pick, "62=-10.5,40"},
+                               {Kind::Tumble, ""},
+                               {Kind::Set, "rotateViewZoom=50"}});
     ASSERT_EQ(script.size(), 8u);
     EXPECT_EQ(script[0].kind, DialogAction::Kind::Click);
     EXPECT_EQ(script[0].item, 50);

@@ -1,12 +1,12 @@
-#include "document_files.hpp"
+#include "app/document_files.hpp"
 
 #include <fstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app_error.hpp"
-#include "atomic_file.hpp"
+#include "app/app_error.hpp"
+#include "app/atomic_file.hpp"
 
 namespace tovrins::app {
 namespace {
@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         dir_ = fs::temp_directory_path() /
-               ("tovrins_app_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("tovrins_app_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -134,9 +134,10 @@ TEST_F(FilesTest, APngTooLargeToRenderIsRefusedBeforeAnythingIsWritten)
         checkPngSizes(big, outputs);
         FAIL() << "a 20000 pixel wide PNG was accepted";
     } catch (const RunError& e) {
-        EXPECT_EQ(std::string(e.what()), "cannot write " + (dir_ / "big.png").string() +
-                                             ": the document would render as a 20000 x 301 pixel image, and a PNG "
-                                             "must be from 1 to 10000 pixels a side");
+        EXPECT_EQ(std::string(e.what()),
+                  "cannot write " + (dir_ / "big.png").string() +
+                      ": the document would render as a 20000 x 301 pixel image, and a PNG "
+                      "must be from 1 to 10000 pixels a side");
     }
     EXPECT_THROW(saveDocuments(big, outputs), RunError);
     EXPECT_THAT(entries(), ::testing::IsEmpty());

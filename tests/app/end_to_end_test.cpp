@@ -13,9 +13,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "json_document.hpp"
-#include "svg_export.hpp"
-#include "svg_import.hpp"
+#include "host/io/json_document.hpp"
+#include "host/io/svg_export.hpp"
+#include "host/io/svg_import.hpp"
 
 extern char** environ;
 
@@ -84,7 +84,7 @@ protected:
     void SetUp() override
     {
         dir_ = fs::temp_directory_path() /
-               ("tovrins_e2e_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("tovrins_e2e_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -135,7 +135,10 @@ protected:
         return result;
     }
 
-    Result run(std::vector<std::string> args, const Launch& launch = {}) { return finish(start(std::move(args), launch)); }
+    Result run(std::vector<std::string> args, const Launch& launch = {})
+    {
+        return finish(start(std::move(args), launch));
+    }
 
     // Beside the run's directory, so that written() sees only the run's files.
     fs::path streamFile(const std::string& name) const { return dir_.string() + "." + name + ".txt"; }
@@ -162,9 +165,9 @@ TEST_F(TovrinsRun, FiltersListsTheThreeRegisteredFilters)
     const Result r = run({"filters"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(lineCount(r.out), 3u);
-    for (const char* line : {"KM47_TovrinRotate\tQRX <Paths>\tTovrinRotate...\n",
-                             "KM47_TovrinScale\tQRX <Paths>\tTovrinScale...\n",
-                             "KM47_TovrinTranslate\tQRX <Paths>\tTovrinTranslate...\n"})
+    for (const char* line :
+         {"KM47_TovrinRotate\tQRX <Paths>\tTovrinRotate...\n", "KM47_TovrinScale\tQRX <Paths>\tTovrinScale...\n",
+          "KM47_TovrinTranslate\tQRX <Paths>\tTovrinTranslate...\n"})
         EXPECT_THAT(r.out, HasSubstr(line));
 }
 
@@ -191,7 +194,8 @@ TEST_F(TovrinsRun, RotateWritesEveryOutputWithTheSeed)
     EXPECT_EQ(readFile(path("a.png")).substr(1, 3), "PNG");
 
     // The same seed and actions give the same document.
-    ASSERT_EQ(run({"run", "rotate", input(), "-o", path("b.json"), "--set", "rotateCopies=4", "--seed", "7"}).exitCode, 0);
+    ASSERT_EQ(run({"run", "rotate", input(), "-o", path("b.json"), "--set", "rotateCopies=4", "--seed", "7"}).exitCode,
+              0);
     EXPECT_EQ(readFile(path("a.json")), readFile(path("b.json")));
 }
 
@@ -205,8 +209,8 @@ TEST_F(TovrinsRun, WithoutASeedOneIsTakenAndPrinted)
 
 TEST_F(TovrinsRun, CancelLeavesTheDocumentAsItWas)
 {
-    const Result r = run({"run", "scale", input(), "-o", path("c.svg"), "-o", path("c.json"), "--set",
-                          "scaleCopies=9", "--tumble", "--cancel", "--seed", "3"});
+    const Result r = run({"run", "scale", input(), "-o", path("c.svg"), "-o", path("c.json"), "--set", "scaleCopies=9",
+                          "--tumble", "--cancel", "--seed", "3"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     std::vector<std::string> warnings;
     DocumentData original = readSvg(readFile(input()), input(), warnings);
@@ -222,18 +226,26 @@ TEST_F(TovrinsRun, ActionsArePlayedInTheOrderTyped)
 {
     // A preset rewrites the copy count; setting it afterwards wins.
     ASSERT_EQ(run({"run", "rotate", input(), "-o", path("p1.json"), "--seed", "1", "--preset", "1", "--set",
-                   "rotateCopies=2"}).exitCode, 0);
+                   "rotateCopies=2"})
+                  .exitCode,
+              0);
     ASSERT_EQ(run({"run", "rotate", input(), "-o", path("p2.json"), "--seed", "1", "--set", "rotateCopies=2",
-                   "--preset", "1"}).exitCode, 0);
+                   "--preset", "1"})
+                  .exitCode,
+              0);
     EXPECT_NE(artCount(json("p1.json")), artCount(json("p2.json")));
 }
 
 TEST_F(TovrinsRun, RepeatRunsTheFilterAgainWithoutTheDialog)
 {
     ASSERT_EQ(run({"run", "translate", input(), "-o", path("r0.json"), "--seed", "5", "--set", "translateCopies=2",
-                   "--set", "translateDeleteOriginal=0"}).exitCode, 0);
+                   "--set", "translateDeleteOriginal=0"})
+                  .exitCode,
+              0);
     ASSERT_EQ(run({"run", "translate", input(), "-o", path("r2.json"), "--seed", "5", "--set", "translateCopies=2",
-                   "--set", "translateDeleteOriginal=0", "--repeat", "2"}).exitCode, 0);
+                   "--set", "translateDeleteOriginal=0", "--repeat", "2"})
+                  .exitCode,
+              0);
     EXPECT_GT(artCount(json("r2.json")), artCount(json("r0.json")));
 }
 
@@ -274,8 +286,7 @@ TEST_F(TovrinsRun, AFailingOutputLeavesTheOthersUnwritten)
     ASSERT_NE(at, std::string::npos);
     big.replace(at, size.size(), R"(width="20000" height="20000")");
     std::ofstream(path("big.svg")) << big;
-    const Result r =
-        run({"run", "rotate", path("big.svg"), "-o", path("p1.svg"), "-o", path("p1.png"), "--seed", "1"});
+    const Result r = run({"run", "rotate", path("big.svg"), "-o", path("p1.svg"), "-o", path("p1.png"), "--seed", "1"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "") << "the run stopped before the filter ran";
     EXPECT_THAT(r.err, HasSubstr("20000 x 20000 pixel image"));
@@ -316,11 +327,13 @@ TEST_F(TovrinsRun, UserErrorsAreOneLineAndWriteNothing)
         {{"run", "rotate", path("absent.svg").string(), "-o", out}, 1, "absent.svg"},
         {{"run", "rotate", in, "-o", out, "--plugin", path("none.aip").string()}, 1, "none.aip"},
         // The plug-in's own error dialog: the art is on a locked layer.
-        {{"run", "rotate", std::string(TOVRINS_APP_TEST_DATA) + "/locked.json", "-o", out, "--select", "box"}, 1,
+        {{"run", "rotate", std::string(TOVRINS_APP_TEST_DATA) + "/locked.json", "-o", out, "--select", "box"},
+         1,
          "the rotate filter reported an error: The filter cannot complete because a layer is locked or invisible. "
          "(code SEGM)"},
         // A point the view does not show, near or far.
-        {{"run", "rotate", in, "-o", out, "--pick", "60=1e9,1e9"}, 1,
+        {{"run", "rotate", in, "-o", out, "--pick", "60=1e9,1e9"},
+         1,
          "--pick 60=1e9,1e9: artwork point 1e+09,1e+09 is outside the view, which shows x from"},
         {{"run", "rotate", in, "-o", out, "--pick", "60=3e38,3e38"}, 1, "is outside the view, which shows x from"},
         {{"run", "rotate", in, "-o", out, "--plugin", dir_.string()}, 1, "is a directory, not a plug-in file"},
@@ -381,8 +394,9 @@ TEST_F(TovrinsRun, CopiesBeyondTheRangeOfCoordinatesAreRefusedInWords)
                           "scaleHorizontalScale=1000", "--set", "scaleVerticalScale=1000", "--seed", "1"});
     EXPECT_EQ(r.exitCode, 1);
     // The scale overflows to infinity, and so the matrix of a copy.
-    EXPECT_EQ(r.err, "tovrins: the scale command failed: its copies would leave the range of coordinates (the "
-                     "matrix to transform an unnamed art object by has overflowed, beyond about 3.4e38; code !rng)\n");
+    EXPECT_EQ(r.err,
+              "tovrins: the scale command failed: its copies would leave the range of coordinates (the "
+              "matrix to transform an unnamed art object by has overflowed, beyond about 3.4e38; code !rng)\n");
     EXPECT_THAT(written(), ::testing::IsEmpty());
 }
 
@@ -390,8 +404,8 @@ TEST_F(TovrinsRun, NumbersTooLargeForAFieldAreBroughtWithinItsLimits)
 {
     for (const char* copies : {"500", "1e10"}) {
         const std::string out = std::string("c") + copies + ".json";
-        const Result r = run({"run", "rotate", input(), "-o", path(out), "--seed", "3", "--set",
-                              std::string("rotateCopies=") + copies});
+        const Result r = run(
+            {"run", "rotate", input(), "-o", path(out), "--seed", "3", "--set", std::string("rotateCopies=") + copies});
         ASSERT_EQ(r.exitCode, 0) << copies << ": " << r.err;
         EXPECT_EQ(pathCount(json(out)), 4u * 100u) << copies;
     }
@@ -401,9 +415,9 @@ TEST_F(TovrinsRun, AnInterruptedWriteLeavesNoTemporaryFiles)
 {
     for (const int signal : {SIGINT, SIGTERM}) {
         // The run stops itself once every temporary file is written.
-        const pid_t pid = start({"run", "rotate", input(), "-o", path("a.svg"), "-o", path("a.json"), "-o",
-                                 path("a.png"), "--seed", "1"},
-                                Launch{TOVRINS_BINARY, {}, {"TOVRINS_TEST_STOP_BEFORE_COMMIT=1"}});
+        const pid_t pid = start(
+            {"run", "rotate", input(), "-o", path("a.svg"), "-o", path("a.json"), "-o", path("a.png"), "--seed", "1"},
+            Launch{TOVRINS_BINARY, {}, {"TOVRINS_TEST_STOP_BEFORE_COMMIT=1"}});
         ASSERT_GT(pid, 0);
         int status = 0;
         ASSERT_EQ(waitpid(pid, &status, WUNTRACED), pid);
@@ -475,7 +489,8 @@ TEST_F(TovrinsRun, RunningOutOfMemoryEndsInASentence)
         EXPECT_EQ(lineCount(r.err), 1u) << r.err;
         EXPECT_THAT(r.err, Not(HasSubstr("std::"))) << megabytes << " MB";
         EXPECT_THAT(r.err, Not(HasSubstr("bad_alloc"))) << megabytes << " MB";
-        writingRanOut = writingRanOut || r.err == "tovrins: not enough memory to write " + path("long.json").string() + "\n";
+        writingRanOut =
+            writingRanOut || r.err == "tovrins: not enough memory to write " + path("long.json").string() + "\n";
         EXPECT_THAT(written(), ::testing::ElementsAre("long.svg")) << megabytes << " MB";
     }
     EXPECT_TRUE(succeeded) << "no limit was enough";

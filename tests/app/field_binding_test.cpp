@@ -3,9 +3,9 @@
 // every item is the one the plug-in's dialog binds that member to.
 #include <gtest/gtest.h>
 
-#include "field_table.hpp"
-#include "filter_params.hpp"
-#include "item_bindings.hpp"
+#include "app/field_table.hpp"
+#include "shell/filter_params.hpp"
+#include "dialog/item_bindings.hpp"
 
 namespace tovrins::app {
 namespace {
@@ -17,27 +17,68 @@ struct Member {
     int32_t P::*integer = nullptr;
     float P::*real = nullptr;
 };
-#define INTEGER(field) Member{#field, &P::field, nullptr}
-#define REAL(field) Member{#field, nullptr, &P::field}
+#define INTEGER(field)                                                                                                 \
+    Member { #field, &P::field, nullptr }
+#define REAL(field)                                                                                                    \
+    Member { #field, nullptr, &P::field }
 
 const Member kMembers[] = {
-    INTEGER(rotateInterpolateMode), INTEGER(rotateCopies), INTEGER(rotateCopiesPerLayer), INTEGER(rotateCentreMode),
-    INTEGER(rotateAngleMode), INTEGER(rotateRadialMode), INTEGER(rotateHorizontalMode), INTEGER(rotateVerticalMode),
-    INTEGER(rotateLayerOption), INTEGER(rotatePreset), REAL(rotateColourFactor), REAL(rotateViewZoom),
-    REAL(rotateAngleStep), REAL(rotateRadialStep), REAL(rotateHorizontalStep), REAL(rotateVerticalStep),
-    INTEGER(rotateBaseOnOriginal), INTEGER(rotateDeleteOriginal), INTEGER(rotatePlaceAbove), INTEGER(rotatePreview),
+    INTEGER(rotateInterpolateMode),
+    INTEGER(rotateCopies),
+    INTEGER(rotateCopiesPerLayer),
+    INTEGER(rotateCentreMode),
+    INTEGER(rotateAngleMode),
+    INTEGER(rotateRadialMode),
+    INTEGER(rotateHorizontalMode),
+    INTEGER(rotateVerticalMode),
+    INTEGER(rotateLayerOption),
+    INTEGER(rotatePreset),
+    REAL(rotateColourFactor),
+    REAL(rotateViewZoom),
+    REAL(rotateAngleStep),
+    REAL(rotateRadialStep),
+    REAL(rotateHorizontalStep),
+    REAL(rotateVerticalStep),
+    INTEGER(rotateBaseOnOriginal),
+    INTEGER(rotateDeleteOriginal),
+    INTEGER(rotatePlaceAbove),
+    INTEGER(rotatePreview),
 
-    INTEGER(scalePreview), INTEGER(scaleBaseOnOriginal), INTEGER(scaleDeleteOriginal), INTEGER(scalePlaceAbove),
-    INTEGER(scaleInterpolate), INTEGER(scalePreset), INTEGER(scaleCopies), INTEGER(scaleCopiesPerLayer),
-    INTEGER(scaleCentreMode), INTEGER(scaleHorizontalScaleMode), INTEGER(scaleVerticalScaleMode),
-    INTEGER(scaleHorizontalTranslationMode), INTEGER(scaleVerticalTranslationMode), INTEGER(scaleLayerOption),
-    REAL(scaleColourPercent), REAL(scaleZoom), REAL(scaleHorizontalScale), REAL(scaleVerticalScale),
-    REAL(scaleHorizontalTranslation), REAL(scaleVerticalTranslation),
+    INTEGER(scalePreview),
+    INTEGER(scaleBaseOnOriginal),
+    INTEGER(scaleDeleteOriginal),
+    INTEGER(scalePlaceAbove),
+    INTEGER(scaleInterpolate),
+    INTEGER(scalePreset),
+    INTEGER(scaleCopies),
+    INTEGER(scaleCopiesPerLayer),
+    INTEGER(scaleCentreMode),
+    INTEGER(scaleHorizontalScaleMode),
+    INTEGER(scaleVerticalScaleMode),
+    INTEGER(scaleHorizontalTranslationMode),
+    INTEGER(scaleVerticalTranslationMode),
+    INTEGER(scaleLayerOption),
+    REAL(scaleColourPercent),
+    REAL(scaleZoom),
+    REAL(scaleHorizontalScale),
+    REAL(scaleVerticalScale),
+    REAL(scaleHorizontalTranslation),
+    REAL(scaleVerticalTranslation),
 
-    INTEGER(translateInterpolate), INTEGER(translatePreset), INTEGER(translateCopies), INTEGER(translateCopiesPerLayer),
-    INTEGER(translatePlacement), INTEGER(translateVariation), INTEGER(translateLayerOption),
-    REAL(translateColourPercent), REAL(translateZoom), REAL(translateHorizontal), REAL(translateVertical),
-    INTEGER(translateDeleteOriginal), INTEGER(translateBaseOnOriginal), INTEGER(translatePreview),
+    INTEGER(translateInterpolate),
+    INTEGER(translatePreset),
+    INTEGER(translateCopies),
+    INTEGER(translateCopiesPerLayer),
+    INTEGER(translatePlacement),
+    INTEGER(translateVariation),
+    INTEGER(translateLayerOption),
+    REAL(translateColourPercent),
+    REAL(translateZoom),
+    REAL(translateHorizontal),
+    REAL(translateVertical),
+    INTEGER(translateDeleteOriginal),
+    INTEGER(translateBaseOnOriginal),
+    INTEGER(translatePreview),
     INTEGER(translatePlaceAbove),
 };
 #undef INTEGER

@@ -1,11 +1,11 @@
-#include "field_table.hpp"
+#include "app/field_table.hpp"
 
 #include <set>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 namespace {

@@ -1,13 +1,13 @@
 // Reading inputs: refused at the first bytes that cannot begin the format,
 // and beyond the size limit, without reading on.
-#include "input_file.hpp"
+#include "app/input_file.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "app_error.hpp"
+#include "app/app_error.hpp"
 
 namespace tovrins::app {
 namespace {
@@ -85,7 +85,8 @@ TEST_F(InputFile, FilesBeyondTheLimitAreRefusedUnread)
 {
     const fs::path big = write("big.svg", "<svg/>");
     fs::resize_file(big, kLargestInput + 1); // sparse: nothing is written
-    EXPECT_THAT(refusal(big, FileFormat::Svg), HasSubstr("big.svg: it is 268435457 bytes, and inputs are limited to 268435456 bytes (256 MiB)"));
+    EXPECT_THAT(refusal(big, FileFormat::Svg),
+                HasSubstr("big.svg: it is 268435457 bytes, and inputs are limited to 268435456 bytes (256 MiB)"));
     fs::resize_file(big, kLargestInput - 1);
     EXPECT_THAT(refusal(big, FileFormat::Svg), HasSubstr("zero byte")); // read up to the first zero only
 }

@@ -1,6 +1,6 @@
 // Temporary outputs removed when the program is interrupted: a child
 // process stages files and is signalled mid-write.
-#include "interrupt_cleanup.hpp"
+#include "app/interrupt_cleanup.hpp"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app_error.hpp"
-#include "atomic_file.hpp"
+#include "app/app_error.hpp"
+#include "app/atomic_file.hpp"
 
 namespace tovrins::app {
 namespace {

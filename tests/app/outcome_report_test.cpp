@@ -1,4 +1,4 @@
-#include "outcome_report.hpp"
+#include "app/outcome_report.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Finding the default plug-in from the program's own file.
-#include "plugin_location.hpp"
+#include "app/plugin_location.hpp"
 
 #include <gtest/gtest.h>
 

@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "document_fixtures.hpp"
-#include "suites/core_suites.hpp"
-#include "suites/host_environment.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/host_environment.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -36,7 +36,8 @@ protected:
     {
         TvMemoryHandle list = nullptr;
         int32_t count = -1;
-        EXPECT_EQ(matchingArtSuite().getMatchingArt(specs.data(), static_cast<int16_t>(specs.size()), &list, &count), 0);
+        EXPECT_EQ(matchingArtSuite().getMatchingArt(specs.data(), static_cast<int16_t>(specs.size()), &list, &count),
+                  0);
         std::vector<std::string> names;
         if (count == 0) {
             EXPECT_EQ(list, nullptr);

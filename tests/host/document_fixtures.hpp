@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::host::testing {
 
@@ -111,10 +111,14 @@ inline DocumentData sampleDocument()
     DocumentData d;
     d.width = 400;
     d.height = 300;
-    d.layers.push_back(layer("Back", {rect("a", 0, 0, 10, 10, true),
-                                      container(ArtType::Group, "g", {rect("g1", 20, 20, 30, 30), rect("g2", 40, 40, 50, 60)})}));
-    d.layers.push_back(layer("Front", {rect("b", 100, 100, 110, 120),
-                                       container(ArtType::CompoundPath, "c", {rect("c1", 0, 0, 5, 5), rect("c2", 1, 1, 2, 2)})}));
+    d.layers.push_back(
+        layer("Back",
+              {rect("a", 0, 0, 10, 10, true),
+               container(ArtType::Group, "g", {rect("g1", 20, 20, 30, 30), rect("g2", 40, 40, 50, 60)})}));
+    d.layers.push_back(
+        layer("Front",
+              {rect("b", 100, 100, 110, 120),
+               container(ArtType::CompoundPath, "c", {rect("c1", 0, 0, 5, 5), rect("c2", 1, 1, 2, 2)})}));
     d.currentLayer = 1;
     return d;
 }

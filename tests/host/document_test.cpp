@@ -5,9 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "document/document.hpp"
-#include "document_fixtures.hpp"
-#include "tv_errors.h"
+#include "host/document/document.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host {
 namespace {

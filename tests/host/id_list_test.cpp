@@ -1,4 +1,4 @@
-#include "document/id_list.hpp"
+#include "host/document/id_list.hpp"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,8 @@ TEST(IdListTest, GrowsAtBothEndsInOrder)
     EXPECT_EQ(list[5], expected[5]);
     EXPECT_EQ(list.at(99), expected[99]);
     EXPECT_THROW(list.at(100), std::out_of_range);
-    EXPECT_EQ(std::vector<uint64_t>(list.rbegin(), list.rend()), std::vector<uint64_t>(expected.rbegin(), expected.rend()));
+    EXPECT_EQ(std::vector<uint64_t>(list.rbegin(), list.rend()),
+              std::vector<uint64_t>(expected.rbegin(), expected.rend()));
 }
 
 TEST(IdListTest, InsertsAndErasesAnywhere)
@@ -42,9 +43,9 @@ TEST(IdListTest, InsertsAndErasesAnywhere)
     list.insert(list.begin() + 2, 9); // middle
     list.insert(list.end(), 8);       // top
     EXPECT_EQ(ids(list), (std::vector<uint64_t>{1, 2, 9, 3, 4, 8}));
-    list.erase(list.begin());         // bottom
-    list.erase(list.begin() + 2);     // middle
-    list.erase(list.end() - 1);       // top
+    list.erase(list.begin());     // bottom
+    list.erase(list.begin() + 2); // middle
+    list.erase(list.end() - 1);   // top
     EXPECT_EQ(ids(list), (std::vector<uint64_t>{2, 9, 4}));
     list.insert(list.begin(), 7); // the bottom again, into the room the erase left
     EXPECT_EQ(ids(list), (std::vector<uint64_t>{7, 2, 9, 4}));

@@ -2,11 +2,11 @@
 // copy or staying put by the transform flags, ids, undo, and styles.
 #include <gtest/gtest.h>
 
-#include "document/document.hpp"
-#include "document/geometry.hpp"
-#include "document/paint_servers.hpp"
-#include "document_fixtures.hpp"
-#include "tv_ai_transform_art.h"
+#include "host/document/document.hpp"
+#include "host/document/geometry.hpp"
+#include "host/document/paint_servers.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "sdk/tv_ai_transform_art.h"
 
 namespace tovrins::host {
 namespace {
@@ -22,8 +22,7 @@ DocumentData paintedDocument()
 {
     DocumentData d;
     d.width = d.height = 100;
-    d.paintServers = {{"g", "linearGradient", true, {1, 0, 0, 1, 0, 0}},
-                      {"p", "pattern", false, {2, 0, 0, 2, 5, 0}}};
+    d.paintServers = {{"g", "linearGradient", true, {1, 0, 0, 1, 0, 0}}, {"p", "pattern", false, {2, 0, 0, 2, 5, 0}}};
     d.definitions = R"(<defs><linearGradient id="g"/><pattern id="p"/><g id="g-1"/></defs>)";
     ArtData a = rect("a", 10, 10, 30, 40);
     a.style.fill = {TV_COLOR_GRADIENT, {0, 0, 0, 0}};

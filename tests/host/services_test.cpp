@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "document_fixtures.hpp"
-#include "suites/core_suites.hpp"
-#include "suites/host_environment.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/host_environment.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -73,11 +73,10 @@ TEST(SpBasicTest, EveryCoreSuiteIsRegistered)
 {
     HostEnvironment env;
     const std::pair<const char*, int32_t> expected[] = {
-        {kTvSPBlocksSuite, 2},       {kTvSPAccessSuite, 3},       {kTvAIMdMemorySuite, 1},
-        {kTvAIRealMathSuite, 1},     {kTvAIArtSuite, 9},          {kTvAIUserSuite, 5},
-        {kTvAIDocumentSuite, 7},     {kTvAIDocumentViewSuite, 7}, {kTvAIUndoSuite, 4},
-        {kTvAIMatchingArtSuite, 4},  {kTvAIPathSuite, 4},         {kTvAIPathStyleSuite, 5},
-        {kTvAIRandomSuite, 3},       {kTvAITransformArtSuite, 1}, {kTvAILayerSuite, 9}};
+        {kTvSPBlocksSuite, 2}, {kTvSPAccessSuite, 3},       {kTvAIMdMemorySuite, 1}, {kTvAIRealMathSuite, 1},
+        {kTvAIArtSuite, 9},    {kTvAIUserSuite, 5},         {kTvAIDocumentSuite, 7}, {kTvAIDocumentViewSuite, 7},
+        {kTvAIUndoSuite, 4},   {kTvAIMatchingArtSuite, 4},  {kTvAIPathSuite, 4},     {kTvAIPathStyleSuite, 5},
+        {kTvAIRandomSuite, 3}, {kTvAITransformArtSuite, 1}, {kTvAILayerSuite, 9}};
     for (const auto& [name, version] : expected) {
         const void* table = nullptr;
         EXPECT_EQ(env.suites.acquire(name, version, &table), 0) << name;

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "suites/core_suites.hpp"
-#include "suites/host_environment.hpp"
-#include "suites/style_blend.hpp"
+#include "host/suites/core_suites.hpp"
+#include "host/suites/host_environment.hpp"
+#include "host/suites/style_blend.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -97,7 +97,10 @@ TEST(RealMathTest, AnglesAndRoots)
     EXPECT_FLOAT_EQ(m.pointAngle(&centre, &right), std::numbers::pi_v<float>);
 }
 
-TvRealPoint apply(const TvRealMatrix& m, TvRealPoint p) { return {m.a * p.h + m.c * p.v + m.tx, m.b * p.h + m.d * p.v + m.ty}; }
+TvRealPoint apply(const TvRealMatrix& m, TvRealPoint p)
+{
+    return {m.a * p.h + m.c * p.v + m.tx, m.b * p.h + m.d * p.v + m.ty};
+}
 
 TEST(RealMathTest, EachConcatenationAppliesAfterTheMatrix)
 {

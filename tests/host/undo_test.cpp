@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "document/document.hpp"
-#include "document_fixtures.hpp"
+#include "host/document/document.hpp"
+#include "tests/host/document_fixtures.hpp"
 
 namespace tovrins::host {
 namespace {

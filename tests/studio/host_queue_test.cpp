@@ -4,7 +4,7 @@
 #include <future>
 #include <thread>
 
-#include "host_queue.hpp"
+#include "studio/host_queue.hpp"
 
 namespace tovrins::studio {
 namespace {
@@ -110,9 +110,8 @@ TEST(HostQueue, ATaskDeferredWhenTheQueueIsDestroyedIsToldItStopped)
     std::future<Reply> deferred;
     {
         HostQueue queue(settledState);
-        deferred = std::async(std::launch::async, [&] {
-            return queue.call([]() -> std::optional<Reply> { return std::nullopt; });
-        });
+        deferred = std::async(std::launch::async,
+                              [&] { return queue.call([]() -> std::optional<Reply> { return std::nullopt; }); });
         ASSERT_TRUE(queue.runNext());
         queue.stop();
         // Wait until the caller is blocked on its answer before destroying.

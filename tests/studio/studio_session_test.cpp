@@ -8,10 +8,10 @@
 
 #include <httplib.h>
 
-#include "json_document.hpp"
-#include "studio_server.hpp"
-#include "studio_session.hpp"
-#include "svg_import.hpp"
+#include "host/io/json_document.hpp"
+#include "studio/studio_server.hpp"
+#include "studio/studio_session.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace tovrins::studio {
 namespace {
@@ -45,8 +45,7 @@ protected:
             client();
             queue.stop();
         });
-        while (queue.runNext()) {
-        }
+        while (queue.runNext()) { }
         done.get();
     }
 
@@ -143,7 +142,7 @@ TEST_F(StudioApi, SelectionByClickShiftClickAndBandInViewPixels)
         state = post(c, "/api/select", {{"point", {530, 170}}, {"extend", true}});
         EXPECT_EQ(state["selection"]["count"], 1); // Shift-click takes it back off
         state = post(c, "/api/select", {{"point", {5, 5}}});
-        EXPECT_EQ(state["selection"]["count"], 0); // the paper; the locked sky is not selectable
+        EXPECT_EQ(state["selection"]["count"], 0);                      // the paper; the locked sky is not selectable
         state = post(c, "/api/select", {{"band", {790, 590, 10, 10}}}); // drawn either way
         EXPECT_EQ(state["selection"]["count"], 2);
         state = post(c, "/api/select", {{"band", {0, 0, 50, 50}}, {"extend", true}});
@@ -190,7 +189,7 @@ TEST_F(StudioApi, RequestsAddressedToAnotherHostOrFromAnotherOriginAreRefused)
     const std::string port = std::to_string(server->port());
     EXPECT_TRUE(server->addressedToUs("127.0.0.1:" + port, ""));
     EXPECT_TRUE(server->addressedToUs("localhost:" + port, "http://localhost:" + port));
-    EXPECT_FALSE(server->addressedToUs("evil.example:" + port, ""));       // DNS rebinding
+    EXPECT_FALSE(server->addressedToUs("evil.example:" + port, "")); // DNS rebinding
     EXPECT_FALSE(server->addressedToUs("127.0.0.1:" + port, "http://evil.example"));
     EXPECT_FALSE(server->addressedToUs("127.0.0.1:1", ""));
     withClient([&] {

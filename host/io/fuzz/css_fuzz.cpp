@@ -10,8 +10,8 @@
 
 #include <pugixml.hpp>
 
-#include "css_cascade.hpp"
-#include "svg_colour.hpp"
+#include "host/io/css_cascade.hpp"
+#include "host/io/svg_colour.hpp"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "path_data.hpp"
+#include "host/io/path_data.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "svg_export.hpp"
-#include "svg_import.hpp"
+#include "host/io/svg_export.hpp"
+#include "host/io/svg_import.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

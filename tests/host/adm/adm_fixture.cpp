@@ -1,4 +1,4 @@
-#include "adm_fixture.hpp"
+#include "tests/host/adm/adm_fixture.hpp"
 
 namespace tovrins::host::testing {
 

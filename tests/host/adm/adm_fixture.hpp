@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "adm/adm_session.hpp"
-#include "adm/adm_suites.hpp"
-#include "host_context.hpp"
-#include "suites/host_environment.hpp"
+#include "host/adm/adm_session.hpp"
+#include "host/adm/adm_suites.hpp"
+#include "host/host_context.hpp"
+#include "host/suites/host_environment.hpp"
 
 namespace tovrins::host::testing {
 
@@ -21,7 +21,7 @@ PluginResources fakeResources();
 // A front end that runs a function on each dialog.
 class FunctionFrontEnd : public DialogFrontEnd {
 public:
-    explicit FunctionFrontEnd(std::function<void(DialogUser&)> play) : play_(std::move(play)) {}
+    explicit FunctionFrontEnd(std::function<void(DialogUser&)> play) : play_(std::move(play)) { }
     void run(DialogUser& user) override { play_(user); }
     void alert(std::string_view text) override { alerts.emplace_back(text); }
     std::vector<std::string> alerts;

@@ -1,8 +1,8 @@
 // The user's actions on a dialog, and the scripted front end that plays
 // them.
-#include "adm/scripted_front_end.hpp"
-#include "adm_fixture.hpp"
-#include "tv_errors.h"
+#include "host/adm/scripted_front_end.hpp"
+#include "tests/host/adm/adm_fixture.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host::testing {
 namespace {
@@ -104,14 +104,17 @@ TEST_F(DialogUserTest, ActionsTheDialogCannotTakeAreRefusedWithTheReason)
                   "spin edit 10 of dialog \"Fake Dialog\" takes a number, not \"12abc\"");
         EXPECT_NE(errorOf([&] { user.setFromText(10, " 5"); }).find("takes a number"), std::string::npos);
         EXPECT_NE(errorOf([&] { user.setFromText(10, "nan"); }).find("takes a number"), std::string::npos);
-        EXPECT_EQ(errorOf([&] { user.setFromText(3, "2"); }), "check box 3 of dialog \"Fake Dialog\" takes 0 or 1, not \"2\"");
+        EXPECT_EQ(errorOf([&] { user.setFromText(3, "2"); }),
+                  "check box 3 of dialog \"Fake Dialog\" takes 0 or 1, not \"2\"");
         EXPECT_EQ(errorOf([&] { user.choose(30, "Up"); }),
                   "popup 30 of dialog \"Fake Dialog\" has no entry \"Up\"; its entries are 0 \" Left \", 1 \"Right\"");
         EXPECT_EQ(errorOf([&] { user.choose(30, 2); }).substr(0, 34), "popup 30 of dialog \"Fake Dialog\" h");
         EXPECT_EQ(errorOf([&] { user.enterNumber(11, 1); }),
                   "cannot enter a number: spin edit 11 of dialog \"Fake Dialog\" is disabled");
         EXPECT_EQ(errorOf([&] { user.click(99); }), "cannot click: dialog \"Fake Dialog\" has no item 99");
-        EXPECT_EQ(errorOf([&] { user.pick(10, {0, 0}); }),
+        EXPECT_EQ(errorOf([&] {
+                      user.pick(10, {0, 0});
+                  }),
                   "cannot pick: spin edit 10 of dialog \"Fake Dialog\" is not a picture button");
         EXPECT_EQ(user.dialog().find(10)->value, 0); // nothing refused changed a value
         user.pressCancel();
@@ -139,7 +142,9 @@ TEST_F(DialogUserTest, APickIsAPressThenAReleaseAtThePointer)
 
 TEST_F(DialogUserTest, ScriptsPlayInOrderAndAFailedActionCancelsItsDialog)
 {
-    ScriptedFrontEnd frontEnd([](TvRealPoint p) { return TvIntPoint{static_cast<int32_t>(p.h), static_cast<int32_t>(p.v)}; });
+    ScriptedFrontEnd frontEnd([](TvRealPoint p) {
+        return TvIntPoint{static_cast<int32_t>(p.h), static_cast<int32_t>(p.v)};
+    });
     const DialogAction set = DialogAction::setText(10, "40");
     const DialogAction bad = DialogAction::setText(30, "Middle", "--set side=Middle");
     frontEnd.addScript({set, DialogAction::pickArtwork(60, {7, 9})});

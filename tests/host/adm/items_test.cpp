@@ -2,8 +2,8 @@
 // dialog.
 #include <cmath>
 
-#include "adm_fixture.hpp"
-#include "tv_errors.h"
+#include "tests/host/adm/adm_fixture.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host::testing {
 namespace {

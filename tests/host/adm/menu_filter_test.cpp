@@ -2,11 +2,11 @@
 // of their menu items.
 #include <gtest/gtest.h>
 
-#include "host_context.hpp"
-#include "suites/host_environment.hpp"
-#include "tv_errors.h"
-#include "workbench/filter_registry.hpp"
-#include "workbench/menu_filter_suites.hpp"
+#include "host/host_context.hpp"
+#include "host/suites/host_environment.hpp"
+#include "sdk/tv_errors.h"
+#include "host/workbench/filter_registry.hpp"
+#include "host/workbench/menu_filter_suites.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -54,7 +54,8 @@ TEST_F(MenuFilterTest, AutomaticEnablingFollowsTheDocumentOpenCondition)
     ASSERT_EQ(filterSuite().getFilterMenuItem(handle, &item), 0);
     const MenuItem& menu = registry.all().front().menuItem;
     EXPECT_TRUE(FilterRegistry::enabled(menu, false)); // not automatic yet
-    ASSERT_EQ(menuSuite().updateMenuItemAutomatically(item, TV_MENU_AUTO_ENABLE, 0, 0, 0, 0, TV_MENU_IF_DOCUMENT_OPEN, 0), 0);
+    ASSERT_EQ(
+        menuSuite().updateMenuItemAutomatically(item, TV_MENU_AUTO_ENABLE, 0, 0, 0, 0, TV_MENU_IF_DOCUMENT_OPEN, 0), 0);
     EXPECT_TRUE(FilterRegistry::enabled(menu, true));
     EXPECT_FALSE(FilterRegistry::enabled(menu, false));
     EXPECT_EQ(menuSuite().updateMenuItemAutomatically(reinterpret_cast<TvMenuItemHandle>(&handle), TV_MENU_AUTO_ENABLE,

@@ -3,8 +3,8 @@
 #include <climits>
 #include <cstring>
 
-#include "adm_fixture.hpp"
-#include "tv_errors.h"
+#include "tests/host/adm/adm_fixture.hpp"
+#include "sdk/tv_errors.h"
 
 namespace tovrins::host::testing {
 namespace {
@@ -26,8 +26,8 @@ TEST_F(AdmTest, TemplateItemsBecomeItemsOfTheirKindInPixels)
     FunctionFrontEnd frontEnd([](DialogUser& user) {
         AdmDialog& d = user.dialog();
         EXPECT_EQ(d.title, "Fake");
-        EXPECT_EQ(d.bounds.right - d.bounds.left, 300);  // 200 units x 6/4
-        EXPECT_EQ(d.bounds.bottom - d.bounds.top, 130);  // 80 units x 13/8
+        EXPECT_EQ(d.bounds.right - d.bounds.left, 300); // 200 units x 6/4
+        EXPECT_EQ(d.bounds.bottom - d.bounds.top, 130); // 80 units x 13/8
         EXPECT_EQ(d.bounds.left, (AdmSession::screenWidth - 300) / 2);
         ASSERT_NE(d.find(1), nullptr);
         EXPECT_EQ(d.find(1)->kind, AdmItemKind::TextPushButton);
@@ -110,10 +110,13 @@ TEST_F(AdmTest, ModalRefusesUnknownPluginsTemplatesAndStyles)
 {
     int32_t result = 0;
     const auto stranger = reinterpret_cast<TvPluginRef>(&result);
-    EXPECT_EQ(dialogs.modal(stranger, "x", 100, TV_DIALOG_STYLE_MODAL, nullptr, nullptr, &result), TV_ERR_BAD_PARAMETER);
-    EXPECT_EQ(dialogs.modal(plugin(), "x", 101, TV_DIALOG_STYLE_MODAL, nullptr, nullptr, &result), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(dialogs.modal(stranger, "x", 100, TV_DIALOG_STYLE_MODAL, nullptr, nullptr, &result),
+              TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(dialogs.modal(plugin(), "x", 101, TV_DIALOG_STYLE_MODAL, nullptr, nullptr, &result),
+              TV_ERR_BAD_PARAMETER);
     EXPECT_EQ(dialogs.modal(plugin(), "x", 100, 3, nullptr, nullptr, &result), TV_ERR_BAD_PARAMETER);
-    EXPECT_EQ(dialogs.modal(plugin(), "x", 100, TV_DIALOG_STYLE_MODAL, nullptr, nullptr, nullptr), TV_ERR_BAD_PARAMETER);
+    EXPECT_EQ(dialogs.modal(plugin(), "x", 100, TV_DIALOG_STYLE_MODAL, nullptr, nullptr, nullptr),
+              TV_ERR_BAD_PARAMETER);
     EXPECT_TRUE(session.shown().empty());
 }
 

@@ -6,14 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include "adm/scripted_front_end.hpp"
-#include "document/geometry.hpp"
-#include "document/paint_servers.hpp"
-#include "plugin_harness.hpp"
-#include "svg_export.hpp"
-#include "svg_import.hpp"
-#include "svg_render.hpp"
-#include "xml_writer.hpp"
+#include "host/adm/scripted_front_end.hpp"
+#include "host/document/geometry.hpp"
+#include "host/document/paint_servers.hpp"
+#include "tests/support/plugin_harness.hpp"
+#include "host/io/svg_export.hpp"
+#include "host/io/svg_import.hpp"
+#include "tests/support/svg_render.hpp"
+#include "host/io/xml_writer.hpp"
 
 // librsvg's text keeps fontconfig's caches until exit, which LeakSanitizer
 // reports; they are the library's, not ours.
@@ -26,12 +26,15 @@ constexpr float kPage = 400;
 
 // Each object on its own, by id.
 const std::map<std::string, std::string> kObjects = {
-    {"grad", R"~(<rect id="grad" x="40" y="40" width="80" height="50" fill="url(#lin)" transform="rotate(8 80 65)"/>)~"},
+    {"grad",
+     R"~(<rect id="grad" x="40" y="40" width="80" height="50" fill="url(#lin)" transform="rotate(8 80 65)"/>)~"},
     {"pat", R"~(<rect id="pat" x="150" y="30" width="70" height="70" fill="url(#dots)" stroke="black"/>)~"},
     {"clip", R"~(<rect id="clip" x="260" y="20" width="100" height="100" fill="orange" clip-path="url(#round)"/>)~"},
     {"blur", R"~(<rect id="blur" x="40" y="160" width="70" height="60" fill="teal" filter="url(#soft)"/>)~"},
-    {"mark", R"~(<path id="mark" d="M160 170 L230 200 L190 250" fill="none" stroke="black" stroke-width="3" marker-end="url(#arrow)"/>)~"},
-    {"text", R"~(<text id="text" x="260" y="200" font-family="sans-serif" font-size="30" font-weight="bold" fill="url(#lin)">Tv</text>)~"},
+    {"mark",
+     R"~(<path id="mark" d="M160 170 L230 200 L190 250" fill="none" stroke="black" stroke-width="3" marker-end="url(#arrow)"/>)~"},
+    {"text",
+     R"~(<text id="text" x="260" y="200" font-family="sans-serif" font-size="30" font-weight="bold" fill="url(#lin)">Tv</text>)~"},
     {"inst", R"~(<use id="inst" href="#sym" x="60" y="270" width="80" height="80"/>)~"},
 };
 
@@ -47,7 +50,7 @@ const char* kDefinitions = R"~(<defs>
 std::string document(const std::string& body)
 {
     return R"~(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="400" height="400" viewBox="0 0 400 400">)~" +
-           std::string(kDefinitions) + body + "</svg>";
+        std::string(kDefinitions) + body + "</svg>";
 }
 
 std::string allObjects()
@@ -94,7 +97,7 @@ struct FilterRun {
     std::vector<DialogAction> actions;
 };
 
-class CopiesLook : public ::testing::TestWithParam<std::string> {};
+class CopiesLook : public ::testing::TestWithParam<std::string> { };
 
 TEST_P(CopiesLook, LikeTheOriginalMovedForEveryFilter)
 {
@@ -104,7 +107,8 @@ TEST_P(CopiesLook, LikeTheOriginalMovedForEveryFilter)
     ASSERT_TRUE(warnings.empty()) << warnings.front();
     const std::vector<FilterRun> runs = {
         {"TovrinRotate...", {}},
-        {"TovrinRotate...", {DialogAction::setText(35, "2"), DialogAction::setText(4, "4"), DialogAction::setText(21, "0")}},
+        {"TovrinRotate...",
+         {DialogAction::setText(35, "2"), DialogAction::setText(4, "4"), DialogAction::setText(21, "0")}},
         {"TovrinScale...", {DialogAction::setText(21, "0")}},
         {"TovrinScale...", {DialogAction::setText(20, "0"), DialogAction::setText(35, "1")}},
         {"TovrinTranslate...", {DialogAction::setText(21, "0")}},

@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
-#include "css_cascade.hpp"
-#include "css_parser.hpp"
-#include "svg_import.hpp"
-#include "svg_attributes.hpp"
+#include "host/io/css_cascade.hpp"
+#include "host/io/css_parser.hpp"
+#include "host/io/svg_import.hpp"
+#include "host/io/svg_attributes.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -33,7 +33,8 @@ struct Cascaded {
 
     pugi::xml_node byId(const char* id) const
     {
-        const pugi::xml_node n = xml.find_node([&](const pugi::xml_node& x) { return std::string_view(x.attribute("id").value()) == id; });
+        const pugi::xml_node n =
+            xml.find_node([&](const pugi::xml_node& x) { return std::string_view(x.attribute("id").value()) == id; });
         EXPECT_TRUE(n) << id;
         return n;
     }
@@ -118,7 +119,8 @@ TEST(CssCascade, SpecificityThenSourceOrderThenImportance)
 
 TEST(CssCascade, StyleAttributesAndPresentationAttributes)
 {
-    const Cascaded c(R"(<style>rect { fill: red; stroke: red; stroke-width: 9 !important; opacity: .5 !important }</style>
+    const Cascaded c(
+        R"(<style>rect { fill: red; stroke: red; stroke-width: 9 !important; opacity: .5 !important }</style>
       <rect id="r" fill="blue" stroke="blue" style="stroke: green; stroke-width: 1; opacity: .9 !important"/>
       <rect id="plain" fill="blue"/>)");
     EXPECT_EQ(c.value("r", "fill"), "red") << "a sheet beats a presentation attribute";
@@ -173,11 +175,12 @@ TEST(CssCascade, WhatCannotBeAppliedStaysWithOneWarningPerKind)
     EXPECT_EQ(c.value("r", "stroke"), "(unset)") << "sheets are children too";
     EXPECT_EQ(c.value("c", "fill"), "green");
     EXPECT_EQ(c.sheets(), 3u) << "only the sheet applied whole goes";
-    EXPECT_THAT(c.warnings, ElementsAre("kept 1 style rule with @import in place without applying it",
-                                        HasSubstr("1 style rule with @media"), HasSubstr("with namespace prefix"),
-                                        "kept 2 style rules with pseudo-class :hover in place without applying them",
-                                        "kept 1 style sheet with media other than the screen in place without applying it",
-                                        HasSubstr("1 style sheet with the type \"text/xsl\"")));
+    EXPECT_THAT(c.warnings,
+                ElementsAre("kept 1 style rule with @import in place without applying it",
+                            HasSubstr("1 style rule with @media"), HasSubstr("with namespace prefix"),
+                            "kept 2 style rules with pseudo-class :hover in place without applying them",
+                            "kept 1 style sheet with media other than the screen in place without applying it",
+                            HasSubstr("1 style sheet with the type \"text/xsl\"")));
 }
 
 TEST(CssCascade, DeepAndWideTreesNeitherHangNorExhaustTheStack)
@@ -244,7 +247,8 @@ TEST(CssParser, DeclarationsSkipWhatBrowsersSkip)
 
 TEST(CssCascade, InheritedProperties)
 {
-    for (const char* p : {"fill", "stroke", "stroke-width", "font-family", "font-size", "visibility", "color", "fill-rule"})
+    for (const char* p :
+         {"fill", "stroke", "stroke-width", "font-family", "font-size", "visibility", "color", "fill-rule"})
         EXPECT_TRUE(isInheritedProperty(p)) << p;
     for (const char* p : {"opacity", "display", "clip-path", "mask", "filter", "stop-color", "transform", "Fill"})
         EXPECT_FALSE(isInheritedProperty(p)) << p;

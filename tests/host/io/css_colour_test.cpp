@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "svg_colour.hpp"
+#include "host/io/svg_colour.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -43,7 +43,7 @@ TEST(CssColour, KeywordsIncludingTheExtendedOnesIgnoreCase)
     expectColour("CornflowerBlue", 0x64, 0x95, 0xed);
     expectColour("lightgoldenrodyellow", 0xfa, 0xfa, 0xd2);
     expectColour("rebeccapurple", 0x66, 0x33, 0x99);
-    expectColour("aliceblue", 0xf0, 0xf8, 0xff); // first of the table
+    expectColour("aliceblue", 0xf0, 0xf8, 0xff);   // first of the table
     expectColour("yellowgreen", 0x9a, 0xcd, 0x32); // last of the table
     expectColour(" darkslategrey\n", 0x2f, 0x4f, 0x4f);
     expectColour("transparent", 0, 0, 0, 0);
@@ -77,10 +77,10 @@ TEST(CssColour, RgbInTheLegacyAndTheModernSyntax)
     expectColour("rgb(300, -20, 128, 2)", 255, 0, 128, 1);
     expectColour("rgb(150%, 50%, -5%)", 255, 128, 0);
     expectColour("rgba(0, 0, 0, -1)", 0, 0, 0, 0);
-    for (const char* bad : {"rgb(1,2)", "rgb(1,2,3,4,5)", "rgb(1 2 3 4)", "rgb(1, 2 3)", "rgb(100%, 50, 0)",
-                            "rgb(1,2,3", "rgb(1,,2,3)", "rgb(1,2,3,)", "rgb(1 2 3 /)", "rgb(1 2 / 3 / 4)",
-                            "rgb(none, 2, 3)", "rgb(1px 2 3)", "rgb(NaN, 0, 0)", "rgb(inf 0 0)", "rgb(1e999 0 0)",
-                            "rgb(1 2 3 / 1deg)", "rgbx(1 2 3)", "lab(50 20 30)"})
+    for (const char* bad :
+         {"rgb(1,2)", "rgb(1,2,3,4,5)", "rgb(1 2 3 4)", "rgb(1, 2 3)", "rgb(100%, 50, 0)", "rgb(1,2,3", "rgb(1,,2,3)",
+          "rgb(1,2,3,)", "rgb(1 2 3 /)", "rgb(1 2 / 3 / 4)", "rgb(none, 2, 3)", "rgb(1px 2 3)", "rgb(NaN, 0, 0)",
+          "rgb(inf 0 0)", "rgb(1e999 0 0)", "rgb(1 2 3 / 1deg)", "rgbx(1 2 3)", "lab(50 20 30)"})
         EXPECT_FALSE(parseCssColour(bad)) << bad;
 }
 
@@ -100,7 +100,8 @@ TEST(CssColour, HslWithHueUnitsAndWrapping)
     expectColour("hsl(3.14159265rad 100% 50%)", 0, 255, 255);
     expectColour("hsl(60deg 100 50)", 255, 255, 0); // modern numbers are percentages
     expectColour("hsl(60, 200%, 120%)", 255, 255, 255);
-    for (const char* bad : {"hsl(1,2,3)", "hsl(0, 100, 50)", "hsl(10px, 50%, 50%)", "hsl(0 100%)", "hsla(0, 1%, 1%, 1, 1)"})
+    for (const char* bad :
+         {"hsl(1,2,3)", "hsl(0, 100, 50)", "hsl(10px, 50%, 50%)", "hsl(0 100%)", "hsla(0, 1%, 1%, 1, 1)"})
         EXPECT_FALSE(parseCssColour(bad)) << bad;
 }
 

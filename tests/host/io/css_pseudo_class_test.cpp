@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
-#include "css_selector.hpp"
+#include "host/io/css_selector.hpp"
 
 namespace tovrins::host::css {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document_data.hpp"
+#include "host/document_data.hpp"
 
 namespace tovrins::host::testing {
 
@@ -36,11 +36,11 @@ inline void collectPaths(const std::vector<ArtData>& art, std::vector<const ArtD
     }
 }
 
-#define EXPECT_POINT_NEAR(actual, x, y, tol)                                                                 \
-    do {                                                                                                      \
-        const TvRealPoint point_ = (actual);                                                                  \
-        EXPECT_NEAR(point_.h, (x), (tol)) << #actual;                                                         \
-        EXPECT_NEAR(point_.v, (y), (tol)) << #actual;                                                         \
+#define EXPECT_POINT_NEAR(actual, x, y, tol)                                                                           \
+    do {                                                                                                               \
+        const TvRealPoint point_ = (actual);                                                                           \
+        EXPECT_NEAR(point_.h, (x), (tol)) << #actual;                                                                  \
+        EXPECT_NEAR(point_.v, (y), (tol)) << #actual;                                                                  \
     } while (0)
 
 } // namespace tovrins::host::testing

@@ -8,16 +8,16 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "io_test_support.hpp"
-#include "json_document.hpp"
+#include "tests/host/io/io_test_support.hpp"
+#include "host/io/json_document.hpp"
 
 namespace tovrins::host {
 namespace {
 
-using testing::corner;
-using testing::straightPath;
 using ::testing::AllOf;
+using testing::corner;
 using ::testing::HasSubstr;
+using testing::straightPath;
 
 void expectSameColour(const TvColor& a, const TvColor& b, const std::string& where)
 {
@@ -183,7 +183,7 @@ TEST(JsonDocument, WritesShortNumbersAndNoSeedWhenUnset)
 std::string minimal(const std::string& artJson, const std::string& extra = "")
 {
     return R"({"format": "tovrins-document", "version": 1, "width": 100, "height": 50, "currentLayer": 0)" + extra +
-           R"(, "layers": [{"name": "L", "visible": true, "locked": false, "art": [)" + artJson + "]}]}";
+        R"(, "layers": [{"name": "L", "visible": true, "locked": false, "art": [)" + artJson + "]}]}";
 }
 
 const std::string kPath =
@@ -222,8 +222,9 @@ TEST(JsonDocument, ErrorsNameTheFileAndTheField)
     expectError(noHeight, "\"height\"", "missing");
 
     expectError(minimal(kPath, R"(, "seed": -4)"), "seed", "non-negative integer");
-    expectError(R"({"format": "tovrins-document", "version": 1, "width": 0, "height": 5, "currentLayer": 0, "layers": []})",
-                "width", "positive");
+    expectError(
+        R"({"format": "tovrins-document", "version": 1, "width": 0, "height": 5, "currentLayer": 0, "layers": []})",
+        "width", "positive");
 
     std::string wrongLayer = minimal(kPath);
     wrongLayer.replace(wrongLayer.find(R"("currentLayer": 0)"), 17, R"("currentLayer": 3)");
@@ -241,7 +242,8 @@ TEST(JsonDocument, ArtErrorsNameTheArtField)
         art.replace(art.find(from), from.size(), to);
         return minimal(art);
     };
-    expectError(withPath(R"("type": "path")", R"("type": "star")"), "layers[0].art[0].type", "unknown art type \"star\"");
+    expectError(withPath(R"("type": "path")", R"("type": "star")"), "layers[0].art[0].type",
+                "unknown art type \"star\"");
     expectError(withPath(R"("type": "path")", R"("type": 2)"), "layers[0].art[0].type", "expected a string");
     expectError(withPath(R"("p": [1, 2])", R"("p": [1])"), "layers[0].art[0].segments[0].p", "array of 2");
     expectError(withPath(R"("p": [1, 2])", R"("p": [1, "2"])"), "segments[0].p[1]", "expected a number");

@@ -6,9 +6,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "io_test_support.hpp"
-#include "path_data.hpp"
-#include "svg_import.hpp"
+#include "tests/host/io/io_test_support.hpp"
+#include "host/io/path_data.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -260,8 +260,9 @@ TEST(PathData, TheImporterKeepsAFaultyPathWithOneWarning)
     const DocumentData d = readSvg(R"(<svg width="20" height="20"><path id="p" d="M0 0 L10 0 L10 10 L 5"/></svg>)",
                                    "faulty.svg", warnings);
     ASSERT_EQ(warnings.size(), 1u);
-    EXPECT_THAT(warnings[0], HasSubstr("faulty.svg: kept the path data of <path> \"p\" up to its error: "
-                                       "expected a number for 'L' at offset 21."));
+    EXPECT_THAT(warnings[0],
+                HasSubstr("faulty.svg: kept the path data of <path> \"p\" up to its error: "
+                          "expected a number for 'L' at offset 21."));
     ASSERT_EQ(d.layers.at(0).art.size(), 1u);
     EXPECT_EQ(d.layers[0].art[0].segments.size(), 3u);
 }

@@ -13,9 +13,9 @@
 
 #include <cairo.h>
 
-#include "io_test_support.hpp"
-#include "png_render.hpp"
-#include "svg_import.hpp"
+#include "tests/host/io/io_test_support.hpp"
+#include "host/io/png_render.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         dir_ = fs::temp_directory_path() /
-               ("tovrins_png_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("tovrins_png_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
@@ -80,7 +80,9 @@ uint32_t pixel(const fs::path& png, int x, int y)
 {
     cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
     uint32_t rgb = 0xdeadbeef;
-    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS && (cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32 || cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24) &&
+    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS &&
+        (cairo_image_surface_get_format(s) == CAIRO_FORMAT_ARGB32 ||
+         cairo_image_surface_get_format(s) == CAIRO_FORMAT_RGB24) &&
         x < cairo_image_surface_get_width(s) && y < cairo_image_surface_get_height(s)) {
         cairo_surface_flush(s);
         const unsigned char* row = cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);

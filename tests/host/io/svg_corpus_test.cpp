@@ -16,7 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include "svg_fidelity.hpp"
+#include "tests/host/io/svg_fidelity.hpp"
 
 namespace tovrins::host::testing {
 namespace {

@@ -7,8 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "svg_entities.hpp"
-#include "svg_import.hpp"
+#include "host/io/svg_entities.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -20,7 +20,7 @@ std::string withDoctype(const std::string& subset, const std::string& body)
 {
     return "<?xml version=\"1.0\"?>\n<!-- exported -->\n<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" "
            "\"http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd\" [\n" +
-           subset + "\n]>\n" + body;
+        subset + "\n]>\n" + body;
 }
 
 std::string bodyOf(const std::string& expanded) { return expanded.substr(expanded.find("]>") + 2); }
@@ -29,13 +29,15 @@ TEST(SvgEntities, ExpandedInContentAndAttributesNotInCommentsOrCdata)
 {
     std::vector<std::string> warnings;
     const std::string out = expandDtdEntities(
-        withDoctype(R"(<!ENTITY st0 "fill:#FF0000;"> <!ENTITY ns_svg 'http://www.w3.org/2000/svg'>
+        withDoctype(
+            R"(<!ENTITY st0 "fill:#FF0000;"> <!ENTITY ns_svg 'http://www.w3.org/2000/svg'>
                        <!ENTITY q 'say "hi" &amp; <b>'> <!ENTITY st0 "fill:blue;"> <!ENTITY g "<g id='e'/>">)",
-                    R"(<svg xmlns="&ns_svg;"><rect style="&st0;" title='&q;'/>&g;<!-- &st0; --><![CDATA[&st0;]]>&amp;&#65;&unknown;</svg>)"),
+            R"(<svg xmlns="&ns_svg;"><rect style="&st0;" title='&q;'/>&g;<!-- &st0; --><![CDATA[&st0;]]>&amp;&#65;&unknown;</svg>)"),
         warnings);
-    EXPECT_EQ(bodyOf(out), "\n<svg xmlns=\"http://www.w3.org/2000/svg\"><rect style=\"fill:#FF0000;\" "
-                           "title='say &quot;hi&quot; &amp; &lt;b>'/><g id='e'/><!-- &st0; --><![CDATA[&st0;]]>"
-                           "&amp;&#65;&unknown;</svg>");
+    EXPECT_EQ(bodyOf(out),
+              "\n<svg xmlns=\"http://www.w3.org/2000/svg\"><rect style=\"fill:#FF0000;\" "
+              "title='say &quot;hi&quot; &amp; &lt;b>'/><g id='e'/><!-- &st0; --><![CDATA[&st0;]]>"
+              "&amp;&#65;&unknown;</svg>");
     EXPECT_THAT(warnings, IsEmpty());
 }
 
@@ -52,9 +54,9 @@ TEST(SvgEntities, NestedEntitiesAndTheFirstDeclarationWins)
 TEST(SvgEntities, DocumentsWithoutAnInternalSubsetAreUntouched)
 {
     std::vector<std::string> warnings;
-    for (const std::string text : {std::string("<svg>&x;</svg>"),
-                                   std::string("<!DOCTYPE svg SYSTEM \"svg.dtd\"><svg>&x;</svg>"),
-                                   withDoctype("<!ELEMENT svg ANY>", "<svg>&x;</svg>")})
+    for (const std::string text :
+         {std::string("<svg>&x;</svg>"), std::string("<!DOCTYPE svg SYSTEM \"svg.dtd\"><svg>&x;</svg>"),
+          withDoctype("<!ELEMENT svg ANY>", "<svg>&x;</svg>")})
         EXPECT_EQ(expandDtdEntities(text, warnings), text);
 }
 
@@ -97,8 +99,9 @@ TEST(SvgEntities, ExternalEntitiesAreNeverRead)
 {
     std::vector<std::string> warnings;
     const std::string out = expandDtdEntities(
-        withDoctype(R"(<!ENTITY secret SYSTEM "file:///etc/passwd"> <!ENTITY pub PUBLIC "-//x" "http://example.com/x">)",
-                    "<svg><text>&secret;&secret;&pub;</text></svg>"),
+        withDoctype(
+            R"(<!ENTITY secret SYSTEM "file:///etc/passwd"> <!ENTITY pub PUBLIC "-//x" "http://example.com/x">)",
+            "<svg><text>&secret;&secret;&pub;</text></svg>"),
         warnings);
     EXPECT_EQ(bodyOf(out), "\n<svg><text></text></svg>");
     ASSERT_EQ(warnings.size(), 2u) << "one warning per entity, not per reference";
@@ -108,9 +111,10 @@ TEST(SvgEntities, ExternalEntitiesAreNeverRead)
 TEST(SvgEntities, TheImporterReadsIllustrationProgramExports)
 {
     std::vector<std::string> warnings;
-    const DocumentData d = readSvg(withDoctype(R"(<!ENTITY st0 "fill:#FF0000;"> <!ENTITY ns_svg "http://www.w3.org/2000/svg">)",
-                                               R"(<svg xmlns="&ns_svg;" width="10" height="10"><rect style="&st0;" width="1" height="1"/></svg>)"),
-                                   "exported.svg", warnings);
+    const DocumentData d = readSvg(
+        withDoctype(R"(<!ENTITY st0 "fill:#FF0000;"> <!ENTITY ns_svg "http://www.w3.org/2000/svg">)",
+                    R"(<svg xmlns="&ns_svg;" width="10" height="10"><rect style="&st0;" width="1" height="1"/></svg>)"),
+        "exported.svg", warnings);
     EXPECT_THAT(warnings, IsEmpty());
     ASSERT_EQ(d.layers.size(), 1u);
     ASSERT_EQ(d.layers[0].art.size(), 1u);

@@ -1,4 +1,4 @@
-#include "svg_fidelity.hpp"
+#include "tests/host/io/svg_fidelity.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "svg_export.hpp"
-#include "svg_import.hpp"
-#include "svg_render.hpp"
+#include "host/io/svg_export.hpp"
+#include "host/io/svg_import.hpp"
+#include "tests/support/svg_render.hpp"
 
 namespace tovrins::host::testing {
 
@@ -101,9 +101,9 @@ FidelityResult checkRoundTrip(const std::filesystem::path& file)
     // own size: a browser shows the file at that size.
     const auto exportedSize = intrinsicPixelSize(exported, base);
     if (originalSize && exportedSize && !sameSize(*originalSize, *exportedSize))
-        return {Fidelity::PageSize, std::to_string(originalSize->width) + " x " + std::to_string(originalSize->height) +
-                                        " became " + std::to_string(exportedSize->width) + " x " +
-                                        std::to_string(exportedSize->height)};
+        return {Fidelity::PageSize,
+                std::to_string(originalSize->width) + " x " + std::to_string(originalSize->height) + " became " +
+                    std::to_string(exportedSize->width) + " x " + std::to_string(exportedSize->height)};
     return {Fidelity::Passed, {}};
 }
 

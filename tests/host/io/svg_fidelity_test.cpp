@@ -7,10 +7,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "json_document.hpp"
-#include "svg_export.hpp"
-#include "svg_import.hpp"
-#include "svg_render.hpp"
+#include "host/io/json_document.hpp"
+#include "host/io/svg_export.hpp"
+#include "host/io/svg_import.hpp"
+#include "tests/support/svg_render.hpp"
 
 // librsvg's text keeps fontconfig's caches until exit, which LeakSanitizer
 // reports; they are the library's, not ours.
@@ -29,7 +29,7 @@ std::string readFile(const std::filesystem::path& p)
     return s.str();
 }
 
-class FeatureFile : public ::testing::TestWithParam<const char*> {};
+class FeatureFile : public ::testing::TestWithParam<const char*> { };
 
 TEST_P(FeatureFile, RendersAsItsSourceWhenWrittenBackUnchanged)
 {
@@ -59,8 +59,8 @@ INSTANTIATE_TEST_SUITE_P(Features, FeatureFile,
 TEST(SvgFidelity, ReferencesAndForeignAttributesAreWrittenBack)
 {
     std::vector<std::string> warnings;
-    const DocumentData doc = readSvg(readFile(std::filesystem::path(TOVRINS_FIDELITY_DIR) / "clip-mask-filter.svg"),
-                                     "f.svg", warnings);
+    const DocumentData doc =
+        readSvg(readFile(std::filesystem::path(TOVRINS_FIDELITY_DIR) / "clip-mask-filter.svg"), "f.svg", warnings);
     const std::string out = writeSvg(doc);
     EXPECT_THAT(out, HasSubstr("clip-path=\"url(#clip)\""));
     EXPECT_THAT(out, HasSubstr("<clipPath id=\"clip\">"));
@@ -73,7 +73,8 @@ TEST(SvgFidelity, ReferencesAndForeignAttributesAreWrittenBack)
 TEST(SvgFidelity, APageSizedInMillimetresWithoutViewBoxKeepsItsTrueSize)
 {
     std::vector<std::string> warnings;
-    const DocumentData doc = readSvg(readFile(std::filesystem::path(TOVRINS_FIDELITY_DIR) / "page-mm.svg"), "mm.svg", warnings);
+    const DocumentData doc =
+        readSvg(readFile(std::filesystem::path(TOVRINS_FIDELITY_DIR) / "page-mm.svg"), "mm.svg", warnings);
     EXPECT_NEAR(doc.width, 50 * 96 / 25.4, 1e-3); // user units, 96 to the inch
     const std::string out = writeSvg(doc);
     EXPECT_THAT(out, HasSubstr("width=\"50mm\" height=\"40mm\" viewBox=\"0 0 188.97638 151.1811\""));

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include "svg_gzip.hpp"
-#include "svg_import.hpp"
+#include "host/io/svg_gzip.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -43,7 +43,8 @@ std::string refusal(const std::string& bytes)
 
 TEST(SvgGzip, CompressedFilesAreReadAndOthersLeftAlone)
 {
-    const std::string svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><rect width="1" height="1"/></svg>)";
+    const std::string svg =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><rect width="1" height="1"/></svg>)";
     EXPECT_EQ(gunzipped(gzip(svg)), svg);
     EXPECT_FALSE(gunzipped(svg));
     EXPECT_FALSE(gunzipped(""));
@@ -56,7 +57,8 @@ TEST(SvgGzip, CompressedFilesAreReadAndOthersLeftAlone)
 TEST(SvgGzip, DamageBombsAndNestingAreRefused)
 {
     const std::string packed = gzip(std::string(1000, 'x'));
-    EXPECT_THAT(refusal(packed.substr(0, packed.size() / 2)), HasSubstr("packed.svgz is compressed, but its gzip data is damaged or cut short."));
+    EXPECT_THAT(refusal(packed.substr(0, packed.size() / 2)),
+                HasSubstr("packed.svgz is compressed, but its gzip data is damaged or cut short."));
     EXPECT_THAT(refusal("\x1f\x8bnot gzip"), HasSubstr("damaged"));
     // A bomb: 3 MiB of spaces pack into a few kB. The bound is lowered for
     // the test; the importer's is kMaxInflatedSvg.

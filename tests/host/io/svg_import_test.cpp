@@ -9,10 +9,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "io_test_support.hpp"
-#include "svg_colour.hpp"
-#include "svg_import.hpp"
-#include "svg_transform.hpp"
+#include "tests/host/io/io_test_support.hpp"
+#include "host/io/svg_colour.hpp"
+#include "host/io/svg_import.hpp"
+#include "host/io/svg_transform.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -26,8 +26,9 @@ constexpr float kTol = 1e-4f;
 // A 100 x 100 point document around `body`.
 DocumentData import(const std::string& body, std::vector<std::string>& warnings, const std::string& svgAttrs = "")
 {
-    const std::string text = R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="100" height="100" )" +
-                             svgAttrs + ">" + body + "</svg>";
+    const std::string text =
+        R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:inkscape="http://www.inkscape.org/namespaces/inkscape" width="100" height="100" )" +
+        svgAttrs + ">" + body + "</svg>";
     return readSvg(text, "test.svg", warnings);
 }
 
@@ -160,12 +161,12 @@ TEST(SvgImport, WithoutInkscapeLayersEveryTopLevelGroupIsALayer)
 
 TEST(SvgImport, TransformsNestOnGroups)
 {
-    const DocumentData d = importClean(
-        R"~(<g transform="translate(10 20)"><g transform="scale(2)"><rect width="5" height="5"/></g>)~"
-        R"~(<rect transform="rotate(90)" width="10" height="1"/>)~"
-        R"~(<rect transform="rotate(90 5 5)" width="10" height="1"/>)~"
-        R"~(<rect transform="matrix(1 0 0 1 -10 -20) skewX(45)" width="10" height="10"/>)~"
-        R"~(<rect transform="skewY(45), translate(-5,-20)" width="10" height="10"/></g>)~");
+    const DocumentData d =
+        importClean(R"~(<g transform="translate(10 20)"><g transform="scale(2)"><rect width="5" height="5"/></g>)~"
+                    R"~(<rect transform="rotate(90)" width="10" height="1"/>)~"
+                    R"~(<rect transform="rotate(90 5 5)" width="10" height="1"/>)~"
+                    R"~(<rect transform="matrix(1 0 0 1 -10 -20) skewX(45)" width="10" height="10"/>)~"
+                    R"~(<rect transform="skewY(45), translate(-5,-20)" width="10" height="10"/></g>)~");
     const auto all = paths(d);
     ASSERT_EQ(all.size(), 5u);
     // translate(10 20) scale(2): (5,5) goes to (20, 30), y flipped to 70.
@@ -183,8 +184,8 @@ TEST(SvgImport, TransformsNestOnGroups)
 
 TEST(SvgImport, StrokeWidthScalesWithTheTransform)
 {
-    const ArtData a = firstArt(importClean(
-        R"~(<g transform="scale(3)"><g><path d="M0 0 L1 1" stroke="black" stroke-width="2"/></g></g>)~"));
+    const ArtData a = firstArt(
+        importClean(R"~(<g transform="scale(3)"><g><path d="M0 0 L1 1" stroke="black" stroke-width="2"/></g></g>)~"));
     ASSERT_EQ(a.type, ArtType::Group);
     ASSERT_EQ(a.children.size(), 1u);
     EXPECT_NEAR(a.children[0].style.strokeWidth, 6, kTol);
@@ -192,8 +193,7 @@ TEST(SvgImport, StrokeWidthScalesWithTheTransform)
 
 TEST(SvgImport, ViewBoxMapsToTheDocumentSize)
 {
-    const ArtData a =
-        firstArt(importClean(R"(<rect x="0" y="0" width="10" height="10"/>)", R"(viewBox="0 0 20 20")"));
+    const ArtData a = firstArt(importClean(R"(<rect x="0" y="0" width="10" height="10"/>)", R"(viewBox="0 0 20 20")"));
     EXPECT_POINT_NEAR(a.segments[2].p, 50, 50, kTol);
     // Units convert to user units as browsers read them: 1in = 96.
     std::vector<std::string> warnings;
@@ -232,7 +232,8 @@ TEST(SvgImport, Colours)
 TEST(SvgImport, UnknownColoursWarnAndKeepTheInheritedPaint)
 {
     std::vector<std::string> warnings;
-    const DocumentData d = import(R"(<g><g fill="red"><rect id="r" width="1" height="1" fill="#12345"/></g></g>)", warnings);
+    const DocumentData d =
+        import(R"(<g><g fill="red"><rect id="r" width="1" height="1" fill="#12345"/></g></g>)", warnings);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_THAT(warnings[0], HasSubstr("test.svg"));
     EXPECT_THAT(warnings[0], HasSubstr("#12345"));
@@ -364,8 +365,9 @@ TEST(SvgImport, ErrorsNameTheFile)
 TEST(SvgImport, PercentSizeFallsBackToTheViewBoxWithAWarning)
 {
     std::vector<std::string> warnings;
-    const DocumentData d = readSvg(R"(<svg xmlns="http://www.w3.org/2000/svg" width="100%" height="100%" viewBox="0 0 30 40"/>)",
-                                   "p.svg", warnings);
+    const DocumentData d =
+        readSvg(R"(<svg xmlns="http://www.w3.org/2000/svg" width="100%" height="100%" viewBox="0 0 30 40"/>)", "p.svg",
+                warnings);
     EXPECT_EQ(d.width, 30);
     EXPECT_EQ(d.height, 40);
     EXPECT_EQ(warnings.size(), 2u);

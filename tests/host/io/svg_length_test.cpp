@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "svg_attributes.hpp"
+#include "host/io/svg_attributes.hpp"
 
 namespace tovrins::host::svg {
 namespace {
@@ -21,9 +21,8 @@ TEST(SvgLength, AbsoluteUnitsAsBrowsersReadThem)
     const struct {
         const char* text;
         double userUnits;
-    } cases[] = {{"12", 12},      {"12px", 12},      {"72pt", 96},   {"1pc", 16},      {"1in", 96},
-                 {"2.54cm", 96},  {"25.4mm", 96},    {"4Q", 96 / 25.4}, {"1IN", 96}, {" +3e1px ", 30},
-                 {"-1in", -96},   {".5pt", 2 / 3.0}};
+    } cases[] = {{"12", 12},     {"12px", 12},      {"72pt", 96}, {"1pc", 16},      {"1in", 96},   {"2.54cm", 96},
+                 {"25.4mm", 96}, {"4Q", 96 / 25.4}, {"1IN", 96},  {" +3e1px ", 30}, {"-1in", -96}, {".5pt", 2 / 3.0}};
     for (const auto& c : cases)
         expectLength(length(c.text), c.userUnits, c.text);
 }

@@ -8,17 +8,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "io_test_support.hpp"
-#include "json_document.hpp"
-#include "svg_export.hpp"
-#include "svg_import.hpp"
+#include "tests/host/io/io_test_support.hpp"
+#include "host/io/json_document.hpp"
+#include "host/io/svg_export.hpp"
+#include "host/io/svg_import.hpp"
 
 namespace tovrins::host {
 namespace {
 
 using testing::collectPaths;
-using testing::straightPath;
 using ::testing::HasSubstr;
+using testing::straightPath;
 
 // Export writes y = height - v and import reads height - y, both in float:
 // the loss is a rounding at the document's size, well under 1e-6 of it.
@@ -54,7 +54,8 @@ DocumentData sample()
     ArtData compound;
     compound.type = ArtType::CompoundPath;
     compound.style = tri.style;
-    compound.children = {straightPath({{0, 0}, {50, 0}, {50, 50}}, true), straightPath({{10, 5}, {40, 5}, {40, 30}}, true)};
+    compound.children = {straightPath({{0, 0}, {50, 0}, {50, 50}}, true),
+                         straightPath({{10, 5}, {40, 5}, {40, 30}}, true)};
     for (ArtData& c : compound.children)
         c.style = tri.style;
 

@@ -6,8 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "svg_import.hpp"
-#include "svg_text_encoding.hpp"
+#include "host/io/svg_import.hpp"
+#include "host/io/svg_text_encoding.hpp"
 
 namespace tovrins::host {
 namespace {

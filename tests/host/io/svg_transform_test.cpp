@@ -7,8 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "svg_import.hpp"
-#include "svg_transform.hpp"
+#include "host/io/svg_import.hpp"
+#include "host/io/svg_transform.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -35,9 +35,8 @@ TEST(SvgTransform, MalformedListsAreNullopt)
 
 TEST(SvgTransform, NumbersNoMatrixCanHoldAreErrors)
 {
-    for (const char* huge : {"translate(NaN,0)", "translate(0, inf)", "scale(-Infinity)", "scale(1e39)",
-                             "scale(1e400)", "rotate(1e31)", "scale(1e30) scale(1e30)", "matrix(1 0 0 1 0 1e31)",
-                             "skewX(1e300)"})
+    for (const char* huge : {"translate(NaN,0)", "translate(0, inf)", "scale(-Infinity)", "scale(1e39)", "scale(1e400)",
+                             "rotate(1e31)", "scale(1e30) scale(1e30)", "matrix(1 0 0 1 0 1e31)", "skewX(1e300)"})
         EXPECT_THROW(parseSvgTransform(huge), SvgTransformRangeError) << huge;
 }
 
@@ -45,17 +44,20 @@ TEST(SvgTransform, TheImporterNamesTheElement)
 {
     std::vector<std::string> warnings;
     for (const char* t : {"translate(NaN,0)", "scale(1e39)"}) {
-        const std::string svg = std::string(R"(<svg><g><rect id="big" width="1" height="1" transform=")") + t + "\"/></g></svg>";
+        const std::string svg =
+            std::string(R"(<svg><g><rect id="big" width="1" height="1" transform=")") + t + "\"/></g></svg>";
         try {
             readSvg(svg, "t.svg", warnings);
             ADD_FAILURE() << t << " was accepted";
         } catch (const std::runtime_error& e) {
-            EXPECT_THAT(e.what(), HasSubstr("t.svg has an element <rect> \"big\" whose transform \"" + std::string(t) +
-                                            "\" has a number that is not finite or too large."));
+            EXPECT_THAT(e.what(),
+                        HasSubstr("t.svg has an element <rect> \"big\" whose transform \"" + std::string(t) +
+                                  "\" has a number that is not finite or too large."));
         }
     }
     // A malformed transform is skipped with a warning, as browsers skip it.
-    const DocumentData d = readSvg(R"~(<svg><rect width="1" height="1" transform="spin(3)"/></svg>)~", "t.svg", warnings);
+    const DocumentData d =
+        readSvg(R"~(<svg><rect width="1" height="1" transform="spin(3)"/></svg>)~", "t.svg", warnings);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_THAT(warnings[0], HasSubstr("malformed transform \"spin(3)\""));
 }

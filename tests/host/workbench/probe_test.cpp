@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "document_fixtures.hpp"
-#include "workbench/workbench.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "host/workbench/workbench.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -58,7 +58,7 @@ TEST(Probe, TheHostKeepsEachFiltersBlockAcrossCommandsAndRepeats)
     // A cancelled dialog: no Go, the block stays.
     struct Cancel : DialogFrontEnd {
         void run(DialogUser& user) override { user.pressCancel(); }
-        void alert(std::string_view) override {}
+        void alert(std::string_view) override { }
     } cancel;
     const CommandOutcome cancelled = bench.runFilter(probe, cancel);
     EXPECT_EQ(cancelled.code, TV_ERR_CANCELLED);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "document_fixtures.hpp"
-#include "plugin_harness.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "tests/support/plugin_harness.hpp"
 
 namespace tovrins::host {
 namespace {

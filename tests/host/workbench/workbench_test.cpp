@@ -2,8 +2,8 @@
 // unload and reload, and the commands it refuses.
 #include <gtest/gtest.h>
 
-#include "document_fixtures.hpp"
-#include "plugin_harness.hpp"
+#include "tests/host/document_fixtures.hpp"
+#include "tests/support/plugin_harness.hpp"
 
 namespace tovrins::host {
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "tv_sdk.h"
+#include "sdk/tv_sdk.h"
 
 namespace {
 
@@ -19,8 +19,7 @@ bool mode(const char* name)
     return value && std::strcmp(value, name) == 0;
 }
 
-template <class Suite>
-const Suite* acquire(const TvSPBasicSuite* basic, const char* name, int32_t version)
+template <class Suite> const Suite* acquire(const TvSPBasicSuite* basic, const char* name, int32_t version)
 {
     const void* table = nullptr;
     return basic->acquireSuite(name, version, &table) == 0 ? static_cast<const Suite*>(table) : nullptr;
@@ -71,7 +70,9 @@ TvErr go(TvFilterMessage& message)
     if (mode("late-filter"))
         return addFilter(message.d, "ProbeLate");
     if (mode("keep-suite"))
-        return acquire<TvAIUndoSuiteV4>(message.d.basic, kTvAIUndoSuite, kTvAIUndoSuiteVersion) ? 0 : TV_ERR_SUITE_NOT_FOUND;
+        return acquire<TvAIUndoSuiteV4>(message.d.basic, kTvAIUndoSuite, kTvAIUndoSuiteVersion)
+            ? 0
+            : TV_ERR_SUITE_NOT_FOUND;
     const TvSPBasicSuite* basic = message.d.basic;
     const auto* memory = acquire<TvAIMdMemorySuiteV1>(basic, kTvAIMdMemorySuite, kTvAIMdMemorySuiteVersion);
     if (!memory)
@@ -87,7 +88,7 @@ TvErr go(TvFilterMessage& message)
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) TvErr PluginMain(const char* caller, const char* selector,
-                                                                    void* message)
+                                                                   void* message)
 {
     auto& data = *static_cast<TvSPMessageData*>(message);
     const auto is = [&](const char* a, const char* b) { return data.basic->isEqual(a, b) != 0; };
