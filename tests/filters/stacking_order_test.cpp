@@ -37,17 +37,17 @@ CopyStack copyStack(const DocumentData& d)
     return stack;
 }
 
-class StackingOrder : public ::testing::TestWithParam<std::tuple<const FilterWords*, int>> {};
+class StackingOrder : public ::testing::TestWithParam<std::tuple<const FilterWords*, int>> { };
 
 TEST_P(StackingOrder, CopiesOfTheUpperObjectPaintAboveThoseOfTheLowerOne)
 {
     const auto [filter, layerOption] = GetParam();
     testing::PluginHarness h;
     h.bench.open(oneLayer({square("red", 100, 100, 1, 0), square("blue", 150, 150, 0, 1)}));
-    host::ScriptedFrontEnd frontEnd = scripted({host::DialogAction::setText(item::layerOption, std::to_string(layerOption)),
-                                                host::DialogAction::setText(item::placeAbove, "1"),
-                                                host::DialogAction::setText(item::deleteOriginal, "0"),
-                                                host::DialogAction::setText(item::copies, "4")});
+    host::ScriptedFrontEnd frontEnd = scripted(
+        {host::DialogAction::setText(item::layerOption, std::to_string(layerOption)),
+         host::DialogAction::setText(item::placeAbove, "1"), host::DialogAction::setText(item::deleteOriginal, "0"),
+         host::DialogAction::setText(item::copies, "4")});
     const host::CommandOutcome outcome = h.run(h.filter(filter->title), frontEnd);
     ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
     ASSERT_EQ(outcome.code, 0);
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(EveryFilterAndLayerOption, StackingOrder,
                          ::testing::Combine(::testing::ValuesIn(kAllFilters), ::testing::Values(0, 1, 2)),
                          [](const auto& info) {
                              return filterName({std::get<0>(info.param), info.index}) + "_LayerOption" +
-                                    std::to_string(std::get<1>(info.param));
+                                 std::to_string(std::get<1>(info.param));
                          });
 
 } // namespace

@@ -7,7 +7,8 @@
 #include "pe_image.hpp"
 #include "plugin_resources.hpp"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     try {
         tovrins::host::collectResources(tovrins::host::readPeResources(std::span<const std::uint8_t>(data, size)));
     } catch (const tovrins::host::ResourceError&) {

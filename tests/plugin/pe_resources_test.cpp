@@ -25,7 +25,8 @@ using ::testing::HasSubstr;
 using test::fileBytes;
 using test::writeTemp;
 
-std::string errorOf(const std::vector<std::uint8_t>& file) {
+std::string errorOf(const std::vector<std::uint8_t>& file)
+{
     try {
         readPeResources(file);
     } catch (const ResourceError& e) {
@@ -37,7 +38,8 @@ std::string errorOf(const std::vector<std::uint8_t>& file) {
 // Each resource's type, name and bytes, for comparing two sources.
 using ResourceKey = std::pair<std::string, std::string>;
 std::string keyText(const NameOrOrdinal& n) { return n.isOrdinal ? "#" + std::to_string(n.ordinal) : n.name; }
-std::map<ResourceKey, std::vector<std::uint8_t>> byKey(const std::vector<RawResource>& resources) {
+std::map<ResourceKey, std::vector<std::uint8_t>> byKey(const std::vector<RawResource>& resources)
+{
     std::map<ResourceKey, std::vector<std::uint8_t>> result;
     for (const RawResource& r : resources) {
         result[{keyText(r.type), keyText(r.name)}].assign(r.data.begin(), r.data.end());
@@ -52,7 +54,8 @@ protected:
     const std::vector<std::uint8_t> pe_ = peImage(resourceTree(raw_));
 };
 
-TEST_F(PeResources, ThePluginsResourcesReadTheSameFromAPeFile) {
+TEST_F(PeResources, ThePluginsResourcesReadTheSameFromAPeFile)
+{
     EXPECT_EQ(byKey(readPeResources(pe_)), byKey(raw_));
     const PluginResources fromPe = readImageResources(pe_);
     const PluginResources fromRes = readResources(res_);
@@ -63,7 +66,8 @@ TEST_F(PeResources, ThePluginsResourcesReadTheSameFromAPeFile) {
     EXPECT_EQ(fromPe.icons.at(16051).at(0).image, fromRes.icons.at(16051).at(0).image);
 }
 
-TEST_F(PeResources, AWindowsPluginIsReadButNotRunOnLinux) {
+TEST_F(PeResources, AWindowsPluginIsReadButNotRunOnLinux)
+{
     const auto path = writeTemp("windows.aip", pe_);
     EXPECT_TRUE(isForeignPluginFile(path));
     EXPECT_EQ(readPluginResources(path).strings.at(16002), "TovrinRotate...");
@@ -81,14 +85,16 @@ TEST_F(PeResources, AWindowsPluginIsReadButNotRunOnLinux) {
     EXPECT_EQ(fromPe.str(), fromLinux.str());
 }
 
-TEST_F(PeResources, EveryCutOfTheFileIsRefused) {
+TEST_F(PeResources, EveryCutOfTheFileIsRefused)
+{
     for (std::size_t n = 0; n < pe_.size(); n += 7) {
         const std::vector<std::uint8_t> cut(pe_.begin(), pe_.begin() + static_cast<std::ptrdiff_t>(n));
         EXPECT_NE(errorOf(cut), "") << "cut at " << n;
     }
 }
 
-TEST_F(PeResources, DamagedHeadersAreRefused) {
+TEST_F(PeResources, DamagedHeadersAreRefused)
+{
     auto bytes = pe_;
     put32(bytes, 0x3C, 0xFFFFFFF0);
     EXPECT_THAT(errorOf(bytes), HasSubstr("PE header offset"));
@@ -96,31 +102,33 @@ TEST_F(PeResources, DamagedHeadersAreRefused) {
     bytes[test::kPeOffset] = 'X';
     EXPECT_THAT(errorOf(bytes), HasSubstr("no PE signature"));
     bytes = pe_;
-    put32(bytes, test::kResourceDirectoryField, 0x9000);  // no section there
+    put32(bytes, test::kResourceDirectoryField, 0x9000); // no section there
     EXPECT_THAT(errorOf(bytes), HasSubstr("resource directory at address 36864"));
     bytes = pe_;
-    put32(bytes, test::kSectionHeader + 20, 0x7FFFFFFF);  // raw data far past the end
+    put32(bytes, test::kSectionHeader + 20, 0x7FFFFFFF); // raw data far past the end
     EXPECT_THAT(errorOf(bytes), HasSubstr("section data runs past the end"));
     EXPECT_THAT(errorOf({'n', 'o', 't'}), HasSubstr("not a PE file"));
 }
 
-TEST_F(PeResources, DamagedDirectoriesAreRefused) {
+TEST_F(PeResources, DamagedDirectoriesAreRefused)
+{
     const auto tree = [](std::vector<std::uint8_t> t) { return peImage(t); };
     std::vector<std::uint8_t> loop = resourceTree(raw_);
-    put32(loop, 20, 0x80000000u);  // the first type's directory is the root itself
+    put32(loop, 20, 0x80000000u); // the first type's directory is the root itself
     EXPECT_THAT(errorOf(tree(loop)), HasSubstr("a language entry names a directory"));
     std::vector<std::uint8_t> outside = resourceTree(raw_);
     put32(outside, 20, 0x80FFFFFFu);
     EXPECT_THAT(errorOf(tree(outside)), HasSubstr("lies past the end"));
     std::vector<std::uint8_t> dataRoot = resourceTree(raw_);
-    put32(dataRoot, 20, 0);  // data straight under the root
+    put32(dataRoot, 20, 0); // data straight under the root
     EXPECT_THAT(errorOf(tree(dataRoot)), HasSubstr("a directory entry names data"));
 }
 
 // One directory of 300 entries that all lead back to a second of 300, whose
 // entries all lead to one data entry: 27 million paths in a few hundred
 // bytes. The walk stops at its bound instead of listing them.
-TEST_F(PeResources, SharedSubdirectoriesCannotMultiplyTheWalk) {
+TEST_F(PeResources, SharedSubdirectoriesCannotMultiplyTheWalk)
+{
     test::Bytes t;
     constexpr std::uint32_t kEntries = 300, kSecond = 16 + 8 * kEntries, kThird = 2 * kSecond;
     for (std::uint32_t dir : {kSecond, kThird, 0u}) {
@@ -133,7 +141,8 @@ TEST_F(PeResources, SharedSubdirectoriesCannotMultiplyTheWalk) {
     EXPECT_THAT(errorOf(peImage(t.data)), HasSubstr("more than 65536 entries"));
 }
 
-TEST(PeImage, AnImageWithoutResourcesHasNone) {
+TEST(PeImage, AnImageWithoutResourcesHasNone)
+{
     auto bytes = peImage({0, 0, 0, 0});
     put32(bytes, test::kResourceDirectoryField, 0);
     EXPECT_TRUE(readPeResources(bytes).empty());
@@ -141,11 +150,13 @@ TEST(PeImage, AnImageWithoutResourcesHasNone) {
 
 // The real Windows file, when scripts/build-windows has made it; CI's
 // Windows stage runs this with TOVRINS_REQUIRE_WINDOWS_PLUGIN=1.
-TEST(WindowsPlugin, ResourcesAreTheResFilesByteForByte) {
+TEST(WindowsPlugin, ResourcesAreTheResFilesByteForByte)
+{
     const char* given = std::getenv("TOVRINS_WINDOWS_PLUGIN");
     const std::filesystem::path path = given != nullptr ? given : TOVRINS_WINDOWS_PLUGIN_PATH;
     if (!std::filesystem::exists(path)) {
-        if (std::getenv("TOVRINS_REQUIRE_WINDOWS_PLUGIN") != nullptr) FAIL() << path << " does not exist";
+        if (std::getenv("TOVRINS_REQUIRE_WINDOWS_PLUGIN") != nullptr)
+            FAIL() << path << " does not exist";
         GTEST_SKIP() << "no Windows build at " << path << " (scripts/build-windows)";
     }
     const std::vector<std::uint8_t> dll = fileBytes(path);
@@ -156,7 +167,8 @@ TEST(WindowsPlugin, ResourcesAreTheResFilesByteForByte) {
     for (const char* type : {"PIPL", "#6", "#5", "#3", "#14"}) {
         std::size_t compared = 0;
         for (const auto& [key, bytes] : fromRes) {
-            if (key.first != type) continue;
+            if (key.first != type)
+                continue;
             ++compared;
             ASSERT_TRUE(fromDll.contains(key)) << key.first << " " << key.second;
             EXPECT_EQ(fromDll.at(key), bytes) << key.first << " " << key.second;
@@ -166,5 +178,5 @@ TEST(WindowsPlugin, ResourcesAreTheResFilesByteForByte) {
     EXPECT_EQ(fromDll.size(), fromRes.size());
 }
 
-}  // namespace
-}  // namespace tovrins::host
+} // namespace
+} // namespace tovrins::host

@@ -28,37 +28,44 @@ protected:
 };
 PluginResources BuiltPlugin::resources_;
 
-TEST_F(BuiltPlugin, PiplBytesAreExact) {
+TEST_F(BuiltPlugin, PiplBytesAreExact)
+{
     const std::vector<std::uint8_t> expected = {
-        1, 0,  0, 0, 0, 0,  3, 0, 0, 0,
-        'E', 'B', 'D', 'A', 'd', 'n', 'i', 'k', 0, 0, 0, 0, 4, 0, 0, 0, 'A', 'E', 'P', 'S',
-        'E', 'B', 'D', 'A', 's', 'r', 'v', 'i', 0, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0,
-        'E', 'B', 'D', 'A', '6', '8', 'x', 'w', 0, 0, 0, 0, 12, 0, 0, 0,
-        'P', 'l', 'u', 'g', 'i', 'n', 'M', 'a', 'i', 'n', 0, 0,
+        1, 0, 0,  0, 0, 0, 3,   0,   0,   0,   'E', 'B', 'D', 'A', 'd', 'n', 'i', 'k', 0, 0,
+        0, 0, 4,  0, 0, 0, 'A', 'E', 'P', 'S', 'E', 'B', 'D', 'A', 's', 'r', 'v', 'i', 0, 0,
+        0, 0, 4,  0, 0, 0, 2,   0,   0,   0,   'E', 'B', 'D', 'A', '6', '8', 'x', 'w', 0, 0,
+        0, 0, 12, 0, 0, 0, 'P', 'l', 'u', 'g', 'i', 'n', 'M', 'a', 'i', 'n', 0,   0,
     };
     EXPECT_EQ(resources_.piplBytes, expected);
 }
 
-TEST_F(BuiltPlugin, FilterRegistrationStrings) {
+TEST_F(BuiltPlugin, FilterRegistrationStrings)
+{
     std::vector<std::string> list;
-    for (int id = 16000; id <= 16006; ++id) list.push_back(resources_.strings.at(id));
-    EXPECT_THAT(list, ElementsAre("<First Mac index is 1>", "QRX <Paths>", "TovrinRotate...", "QRX <Paths>",
-                                  "TovrinScale...", "QRX <Paths>", "TovrinTranslate..."));
+    for (int id = 16000; id <= 16006; ++id)
+        list.push_back(resources_.strings.at(id));
+    EXPECT_THAT(list,
+                ElementsAre("<First Mac index is 1>", "QRX <Paths>", "TovrinRotate...", "QRX <Paths>", "TovrinScale...",
+                            "QRX <Paths>", "TovrinTranslate..."));
     EXPECT_FALSE(resources_.strings.contains(16007));
 }
 
-TEST_F(BuiltPlugin, ErrorTableEndsAtTheFirstAbsentIndex) {
+TEST_F(BuiltPlugin, ErrorTableEndsAtTheFirstAbsentIndex)
+{
     const std::string noMemory = "The filter cannot complete because there isn't enough memory (RAM) available.";
     std::vector<std::string> list;
-    for (int id = 16050; resources_.strings.contains(id); ++id) list.push_back(resources_.strings.at(id));
-    EXPECT_THAT(list, ElementsAre("<Mac strings begin at index 1>", "-108", noMemory, "271", noMemory, "SEGM",
-                                  "The filter cannot complete because a layer is locked or invisible.", "NESS",
-                                  "The filter cannot complete because a path has too many anchor points.", "!sel",
-                                  "The selection is not valid for this filter.", "<Others>",
-                                  "The filter cannot complete because of an unknown error."));
+    for (int id = 16050; resources_.strings.contains(id); ++id)
+        list.push_back(resources_.strings.at(id));
+    EXPECT_THAT(list,
+                ElementsAre("<Mac strings begin at index 1>", "-108", noMemory, "271", noMemory, "SEGM",
+                            "The filter cannot complete because a layer is locked or invisible.", "NESS",
+                            "The filter cannot complete because a path has too many anchor points.", "!sel",
+                            "The selection is not valid for this filter.", "<Others>",
+                            "The filter cannot complete because of an unknown error."));
 }
 
-TEST_F(BuiltPlugin, ErrorDialog) {
+TEST_F(BuiltPlugin, ErrorDialog)
+{
     const DialogTemplate& d = resources_.dialogs.at(16051);
     EXPECT_EQ(d.title, "Plug-in Error");
     EXPECT_EQ(d.rect.width, 185);
@@ -79,7 +86,8 @@ TEST_F(BuiltPlugin, ErrorDialog) {
     check(3, 4, "Static", "", {10, 10, 18, 20});
 }
 
-TEST_F(BuiltPlugin, AboutDialogAndItsIcon) {
+TEST_F(BuiltPlugin, AboutDialogAndItsIcon)
+{
     const DialogTemplate& d = resources_.dialogs.at(16050);
     EXPECT_EQ(d.title, "Tovrins Plug-in About");
     EXPECT_EQ(d.rect, (DialogRect{0, 0, 281, 143}));
@@ -111,7 +119,8 @@ TEST_F(BuiltPlugin, AboutDialogAndItsIcon) {
     EXPECT_EQ(images[0].image.size(), 40u + 32 * 32 * 4 + 32 * 4);
 }
 
-TEST_F(BuiltPlugin, FilterDialogHasNoItems) {
+TEST_F(BuiltPlugin, FilterDialogHasNoItems)
+{
     const DialogTemplate& d = resources_.dialogs.at(16100);
     EXPECT_EQ(d.title, "Tovrins Plugin");
     EXPECT_EQ(d.rect.width, 216);
@@ -121,18 +130,21 @@ TEST_F(BuiltPlugin, FilterDialogHasNoItems) {
     EXPECT_TRUE(d.items.empty());
 }
 
-TEST(PluginExports, OnlyTheEntryPoint) {
+TEST(PluginExports, OnlyTheEntryPoint)
+{
     EXPECT_THAT(definedDynamicSymbols(fileBytes(kPlugin)), ElementsAre("PluginMain"));
 }
 
-TEST(PluginLoading, ResolvesTheEntryPointThePiplNames) {
+TEST(PluginLoading, ResolvesTheEntryPointThePiplNames)
+{
     const PluginFile plugin(kPlugin);
     EXPECT_EQ(plugin.entryName(), "PluginMain");
     EXPECT_NE(plugin.entry(), nullptr);
     EXPECT_EQ(plugin.resources().dialogs.size(), 3u);
 }
 
-std::string refusal(const std::filesystem::path& path) {
+std::string refusal(const std::filesystem::path& path)
+{
     try {
         PluginFile plugin(path);
     } catch (const PluginLoadError& e) {
@@ -143,7 +155,8 @@ std::string refusal(const std::filesystem::path& path) {
 
 // Copies the plug-in with the first occurrence of from, inside the resource
 // section, replaced by to.
-std::filesystem::path patchedCopy(const std::string& name, const std::string& from, const std::string& to) {
+std::filesystem::path patchedCopy(const std::string& name, const std::string& from, const std::string& to)
+{
     std::vector<std::uint8_t> bytes = fileBytes(kPlugin);
     const auto section = findElfSection(bytes, kResourceSection);
     const auto start = bytes.begin() + (section->data() - bytes.data());
@@ -153,7 +166,8 @@ std::filesystem::path patchedCopy(const std::string& name, const std::string& fr
     return writeTemp(name, bytes);
 }
 
-TEST(PluginLoading, DamagedPiplsAreRefused) {
+TEST(PluginLoading, DamagedPiplsAreRefused)
+{
     EXPECT_THAT(refusal(patchedCopy("kind.aip", "AEPS", "AEPZ")), HasSubstr("PIPL kind is not SPEA"));
     EXPECT_THAT(refusal(patchedCopy("ivrs.aip", "srvi", "srvj")), HasSubstr("PIPL has no 'ivrs' property"));
     EXPECT_THAT(refusal(patchedCopy("entry.aip", "PluginMain", "PluginMaim")),
@@ -169,18 +183,20 @@ TEST(PluginLoading, DamagedPiplsAreRefused) {
     EXPECT_THAT(refusal(path), HasSubstr(path.string()));
 }
 
-TEST(PluginLoading, DamagedResourceSectionIsRefused) {
+TEST(PluginLoading, DamagedResourceSectionIsRefused)
+{
     std::vector<std::uint8_t> bytes = fileBytes(kPlugin);
     const auto section = findElfSection(bytes, kResourceSection);
     const auto offset = static_cast<std::size_t>(section->data() - bytes.data());
-    bytes[offset + 4] = 4;  // header size of the opening record
+    bytes[offset + 4] = 4; // header size of the opening record
     const auto path = writeTemp("header.aip", bytes);
     const std::string message = refusal(path);
     EXPECT_THAT(message, HasSubstr(path.string()));
     EXPECT_THAT(message, HasSubstr("header size 4"));
 }
 
-TEST(PluginLoading, NonPluginFilesAreRefused) {
+TEST(PluginLoading, NonPluginFilesAreRefused)
+{
     const auto text = writeTemp("notes.aip", {'h', 'e', 'l', 'l', 'o', '\n'});
     EXPECT_THAT(refusal(text), HasSubstr("not an ELF file"));
     EXPECT_THAT(refusal(text), HasSubstr(text.string()));
@@ -188,20 +204,22 @@ TEST(PluginLoading, NonPluginFilesAreRefused) {
     EXPECT_THAT(refusal(TOVRINS_TEST_EXECUTABLE), HasSubstr("has no .tovrins_res resource section"));
 
     std::vector<std::uint8_t> bytes = fileBytes(kPlugin);
-    bytes.resize(bytes.size() / 2);  // the section headers sit at the end
+    bytes.resize(bytes.size() / 2); // the section headers sit at the end
     EXPECT_THAT(refusal(writeTemp("half.aip", bytes)), HasSubstr("runs past the end"));
     bytes.resize(40);
     EXPECT_THAT(refusal(writeTemp("header-only.aip", bytes)), HasSubstr("runs past the end"));
 }
 
-TEST(PluginLoading, DirectoriesAndDevicesAreNamedForWhatTheyAre) {
+TEST(PluginLoading, DirectoriesAndDevicesAreNamedForWhatTheyAre)
+{
     EXPECT_THAT(refusal(::testing::TempDir()), HasSubstr("is a directory, not a plug-in file"));
     EXPECT_THAT(refusal("/dev/zero"), HasSubstr("plug-in /dev/zero: is not a regular file"));
 }
 
 // dlopen searches the library path for a bare file name; the loader must
 // load the file in the working directory instead, as for any other path.
-TEST(PluginLoading, AFileNameWithoutASlashIsTheFileInTheWorkingDirectory) {
+TEST(PluginLoading, AFileNameWithoutASlashIsTheFileInTheWorkingDirectory)
+{
     EXPECT_EQ(explicitLibraryPath("good.aip"), "./good.aip");
     EXPECT_EQ(explicitLibraryPath("lib/good.aip"), "lib/good.aip");
     EXPECT_EQ(explicitLibraryPath("/opt/good.aip"), "/opt/good.aip");
@@ -214,7 +232,7 @@ TEST(PluginLoading, AFileNameWithoutASlashIsTheFileInTheWorkingDirectory) {
     std::string failure;
     try {
         const PluginFile plugin("good.aip");
-        EXPECT_EQ(plugin.path(), "good.aip");  // messages name it as typed
+        EXPECT_EQ(plugin.path(), "good.aip"); // messages name it as typed
         EXPECT_NE(plugin.entry(), nullptr);
     } catch (const PluginLoadError& e) {
         failure = e.what();
@@ -224,5 +242,5 @@ TEST(PluginLoading, AFileNameWithoutASlashIsTheFileInTheWorkingDirectory) {
     EXPECT_EQ(failure, "");
 }
 
-}  // namespace
-}  // namespace tovrins::host
+} // namespace
+} // namespace tovrins::host

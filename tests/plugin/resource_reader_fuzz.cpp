@@ -7,7 +7,8 @@
 #include "elf_image.hpp"
 #include "plugin_resources.hpp"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::span<const std::uint8_t> bytes(data, size);
     try {
         tovrins::host::readResources(bytes);

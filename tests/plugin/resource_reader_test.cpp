@@ -17,18 +17,21 @@ constexpr std::uint16_t kIcon = 3;
 constexpr std::uint16_t kGroupIcon = 14;
 
 // A string block with the given texts at the given slots, the rest empty.
-std::vector<std::uint8_t> stringBlock(const std::map<int, std::u16string>& slots) {
+std::vector<std::uint8_t> stringBlock(const std::map<int, std::u16string>& slots)
+{
     Bytes b;
     for (int i = 0; i < 16; ++i) {
         const auto found = slots.find(i);
         const std::u16string text = found == slots.end() ? u"" : found->second;
         b.u16(static_cast<std::uint16_t>(text.size()));
-        for (char16_t c : text) b.u16(c);
+        for (char16_t c : text)
+            b.u16(c);
     }
     return b.data;
 }
 
-std::string errorOf(const std::vector<std::uint8_t>& res) {
+std::string errorOf(const std::vector<std::uint8_t>& res)
+{
     try {
         readResources(res);
     } catch (const ResourceError& e) {
@@ -37,7 +40,8 @@ std::string errorOf(const std::vector<std::uint8_t>& res) {
     return "";
 }
 
-TEST(ResourceReader, StringBlocksMapToIdsAndSkipEmptySlots) {
+TEST(ResourceReader, StringBlocksMapToIdsAndSkipEmptySlots)
+{
     ResBuilder res;
     res.add(kString, 1001, stringBlock({{0, u"first"}, {15, u"last"}}));
     res.add(kString, 1, stringBlock({{3, u"caf\u00e9 \U0001F600"}}));
@@ -49,9 +53,10 @@ TEST(ResourceReader, StringBlocksMapToIdsAndSkipEmptySlots) {
     EXPECT_FALSE(strings.contains(16001));
 }
 
-TEST(ResourceReader, EveryCutInsideARecordIsRefused) {
+TEST(ResourceReader, EveryCutInsideARecordIsRefused)
+{
     ResBuilder res;
-    res.add(kString, 1001, stringBlock({{0, u"ab"}}));  // 36 bytes: no padding
+    res.add(kString, 1001, stringBlock({{0, u"ab"}})); // 36 bytes: no padding
     res.addNamedType(u"PIPL", 16000, Bytes().u16(1).u32(0).u32(0).u16(0).data);
     const auto& full = res.bytes();
     ASSERT_EQ(full.size() % 4, 0u);
@@ -69,19 +74,21 @@ TEST(ResourceReader, EveryCutInsideARecordIsRefused) {
     EXPECT_EQ(accepted, 2);
 }
 
-TEST(ResourceReader, InconsistentHeadersAreNamed) {
+TEST(ResourceReader, InconsistentHeadersAreNamed)
+{
     EXPECT_THAT(errorOf({}), HasSubstr("empty"));
     EXPECT_THAT(errorOf(Bytes().u32(0).u32(8).data), HasSubstr("header size 8"));
     EXPECT_THAT(errorOf(Bytes().u32(0).u32(0x7FFFFFFF).data), HasSubstr("runs past the end"));
     ResBuilder huge;
     huge.add(kString, 1, stringBlock({}));
     std::vector<std::uint8_t> bytes = huge.bytes();
-    bytes[32] = 0xFF;  // the data size of the string record
+    bytes[32] = 0xFF; // the data size of the string record
     bytes[35] = 0x7F;
     EXPECT_THAT(errorOf(bytes), HasSubstr("resource data of"));
 }
 
-TEST(ResourceReader, ShortStringBlockIsRefused) {
+TEST(ResourceReader, ShortStringBlockIsRefused)
+{
     std::vector<std::uint8_t> block = stringBlock({{15, u"xyz"}});
     block.resize(block.size() - 2);
     ResBuilder res;
@@ -89,7 +96,8 @@ TEST(ResourceReader, ShortStringBlockIsRefused) {
     EXPECT_THAT(errorOf(res.bytes()), HasSubstr("string block 7"));
 }
 
-Bytes extendedDialog(std::uint16_t declaredItems) {
+Bytes extendedDialog(std::uint16_t declaredItems)
+{
     Bytes d;
     d.u16(1).u16(0xFFFF).u32(0).u32(0).u32(0x80C80048).u16(declaredItems);
     d.u16(5).u16(6).u16(200).u16(100);
@@ -99,7 +107,8 @@ Bytes extendedDialog(std::uint16_t declaredItems) {
     return d;
 }
 
-TEST(ResourceReader, ExtendedDialogTemplate) {
+TEST(ResourceReader, ExtendedDialogTemplate)
+{
     ResBuilder res;
     res.add(kDialog, 300, extendedDialog(1).data);
     const auto dialogs = readResources(res.bytes()).dialogs;
@@ -117,13 +126,15 @@ TEST(ResourceReader, ExtendedDialogTemplate) {
     EXPECT_EQ(item.rect, (DialogRect{-10, 20, 100, 12}));
 }
 
-TEST(ResourceReader, DialogDeclaringMoreItemsThanItHoldsIsRefused) {
+TEST(ResourceReader, DialogDeclaringMoreItemsThanItHoldsIsRefused)
+{
     ResBuilder res;
     res.add(kDialog, 300, extendedDialog(2).data);
     EXPECT_THAT(errorOf(res.bytes()), HasSubstr("dialog 300"));
 }
 
-TEST(ResourceReader, PiplPropertiesAndItsLimits) {
+TEST(ResourceReader, PiplPropertiesAndItsLimits)
+{
     Bytes pipl;
     pipl.u16(1).u32(0).u32(1).u32(0x41444245).u32(0x6E616D65).u32(0).u32(3).u8('a').u8('b').u8('c').u8(0);
     ResBuilder good;
@@ -153,12 +164,13 @@ TEST(ResourceReader, PiplPropertiesAndItsLimits) {
     EXPECT_THAT(errorOf(twice.bytes()), HasSubstr("more than one PIPL"));
 }
 
-TEST(ResourceReader, IconGroupsResolveTheirImages) {
+TEST(ResourceReader, IconGroupsResolveTheirImages)
+{
     const std::vector<std::uint8_t> image(40, 0x11);
     Bytes group;
     group.u16(0).u16(1).u16(1).u8(16).u8(0).u8(0).u8(0).u16(1).u16(32).u32(40).u16(7);
     ResBuilder res;
-    res.add(kGroupIcon, 51, group.data).add(kIcon, 7, image);  // group before its image
+    res.add(kGroupIcon, 51, group.data).add(kIcon, 7, image); // group before its image
     const auto icons = readResources(res.bytes()).icons;
     ASSERT_EQ(icons.at(51).size(), 1u);
     EXPECT_EQ(icons.at(51)[0].width, 16);
@@ -174,5 +186,5 @@ TEST(ResourceReader, IconGroupsResolveTheirImages) {
     EXPECT_THAT(errorOf(wrongSize.bytes()), HasSubstr("the directory says 40"));
 }
 
-}  // namespace
-}  // namespace tovrins::host
+} // namespace
+} // namespace tovrins::host

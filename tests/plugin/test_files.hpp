@@ -13,9 +13,11 @@
 namespace tovrins::test {
 
 // The file's bytes; none when it cannot be opened.
-inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
+inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path)
+{
     std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return {};
+    if (!in)
+        return {};
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
     in.seekg(0);
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -23,11 +25,12 @@ inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
 }
 
 // Writes bytes to NAME in the test's temporary folder and returns its path.
-inline std::filesystem::path writeTemp(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+inline std::filesystem::path writeTemp(const std::string& name, const std::vector<std::uint8_t>& bytes)
+{
     const auto path = std::filesystem::path(::testing::TempDir()) / name;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
 
-}  // namespace tovrins::test
+} // namespace tovrins::test

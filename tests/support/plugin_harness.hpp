@@ -14,7 +14,7 @@ namespace tovrins::testing {
 
 class PluginHarness {
 public:
-    explicit PluginHarness(uint64_t seed = 1) : bench(TOVRINS_PLUGIN_PATH, seed) {}
+    explicit PluginHarness(uint64_t seed = 1) : bench(TOVRINS_PLUGIN_PATH, seed) { }
 
     host::RegisteredFilter& filter(std::string_view title)
     {

@@ -17,15 +17,15 @@ const uint8_t* pixel(const RenderedImage& image, int x, int y)
 std::string square(const char* fill, int x)
 {
     return R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10" viewBox="0 0 10 10">)"
-           R"(<rect x=")" + std::to_string(x) + R"(" y="0" width="5" height="10" fill=")" + fill + R"("/></svg>)";
+           R"(<rect x=")" +
+        std::to_string(x) + R"(" y="0" width="5" height="10" fill=")" + fill + R"("/></svg>)";
 }
 
 TEST(SvgRender, ScalesTheWholeDocumentToTheSizeInStraightRgba)
 {
-    const RenderedImage image = renderSvg(
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
-        R"(<rect width="5" height="10" fill="#ff0000" fill-opacity="0.5"/></svg>)",
-        40, 20);
+    const RenderedImage image = renderSvg(R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+                                          R"(<rect width="5" height="10" fill="#ff0000" fill-opacity="0.5"/></svg>)",
+                                          40, 20);
     ASSERT_EQ(image.width, 40);
     ASSERT_EQ(image.height, 20);
     ASSERT_EQ(image.rgba.size(), 40u * 20u * 4u);
