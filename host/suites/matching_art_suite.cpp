@@ -7,7 +7,7 @@
 // frontmost first therefore gives copies placed above the same stacking as
 // what they copy: with a red square under a blue one, the blue square's
 // copies cover the red one's. Each object comes once, where it paints,
-// whichever specification it matched first: layers top to bottom, within a
+// whichever request entry it matched first: layers top to bottom, within a
 // container its art top to bottom, and a group or compound path before the
 // members it holds (it paints as one, in its own slot).
 #include <cstring>
