@@ -1,5 +1,5 @@
 // The AI Matching Art Suite: the art that matches any of a request's
-// specifications, as one list in front-to-back paint order.
+// entries (art type and attributes), as one list in front-to-back paint order.
 //
 // The order is this host's choice and the engines depend on it. They walk
 // the list from its last entry to its first and put each copy above all

@@ -98,7 +98,7 @@ TEST_F(ArtSuitesTest, DuplicatesThroughTheSuite)
 }
 
 // Front to back: the top layer first, each container before its members,
-// each object once whatever specifications it matches.
+// each object once whatever request entries it matches.
 TEST_F(ArtSuitesTest, MatchesSelectedArtFrontToBackWithContainerMembers)
 {
     Document& doc = *env.document();
