@@ -161,7 +161,11 @@ TvErr Document::bounds(ArtId id, TvRealRect& out) const
     if (!node)
         return TV_ERR_BAD_PARAMETER;
     switch (node->type) {
-    case ArtType::Path: out = segmentsBounds(node->segments); return 0;
+    case ArtType::Path:
+        if (!node->segmentBounds)
+            node->segmentBounds = segmentsBounds(node->segments);
+        out = *node->segmentBounds;
+        return 0;
     case ArtType::Text:
     case ArtType::PlacedImage:
     case ArtType::Instance: out = transformedBounds(node->matrix, node->bounds); return 0;

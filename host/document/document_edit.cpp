@@ -178,6 +178,7 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
             before = change::Geometry{node.id,    node.segments,  node.matrix,     node.style.strokeWidth,
                                       node.space, node.fillPaint, node.strokePaint};
         if (objects) {
+            node.segmentBounds.reset();
             for (Segment& s : node.segments) {
                 s.p = transformPoint(m, s.p);
                 s.in = transformPoint(m, s.in);

@@ -31,6 +31,10 @@ struct Node {
     TvPathStyle style{};
     bool closed = false;
     std::vector<Segment> segments;
+    // A path's bounds, kept once asked for until its segments change: the
+    // filters ask for a copy's bounds before they move it, and the copy
+    // brings the original's along.
+    mutable std::optional<TvRealRect> segmentBounds;
     TvRealMatrix matrix{1, 0, 0, 1, 0, 0};
     TvRealRect bounds{};
     std::string content;

@@ -48,6 +48,7 @@ Change Document::apply(Change c)
                           [&](change::Geometry& g) -> Change {
                               Node& node = nodes_.at(g.id);
                               std::swap(node.segments, g.segments);
+                              node.segmentBounds.reset();
                               std::swap(node.matrix, g.matrix);
                               std::swap(node.style.strokeWidth, g.strokeWidth);
                               std::swap(node.space, g.space);

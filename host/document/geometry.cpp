@@ -5,11 +5,6 @@
 
 namespace tovrins::host {
 
-TvRealPoint transformPoint(const TvRealMatrix& m, TvRealPoint p)
-{
-    return {m.a * p.h + m.c * p.v + m.tx, m.b * p.h + m.d * p.v + m.ty};
-}
-
 TvRealMatrix concatMatrix(const TvRealMatrix& f, const TvRealMatrix& s)
 {
     return {s.a * f.a + s.c * f.b, s.b * f.a + s.d * f.b,          s.a * f.c + s.c * f.d,

@@ -8,7 +8,11 @@
 
 namespace tovrins::host {
 
-TvRealPoint transformPoint(const TvRealMatrix& m, TvRealPoint p);
+// Inline: a transform moves every point of every copy through it.
+inline TvRealPoint transformPoint(const TvRealMatrix& m, TvRealPoint p)
+{
+    return {m.a * p.h + m.c * p.v + m.tx, m.b * p.h + m.d * p.v + m.ty};
+}
 // first, then second.
 TvRealMatrix concatMatrix(const TvRealMatrix& first, const TvRealMatrix& second);
 bool isFinite(const TvRealMatrix& m);

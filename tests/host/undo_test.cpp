@@ -186,5 +186,46 @@ TEST(UndoTest, UndoCostFollowsTheChangesNotTheDocument)
     EXPECT_EQ(doc.objectCount(), 20001u);
 }
 
+// Bounds are kept once asked for, so every way a path's points change must
+// show in them: a move, a move undone or redone, and a copy moved on its own.
+TEST(UndoTest, BoundsFollowThePointsThroughMovesCopiesUndoAndRedo)
+{
+    Document doc(sampleDocument());
+    const ArtId b = idOf(doc, "b"); // 100,100 to 110,120
+    const ArtId g = idOf(doc, "g");
+    auto boundsOf = [&doc](ArtId id) {
+        TvRealRect r{};
+        EXPECT_EQ(doc.bounds(id, r), 0);
+        return std::vector<float>{r.left, r.bottom, r.right, r.top};
+    };
+    const std::vector<float> original{100, 100, 110, 120};
+    EXPECT_EQ(boundsOf(b), original);
+    const std::vector<float> groupBefore = boundsOf(g);
+
+    doc.beginCommand();
+    ArtId copy = 0;
+    ASSERT_EQ(doc.duplicate(b, TV_PLACE_ABOVE_ALL, 0, copy), 0);
+    EXPECT_EQ(boundsOf(copy), original); // known already, from the original
+    ASSERT_EQ(doc.transform(copy, {1, 0, 0, 1, 5, 7}, 1, 1), 0);
+    EXPECT_EQ(boundsOf(copy), (std::vector<float>{105, 107, 115, 127}));
+    EXPECT_EQ(boundsOf(b), original); // the original did not move with its copy
+    ASSERT_EQ(doc.transform(b, {2, 0, 0, 2, 0, 0}, 1, 1), 0);
+    EXPECT_EQ(boundsOf(b), (std::vector<float>{200, 200, 220, 240}));
+    // A member moved inside a group moves the group's bounds.
+    ASSERT_EQ(doc.transform(idOf(doc, "g2"), {1, 0, 0, 1, 0, 100}, 1, 1), 0);
+    EXPECT_EQ(boundsOf(g)[3], 160);
+    doc.undoChanges();
+    EXPECT_EQ(boundsOf(b), original);
+    EXPECT_EQ(boundsOf(g), groupBefore);
+    doc.endCommand();
+
+    ASSERT_EQ(doc.transform(b, {1, 0, 0, 1, -100, -100}, 1, 1), 0); // a lone edit: one undo step
+    EXPECT_EQ(boundsOf(b), (std::vector<float>{0, 0, 10, 20}));
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(boundsOf(b), original);
+    ASSERT_TRUE(doc.redo());
+    EXPECT_EQ(boundsOf(b), (std::vector<float>{0, 0, 10, 20}));
+}
+
 } // namespace
 } // namespace tovrins::host
