@@ -5,11 +5,11 @@
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "host/document_data.hpp"
 #include "host/document/document_model.hpp"
+#include "host/document/id_slots.hpp"
 #include "host/document/paint_servers.hpp"
 #include "sdk/tv_types.h"
 
@@ -153,6 +153,7 @@ private:
     void dropSubtree(const change::Detach& c);
     void dropLayer(const change::LayerDetach& c);
     std::vector<Change> revert(std::vector<Change> changes);
+    void releaseSpares();
 
     TvReal width_ = 612;
     TvReal height_ = 792;
@@ -162,8 +163,8 @@ private:
     PaintServers paints_;
     uint64_t objectLimit_;
     uint64_t nextId_ = 1;
-    std::unordered_map<ArtId, Node> nodes_;
-    std::unordered_map<LayerId, Layer> layers_;
+    IdSlots<Node> nodes_;
+    IdSlots<Layer> layers_;
     IdList layerOrder_; // bottom to top
     LayerId currentLayer_ = 0;
     uint64_t nextLayerNumber_ = 1;

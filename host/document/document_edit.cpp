@@ -127,7 +127,7 @@ TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, Art
         // A lone path, the common case: copied straight into the id map
         // (whose nodes stay put as it grows), not through a list of one.
         copy = nextId_;
-        becomeCopy(nodes_.try_emplace(copy, from).first->second, where);
+        becomeCopy(nodes_.put(copy, from), where);
         try {
             withList(where, [&](auto& list) { list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), copy); });
         } catch (...) {

@@ -93,7 +93,7 @@ Change Document::applyDetach(change::Detach& d)
     std::vector<Node> nodes;
     std::vector<ArtId> stack{d.id};
     while (!stack.empty()) {
-        nodes.push_back(std::move(nodes_.extract(stack.back()).mapped()));
+        nodes.push_back(nodes_.take(stack.back()));
         stack.pop_back();
         const Node& node = nodes.back();
         stack.insert(stack.end(), node.children.rbegin(), node.children.rend());
@@ -106,7 +106,7 @@ Change Document::applyAttach(change::Attach& a)
     const ArtId root = a.nodes.front().id;
     for (Node& node : a.nodes) {
         const ArtId id = node.id;
-        nodes_.emplace(id, std::move(node));
+        nodes_.put(id, std::move(node));
     }
     withList(a.where, [&](auto& list) {
         list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, list.size())), root);
@@ -120,14 +120,14 @@ Change Document::applyLayerDetach(change::LayerDetach& d)
 {
     const size_t index = positionOf(layerOrder_, d.id);
     layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index));
-    return change::LayerAttach{index, std::move(layers_.extract(d.id).mapped())};
+    return change::LayerAttach{index, layers_.take(d.id)};
 }
 
 Change Document::applyLayerAttach(change::LayerAttach& a)
 {
     const LayerId id = a.layer.id;
     layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, layerOrder_.size())), id);
-    layers_.emplace(id, std::move(a.layer));
+    layers_.put(id, std::move(a.layer));
     return change::LayerDetach{id};
 }
 
@@ -153,14 +153,17 @@ void Document::dropSubtree(const change::Detach& d)
 {
     withList(d.where,
              [&](auto& list) { list.erase(list.begin() + static_cast<std::ptrdiff_t>(positionOf(list, d.id))); });
-    auto root = nodes_.extract(d.id);
-    if (root.mapped().children.empty())
-        return; // a lone path, the common case
-    std::vector<ArtId> stack(root.mapped().children.begin(), root.mapped().children.end());
+    const Node& root = nodes_.at(d.id);
+    if (root.children.empty()) { // a lone path, the common case
+        nodes_.erase(d.id);
+        return;
+    }
+    std::vector<ArtId> stack{d.id};
     while (!stack.empty()) {
-        auto node = nodes_.extract(stack.back());
+        const Node& node = nodes_.at(stack.back());
         stack.pop_back();
-        stack.insert(stack.end(), node.mapped().children.begin(), node.mapped().children.end());
+        stack.insert(stack.end(), node.children.begin(), node.children.end());
+        nodes_.erase(node.id); // its room stays in the slot, children and all
     }
 }
 
@@ -196,6 +199,15 @@ void Document::endCommand()
         redoStack_.clear();
     }
     journal_.clear();
+    releaseSpares();
+}
+
+// Previews within a command reuse the slots their predecessors left; once
+// it ends, the memory goes back.
+void Document::releaseSpares()
+{
+    nodes_.releaseSpares();
+    layers_.releaseSpares();
 }
 
 bool Document::undo()
@@ -206,6 +218,7 @@ bool Document::undo()
     std::vector<Change> step = std::move(undoStack_.back());
     undoStack_.pop_back();
     redoStack_.push_back(revert(std::move(step)));
+    releaseSpares();
     return true;
 }
 
@@ -217,6 +230,7 @@ bool Document::redo()
     std::vector<Change> step = std::move(redoStack_.back());
     redoStack_.pop_back();
     undoStack_.push_back(revert(std::move(step)));
+    releaseSpares();
     return true;
 }
 
