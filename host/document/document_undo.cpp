@@ -47,13 +47,14 @@ Change Document::apply(Change c)
                           [&](change::Attach& a) { return applyAttach(a); },
                           [&](change::Geometry& g) -> Change {
                               Node& node = nodes_.at(g.id);
-                              std::swap(node.segments, g.segments);
+                              change::GeometryState& was = *g.state;
+                              std::swap(node.segments, was.segments);
                               node.segmentBounds.reset();
-                              std::swap(node.matrix, g.matrix);
-                              std::swap(node.style.strokeWidth, g.strokeWidth);
-                              std::swap(node.space, g.space);
-                              std::swap(node.fillPaint, g.fillPaint);
-                              std::swap(node.strokePaint, g.strokePaint);
+                              std::swap(node.matrix, was.matrix);
+                              std::swap(node.style.strokeWidth, was.strokeWidth);
+                              std::swap(node.space, was.space);
+                              std::swap(node.fillPaint, was.fillPaint);
+                              std::swap(node.strokePaint, was.strokePaint);
                               return std::move(g);
                           },
                           [&](change::Select& s) -> Change {
@@ -120,14 +121,14 @@ Change Document::applyLayerDetach(change::LayerDetach& d)
 {
     const size_t index = positionOf(layerOrder_, d.id);
     layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index));
-    return change::LayerAttach{index, layers_.take(d.id)};
+    return change::LayerAttach{index, std::make_unique<Layer>(layers_.take(d.id))};
 }
 
 Change Document::applyLayerAttach(change::LayerAttach& a)
 {
-    const LayerId id = a.layer.id;
+    const LayerId id = a.layer->id;
     layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, layerOrder_.size())), id);
-    layers_.put(id, std::move(a.layer));
+    layers_.put(id, std::move(*a.layer));
     return change::LayerDetach{id};
 }
 

@@ -45,14 +45,20 @@ public:
     // which must be free.
     template <class U> T& put(uint64_t id, U&& value)
     {
-        if (id == 0 || find(id))
-            throw std::invalid_argument("IdSlots::put: the id is 0 or taken");
-        Block& block = blockFor(id);
+        Block& block = freeBlockFor(id);
         T& slot = block.slots[id & (blockSize - 1)];
-        slot = std::forward<U>(value);
-        slot.id = id;
-        ++block.live;
-        ++live_;
+        slot = std::forward<U>(value); // may throw: the slot stays free
+        markLive(block, slot, id);
+        return slot;
+    }
+
+    // The slot for id, which must be free, as its last object left it (the
+    // caller sets every field, and keeps what room it can).
+    T& claim(uint64_t id)
+    {
+        Block& block = freeBlockFor(id);
+        T& slot = block.slots[id & (blockSize - 1)];
+        markLive(block, slot, id);
         return slot;
     }
 
@@ -93,8 +99,10 @@ private:
         uint64_t live = 0;
     };
 
-    Block& blockFor(uint64_t id)
+    Block& freeBlockFor(uint64_t id)
     {
+        if (id == 0 || find(id))
+            throw std::invalid_argument("IdSlots: the id is 0 or taken");
         const uint64_t index = id >> blockBits;
         if (index >= blocks_.size())
             blocks_.resize(index + 1);
@@ -108,6 +116,13 @@ private:
             }
         }
         return block;
+    }
+
+    void markLive(Block& block, T& slot, uint64_t id)
+    {
+        slot.id = id;
+        ++block.live;
+        ++live_;
     }
 
     void vacate(uint64_t id)

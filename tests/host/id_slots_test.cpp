@@ -94,5 +94,21 @@ TEST(IdSlotsTest, ASpareBlockServesLaterIdsAndLiveObjectsNeverMove)
     EXPECT_EQ(slots.at(3 * block).values, kept->values);
 }
 
+TEST(IdSlotsTest, AClaimedSlotKeepsTheRoomItsLastObjectHad)
+{
+    Slots slots;
+    std::vector<int> large(1000, 7);
+    slots.put(5, Item{0, std::string(100, 'x'), large});
+    slots.erase(5); // its block goes spare
+    // A later id in the same place of a block gets the spare's slot 5.
+    Item& reused = slots.claim(3 * block + 5);
+    EXPECT_EQ(reused.id, 3 * block + 5);
+    EXPECT_GE(reused.values.capacity(), 1000u);
+    reused.values.clear();
+    EXPECT_EQ(slots.find(3 * block + 5), &reused);
+    EXPECT_EQ(slots.size(), 1u);
+    EXPECT_THROW(slots.claim(3 * block + 5), std::invalid_argument);
+}
+
 } // namespace
 } // namespace tovrins::host
