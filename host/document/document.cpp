@@ -119,14 +119,6 @@ void Document::exportArt(ArtId id, ArtData& out) const
         exportArt(child, out.children.emplace_back());
 }
 
-const Node* Document::find(ArtId id) const { return nodes_.find(id); }
-
-Node* Document::findMutable(ArtId id) { return nodes_.find(id); }
-
-const Layer* Document::findLayer(LayerId id) const { return layers_.find(id); }
-
-Layer* Document::findLayerMutable(LayerId id) { return layers_.find(id); }
-
 LayerId Document::layerOf(ArtId id) const
 {
     const Node* node = find(id);

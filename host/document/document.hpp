@@ -45,9 +45,9 @@ public:
     void setObjectLimit(uint64_t limit) { objectLimit_ = limit; }
 
     // Queries. Null for an unknown id.
-    const Node* find(ArtId id) const;
+    const Node* find(ArtId id) const { return nodes_.find(id); }
     const PaintServers& paintServers() const { return paints_; }
-    const Layer* findLayer(LayerId id) const;
+    const Layer* findLayer(LayerId id) const { return layers_.find(id); }
     // Bottom to top.
     std::vector<LayerId> layerOrder() const { return {layerOrder_.begin(), layerOrder_.end()}; }
     LayerId currentLayer() const { return currentLayer_; }
@@ -101,8 +101,8 @@ private:
 
     ArtId addNode(const ArtData& art, Container parent);
     void exportArt(ArtId id, ArtData& out) const;
-    Node* findMutable(ArtId id);
-    Layer* findLayerMutable(LayerId id);
+    Node* findMutable(ArtId id) { return nodes_.find(id); }
+    Layer* findLayerMutable(LayerId id) { return layers_.find(id); }
     bool editable(ArtId id) const;
     TvErr placement(int16_t paintOrder, ArtId reference, Container& where, size_t& index) const;
     // Calls f with the list of ids where points into (a group's children or
@@ -172,6 +172,7 @@ private:
     bool inCommand_ = false;
     ArtId commandFirstId_ = 0; // the first id made in the open command
     std::vector<Change> journal_;
+    bool currentLayerJournaled_ = false; // the journal holds the layer current before the command
     std::vector<std::vector<Change>> undoStack_;
     std::vector<std::vector<Change>> redoStack_;
 

@@ -36,8 +36,17 @@ void Document::record(Change inverse)
                                     [](const auto&) { return ArtId{0}; },
                                 },
                                 inverse);
-    if (journaled(id))
-        journal_.push_back(std::move(inverse));
+    if (!journaled(id))
+        return;
+    // The journal is only ever reverted whole, so the current layer comes
+    // back to what it was before the first change of it; a filter that
+    // makes a layer per copy makes each current in turn.
+    if (std::holds_alternative<change::CurrentLayer>(inverse)) {
+        if (currentLayerJournaled_)
+            return;
+        currentLayerJournaled_ = true;
+    }
+    journal_.push_back(std::move(inverse));
 }
 
 Change Document::apply(Change c)
@@ -146,6 +155,7 @@ void Document::beginCommand()
     endCommand();
     inCommand_ = true;
     commandFirstId_ = nextId_;
+    currentLayerJournaled_ = false;
 }
 
 // A detached subtree that will never come back: out of its list and the id
@@ -188,6 +198,7 @@ void Document::undoChanges()
             apply(std::move(*it));
     }
     journal_.clear();
+    currentLayerJournaled_ = false;
 }
 
 void Document::endCommand()
@@ -200,6 +211,7 @@ void Document::endCommand()
         redoStack_.clear();
     }
     journal_.clear();
+    currentLayerJournaled_ = false;
     releaseSpares();
 }
 

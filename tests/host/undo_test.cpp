@@ -165,6 +165,48 @@ TEST(UndoTest, LayerPropertiesAndTheCurrentLayerAreUndone)
     doc.endCommand();
 }
 
+// A layer per copy makes each new layer current in turn; the journal keeps
+// one record of the current layer, and undo and redo still land exactly.
+TEST(UndoTest, ALayerPerCopyKeepsOneCurrentLayerRecordAndUndoesExactly)
+{
+    Document doc(sampleDocument());
+    const DocumentData before = doc.data();
+    const LayerId front = doc.currentLayer();
+    const LayerId back = doc.layerOrder()[0];
+    const ArtId b = idOf(doc, "b");
+    auto makeLayers = [&](std::vector<LayerId>& made) {
+        ASSERT_EQ(doc.setCurrentLayer(back), 0);
+        for (int i = 0; i < 3; ++i) {
+            LayerId layer = 0;
+            ASSERT_EQ(doc.insertLayer(i == 1 ? TV_PLACE_BELOW_ALL : TV_PLACE_ABOVE_ALL, 0, layer), 0);
+            ASSERT_EQ(doc.setCurrentLayer(layer), 0);
+            ArtId copy = 0;
+            ASSERT_EQ(doc.duplicate(b, TV_PLACE_ABOVE_ALL, 0, copy), 0);
+            made.push_back(layer);
+        }
+    };
+    doc.beginCommand();
+    std::vector<LayerId> made;
+    makeLayers(made);
+    EXPECT_EQ(doc.pendingChanges(), 7u); // a layer and a copy each, and the layer current at first
+    doc.undoChanges();
+    expectSameDocument(doc.data(), before);
+    EXPECT_EQ(doc.currentLayer(), front);
+
+    made.clear();
+    makeLayers(made); // after an undo the first change of the current layer is recorded again
+    ASSERT_EQ(doc.currentLayer(), made.back());
+    const DocumentData after = doc.data();
+    doc.endCommand();
+    ASSERT_TRUE(doc.undo());
+    expectSameDocument(doc.data(), before);
+    EXPECT_EQ(doc.currentLayer(), front);
+    ASSERT_TRUE(doc.redo());
+    expectSameDocument(doc.data(), after);
+    EXPECT_EQ(doc.currentLayer(), made.back());
+    EXPECT_EQ(doc.layerOrder().front(), made[1]);
+}
+
 TEST(UndoTest, UndoCostFollowsTheChangesNotTheDocument)
 {
     // A large document: undoing one copy records and reverts one change.
