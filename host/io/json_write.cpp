@@ -48,19 +48,23 @@ public:
     // The shortest decimal that reads back as the same float ("0.1", not
     // "0.100000001490116"), always with a point or an exponent so that it
     // reads as a real number; null for what is not finite.
-    void number(float v)
+    static constexpr size_t kNumberRoom = 32;
+    // Spells v at `at`, which has kNumberRoom chars free; returns the end.
+    static char* spell(char* at, float v)
     {
-        if (!std::isfinite(v)) {
-            out_ += "null";
-            return;
-        }
-        char buf[32];
-        char* end = std::to_chars(buf, buf + sizeof buf - 2, v).ptr;
-        if (std::find_if(buf, end, [](char c) { return c == '.' || c == 'e'; }) == end) {
+        if (!std::isfinite(v))
+            return std::copy_n("null", 4, at);
+        char* end = std::to_chars(at, at + kNumberRoom - 2, v).ptr;
+        if (std::find_if(at, end, [](char c) { return c == '.' || c == 'e'; }) == end) {
             *end++ = '.';
             *end++ = '0';
         }
-        out_.append(buf, end);
+        return end;
+    }
+    void number(float v)
+    {
+        char buf[kNumberRoom];
+        out_.append(buf, spell(buf, v));
     }
     template <class Integer> void integer(Integer v)
     {
@@ -210,18 +214,25 @@ template <class Source> void JsonWriter<Source>::segments(std::span<const Segmen
         if (i)
             json_.raw(",");
         json_.line(depth + 1);
-        json_.raw(s.corner ? R"({"corner":true)" : R"({"corner":false)");
-        if (!samePoint(s.in, s.p)) {
-            json_.raw(R"(,"in":)");
-            json_.point(s.in);
-        }
-        if (!samePoint(s.out, s.p)) {
-            json_.raw(R"(,"out":)");
-            json_.point(s.out);
-        }
-        json_.raw(R"(,"p":)");
-        json_.point(s.p);
-        json_.raw("}");
+        // Spelt on the stack and appended once: segments are most of the file.
+        char line[3 * 2 * JsonText::kNumberRoom + 64];
+        char* end = line;
+        auto put = [&end](std::string_view text) { end = std::copy(text.begin(), text.end(), end); };
+        auto point = [&](std::string_view key, TvRealPoint p) {
+            put(key);
+            end = JsonText::spell(end, p.h);
+            *end++ = ',';
+            end = JsonText::spell(end, p.v);
+            *end++ = ']';
+        };
+        put(s.corner ? R"({"corner":true)" : R"({"corner":false)");
+        if (!samePoint(s.in, s.p))
+            point(R"(,"in":[)", s.in);
+        if (!samePoint(s.out, s.p))
+            point(R"(,"out":[)", s.out);
+        point(R"(,"p":[)", s.p);
+        *end++ = '}';
+        json_.raw({line, static_cast<size_t>(end - line)});
     }
     if (!list.empty())
         json_.line(depth);

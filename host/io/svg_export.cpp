@@ -124,13 +124,27 @@ private:
         xml_.raw("/>\n");
     }
 
-    void point(const TvRealMatrix& toLocal, TvRealPoint p)
-    {
-        const TvRealPoint q = transformPoint(toLocal, p);
-        xml_.number(q.h);
-        xml_.raw(" ");
-        xml_.number(q.v);
-    }
+    // Each command is spelt into a buffer on the stack and appended once:
+    // a path's text is most of the file, and small appends cost more than
+    // the spelling of the numbers.
+    class Command {
+    public:
+        explicit Command(const TvRealMatrix& toLocal) : toLocal_(toLocal) { }
+        void raw(std::string_view text) { end_ = std::copy(text.begin(), text.end(), end_); }
+        void point(TvRealPoint p)
+        {
+            const TvRealPoint q = transformPoint(toLocal_, p);
+            end_ = XmlWriter::spell(end_, q.h);
+            *end_++ = ' ';
+            end_ = XmlWriter::spell(end_, q.v);
+        }
+        std::string_view text() const { return {buffer_, static_cast<size_t>(end_ - buffer_)}; }
+
+    private:
+        const TvRealMatrix& toLocal_;
+        char buffer_[3 * 2 * XmlWriter::kNumberRoom + 32];
+        char* end_ = buffer_;
+    };
 
     void pathData(std::span<const Segment> segments, bool closed, const TvRealMatrix& toLocal, bool& first)
     {
@@ -138,20 +152,24 @@ private:
             return;
         auto straight = [](TvRealPoint p, TvRealPoint q) { return p.h == q.h && p.v == q.v; };
         auto join = [&](const Segment& from, const Segment& to) {
+            Command command(toLocal);
             if (straight(from.out, from.p) && straight(to.in, to.p)) {
-                xml_.raw(" L ");
+                command.raw(" L ");
             } else {
-                xml_.raw(" C ");
-                point(toLocal, from.out);
-                xml_.raw(" ");
-                point(toLocal, to.in);
-                xml_.raw(" ");
+                command.raw(" C ");
+                command.point(from.out);
+                command.raw(" ");
+                command.point(to.in);
+                command.raw(" ");
             }
-            point(toLocal, to.p);
+            command.point(to.p);
+            xml_.raw(command.text());
         };
-        xml_.raw(first ? "M " : " M ");
+        Command start(toLocal);
+        start.raw(first ? "M " : " M ");
+        start.point(segments.front().p);
+        xml_.raw(start.text());
         first = false;
-        point(toLocal, segments.front().p);
         for (size_t i = 1; i < segments.size(); ++i)
             join(segments[i - 1], segments[i]);
         if (closed) {
