@@ -164,6 +164,7 @@ public:
     void document();
 
 private:
+    template <class Item, class F> void topList(const char* key, const std::vector<Item>& items, F&& write);
     void layer(size_t index);
     void art(const Art& a, int depth);
     void segments(std::span<const Segment> list, int depth);
@@ -322,6 +323,21 @@ template <class Source> void JsonWriter<Source>::layer(size_t index)
     json_.raw(l.visible ? R"(,"visible":true})" : R"(,"visible":false})");
 }
 
+// A list of the document's own, one entry a line.
+template <class Source>
+template <class Item, class F>
+void JsonWriter<Source>::topList(const char* key, const std::vector<Item>& items, F&& write)
+{
+    json_.raw(",\n \"");
+    json_.raw(key);
+    json_.raw("\":[");
+    for (size_t i = 0; i < items.size(); ++i) {
+        json_.raw(i ? ",\n  " : "\n  ");
+        write(items[i]);
+    }
+    json_.raw("\n ]");
+}
+
 template <class Source> void JsonWriter<Source>::document()
 {
     const DocumentData& doc = source_.header();
@@ -332,10 +348,8 @@ template <class Source> void JsonWriter<Source>::document()
         json_.string(doc.definitions);
     }
     if (!doc.derivedPaints.empty()) {
-        json_.raw(",\n \"derivedPaints\":[");
-        for (size_t i = 0; i < doc.derivedPaints.size(); ++i) {
-            const DerivedPaint& d = doc.derivedPaints[i];
-            json_.raw(i ? ",\n  {\"base\":" : "\n  {\"base\":");
+        topList("derivedPaints", doc.derivedPaints, [&](const DerivedPaint& d) {
+            json_.raw(R"({"base":)");
             json_.string(d.base);
             json_.raw(R"(,"element":)");
             json_.string(d.element);
@@ -344,8 +358,7 @@ template <class Source> void JsonWriter<Source>::document()
             json_.raw(R"(,"transform":)");
             json_.matrix(d.transform);
             json_.raw("}");
-        }
-        json_.raw("\n ]");
+        });
     }
     json_.raw(",\n \"format\":\"tovrins-document\",\n \"height\":");
     json_.number(doc.height);
@@ -356,10 +369,8 @@ template <class Source> void JsonWriter<Source>::document()
     }
     json_.raw(doc.layers.empty() ? "]" : "\n ]");
     if (!doc.paintServers.empty()) {
-        json_.raw(",\n \"paintServers\":[");
-        for (size_t i = 0; i < doc.paintServers.size(); ++i) {
-            const PaintServer& p = doc.paintServers[i];
-            json_.raw(i ? ",\n  {\"boundingBoxUnits\":" : "\n  {\"boundingBoxUnits\":");
+        topList("paintServers", doc.paintServers, [&](const PaintServer& p) {
+            json_.raw(R"({"boundingBoxUnits":)");
             json_.boolean(p.boundingBoxUnits);
             json_.raw(R"(,"element":)");
             json_.string(p.element);
@@ -368,8 +379,7 @@ template <class Source> void JsonWriter<Source>::document()
             json_.raw(R"(,"transform":)");
             json_.matrix(p.transform);
             json_.raw("}");
-        }
-        json_.raw("\n ]");
+        });
     }
     if (!doc.rootAttributes.empty()) {
         json_.raw(",\n \"rootAttributes\":");
