@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 
 namespace tovrins::host::svg {
@@ -85,6 +86,14 @@ std::optional<double> length(std::string_view text, const LengthContext& context
     if (!(reference > 0))
         return std::nullopt;
     return n->value / 100 * reference;
+}
+
+std::optional<double> opacityValue(std::string_view text)
+{
+    const auto n = numberAndUnit(text);
+    if (!n || !(n->unit.empty() || n->unit == "%"))
+        return std::nullopt;
+    return std::clamp(n->unit.empty() ? n->value : n->value / 100, 0.0, 1.0);
 }
 
 std::vector<double> numberList(std::string_view text, bool& ok)

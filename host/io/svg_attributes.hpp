@@ -43,6 +43,9 @@ enum class LengthAxis { Horizontal, Vertical, Diagonal };
 // the context's viewport has no size.
 std::optional<double> length(std::string_view text, const LengthContext& context, LengthAxis axis);
 
+// An opacity: a number or a percentage, clamped to 0..1.
+std::optional<double> opacityValue(std::string_view text);
+
 // Numbers separated by spaces or commas; `ok` is false when a malformed or
 // too large number ended the list early.
 std::vector<double> numberList(std::string_view text, bool& ok);

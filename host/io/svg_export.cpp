@@ -8,6 +8,7 @@
 #include "host/document/geometry.hpp"
 #include "host/document/paint_servers.hpp"
 #include "host/io/svg_colour.hpp"
+#include "host/io/svg_properties.hpp"
 #include "host/io/svg_transform.hpp"
 #include "host/io/xml_writer.hpp"
 
@@ -73,10 +74,17 @@ private:
             xml_.attribute("id", a.id);
     }
 
-    void kept(const std::vector<Attribute>& attributes)
+    // Kept properties as attributes, but those SVG only knows as CSS in
+    // style="", with `css` (the element's other declarations).
+    void kept(const std::vector<Attribute>& attributes, std::string css = {})
     {
         for (const Attribute& at : attributes)
-            xml_.attribute(at.name, at.value);
+            if (svg::styleOnly(at.name))
+                css += at.name + ":" + at.value + ";";
+            else
+                xml_.attribute(at.name, at.value);
+        if (!css.empty())
+            xml_.attribute("style", css);
     }
 
     void group(const ArtData& a, const TvRealMatrix& space, int depth)
@@ -114,8 +122,7 @@ private:
         for (const ArtData& c : a.children)
             pathData(c, toLocal, first);
         xml_.raw("\"");
-        style(a.style, look.fillPaint, look.strokePaint, scaleOf(inside), true);
-        kept(a.attributes);
+        kept(a.attributes, style(a.style, look.fillPaint, look.strokePaint, scaleOf(inside), true));
         xml_.raw("/>\n");
     }
 
@@ -167,8 +174,9 @@ private:
     }
 
     // Stroke widths are held in document units; `scale` is how much the
-    // user space they are written in is scaled.
-    void style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale, bool withStroke)
+    // user space they are written in is scaled. Returns the declarations
+    // that go in style="".
+    std::string style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale, bool withStroke)
     {
         paint("fill", s.fill, fill);
         std::string css;
@@ -182,8 +190,7 @@ private:
         }
         if (s.opacity != 1)
             xml_.numberAttribute("opacity", s.opacity);
-        if (!css.empty())
-            xml_.attribute("style", css);
+        return css;
     }
 
     // Text, images and instances go back as the element they came from,
@@ -213,8 +220,7 @@ private:
             xml_.numberAttribute("x", a.bounds.left);
             xml_.numberAttribute("y", -(a.bounds.bottom + 0.2f * size));
             xml_.numberAttribute("font-size", size);
-            style(a.style, a.fillPaint, a.strokePaint, 1, false);
-            kept(a.attributes);
+            kept(a.attributes, style(a.style, a.fillPaint, a.strokePaint, 1, false));
             xml_.raw(">");
             xml_.escaped(a.content);
             xml_.raw("</text>\n");

@@ -23,6 +23,7 @@
 #include "host/io/svg_shapes.hpp"
 #include "host/io/svg_text_encoding.hpp"
 #include "host/io/svg_transform.hpp"
+#include "host/io/svg_viewbox.hpp"
 
 namespace tovrins::host {
 
@@ -36,13 +37,15 @@ using svg::trim;
 
 constexpr double kMaxSize = 1.0e6; // points; larger is not a drawing
 constexpr int kMaxDepth = 256;
-constexpr const char* kGroupLook[] = {"opacity", "clip-path", "mask", "filter", "mix-blend-mode"};
+constexpr const char* kGroupLook[] = {"opacity", "clip-path", "mask", "filter", "mix-blend-mode", "isolation"};
 
 struct Context {
     TvRealMatrix ctm{1, 0, 0, 1, 0, 0}; // element user space to document
     TvPathStyle style{{TV_COLOR_RGB, {0, 0, 0, 0}}, {TV_COLOR_NONE, {0, 0, 0, 0}}, 1, 1};
     TvColor color{TV_COLOR_RGB, {0, 0, 0, 0}}; // the "color" property, for currentColor
     std::string fillPaint, strokePaint;        // paint server ids
+    float fillAlpha = 1, strokeAlpha = 1;      // the alpha of rgba() and #RGBA paint
+    double fontSize = 16;                      // in user units, for em and ex lengths
     std::vector<Attribute> inherited;          // kept inherited properties, as set
     std::vector<Attribute> own;                // kept properties of this element only
     bool boundToSpace = false;                 // its look depends on its own user space
@@ -206,8 +209,9 @@ private:
         return *v;
     }
 
-    // The viewBox maps to the width and height (centred, aspect kept), and y
-    // is flipped about the document height.
+    // The viewBox maps to the width and height as preserveAspectRatio says
+    // (what falls outside the page is cut off by it), and y is flipped
+    // about the document height.
     TvRealMatrix rootMatrix(const pugi::xml_node& svg, DocumentData& doc)
     {
         std::optional<std::array<double, 4>> box;
@@ -225,15 +229,8 @@ private:
         doc.width = static_cast<float>(w);
         doc.height = static_cast<float>(h);
         TvRealMatrix view{1, 0, 0, 1, 0, 0};
-        if (box) {
-            const double s = std::min(w / (*box)[2], h / (*box)[3]);
-            view = {static_cast<float>(s),
-                    0,
-                    0,
-                    static_cast<float>(s),
-                    static_cast<float>((w - (*box)[2] * s) / 2 - (*box)[0] * s),
-                    static_cast<float>((h - (*box)[3] * s) / 2 - (*box)[1] * s)};
-        }
+        if (box)
+            view = svg::viewBoxMatrix(*box, w, h, svg.attribute("preserveAspectRatio").value());
         const TvRealMatrix flip{1, 0, 0, -1, 0, doc.height};
         return thenApply(view, flip);
     }
@@ -284,10 +281,17 @@ private:
             else
                 warn("ignored the color", "\"" + *v + "\" of " + describe(n));
         }
-        paint(n, "fill", c, c.style.fill, c.fillPaint);
-        paint(n, "stroke", c, c.style.stroke, c.strokePaint);
+        paint(n, "fill", c, c.style.fill, c.fillPaint, c.fillAlpha);
+        paint(n, "stroke", c, c.style.stroke, c.strokePaint, c.strokeAlpha);
+        if (auto v = property(n, "font-size")) {
+            // Relative sizes are of the parent's font; keywords keep it.
+            svg::LengthContext parentFont = lengths(parent);
+            parentFont.viewportWidth = parentFont.viewportHeight = parent.fontSize;
+            if (auto l = length(*v, parentFont, svg::LengthAxis::Horizontal); l && *l > 0 && *l < kMaxSize)
+                c.fontSize = *l;
+        }
         if (auto v = property(n, "stroke-width")) {
-            auto w = length(*v);
+            auto w = length(*v, lengths(c), svg::LengthAxis::Diagonal);
             // Kept in user units; the shape scales it by its own transform.
             if (w && *w >= 0 && *w < kMaxSize)
                 c.style.strokeWidth = static_cast<float>(*w);
@@ -295,9 +299,8 @@ private:
                 warn("ignored the stroke-width", "\"" + *v + "\" of " + describe(n));
         }
         if (auto v = property(n, "opacity")) {
-            auto o = length(*v);
-            if (o)
-                c.style.opacity = static_cast<float>(std::clamp(*o, 0.0, 1.0));
+            if (auto o = svg::opacityValue(*v))
+                c.style.opacity = static_cast<float>(*o);
             else
                 warn("ignored the opacity", "\"" + *v + "\" of " + describe(n));
         }
@@ -307,12 +310,17 @@ private:
 
     // Fill and stroke: a colour, or a gradient or pattern of the file (its
     // fallback colour, or none, when the reference leads nowhere).
-    void paint(const pugi::xml_node& n, const char* name, const Context& c, TvColor& into, std::string& server)
+    void paint(const pugi::xml_node& n, const char* name, const Context& c, TvColor& into, std::string& server,
+               float& alpha)
     {
         const auto v = property(n, name);
         if (!v)
             return;
         const std::string_view value = trim(*v);
+        const float before = alpha;
+        alpha = 1;
+        if (auto colour = parseCssColour(value); colour && !colour->currentColor)
+            alpha = colour->alpha;
         if (value.starts_with("url(")) {
             const size_t close = value.find(')');
             std::string_view ref = trim(value.substr(4, close == std::string_view::npos ? 0 : close - 4));
@@ -339,7 +347,23 @@ private:
             into = *p;
             server.clear();
         } else {
+            alpha = before;
             warn("ignored the " + std::string(name), "\"" + *v + "\" of " + describe(n));
+        }
+    }
+
+    // The document's colours have no alpha: a colour's own (rgba(), #RGBA)
+    // multiplies the fill or stroke opacity written with the art.
+    static void foldColourAlpha(std::vector<Attribute>& list, const Context& c)
+    {
+        for (auto [name, alpha] : {std::pair{"fill-opacity", c.fillAlpha}, std::pair{"stroke-opacity", c.strokeAlpha}}) {
+            if (alpha >= 1)
+                continue;
+            double opacity = 1;
+            for (const Attribute& a : list)
+                if (a.name == name)
+                    opacity = svg::opacityValue(a.value).value_or(1);
+            setAttribute(list, name, shortest(static_cast<float>(opacity * alpha)));
         }
     }
 
@@ -372,8 +396,10 @@ private:
     // What art keeps of its context: every kept inherited property and its own.
     static void keepOn(ArtData& a, const Context& c, bool inherited)
     {
-        if (inherited)
+        if (inherited) {
             a.attributes = c.inherited;
+            foldColourAlpha(a.attributes, c);
+        }
         a.attributes.insert(a.attributes.end(), c.own.begin(), c.own.end());
         a.fillPaint = c.fillPaint;
         a.strokePaint = c.strokePaint;
@@ -381,7 +407,7 @@ private:
             a.space = c.ctm;
     }
 
-    double attr(const pugi::xml_node& n, const char* name)
+    double attr(const pugi::xml_node& n, const Context& c, const char* name)
     {
         const pugi::xml_attribute a = n.attribute(name);
         if (!a)
@@ -394,10 +420,18 @@ private:
             : attribute.starts_with('y') || attribute == "height" || attribute == "cy" || attribute == "ry"
             ? svg::LengthAxis::Vertical
             : svg::LengthAxis::Diagonal;
-        auto v = length(a.value(), viewport_, axis);
+        auto v = length(a.value(), lengths(c), axis);
         if (!v || std::fabs(*v) > kMaxSize * 100)
             fail("has an element " + describe(n) + " whose " + name + " \"" + a.value() + "\" is not a usable length");
         return *v;
+    }
+
+    // Lengths inside an element: ems of its font size, percentages of the page.
+    svg::LengthContext lengths(const Context& c) const
+    {
+        svg::LengthContext l = viewport_;
+        l.fontSize = c.fontSize;
+        return l;
     }
 
     ArtData pathArt(std::vector<Subpath> subpaths, const Context& c, const pugi::xml_node& n)
@@ -458,17 +492,13 @@ private:
         for (float v : {m.a, m.b, m.c, m.d, m.tx, m.ty, a.style.strokeWidth})
             if (!std::isfinite(v))
                 fail("has an element " + describe(n) + " whose transform is too large");
-        const double x = attr(n, "x"), y = attr(n, "y");
+        const double x = attr(n, c, "x"), y = attr(n, c, "y");
         if (type == ArtType::Text) {
             a.content = svg::allText(n);
-            double fs = 16;
-            if (auto v = property(n, "font-size"))
-                if (auto l = length(*v); l && *l > 0 && *l < kMaxSize)
-                    fs = *l;
-            a.bounds = svg::textBox(x, y, fs, svg::utf8Length(a.content));
+            a.bounds = svg::textBox(x, y, c.fontSize, svg::utf8Length(a.content));
         } else if (type == ArtType::PlacedImage) {
             a.content = href(n);
-            a.bounds = svg::imageBox(x, y, attr(n, "width"), attr(n, "height"));
+            a.bounds = svg::imageBox(x, y, attr(n, c, "width"), attr(n, c, "height"));
         } else {
             a.content = href(n);
             a.bounds = instanceBounds(n, c);
@@ -503,6 +533,13 @@ private:
         }
         if (!property(n, "color") && c.color.kind != TV_COLOR_NONE)
             out.push_back({"color", svgPaint(c.color)});
+        // Only where the paint is inherited, and no opacity of its own stands.
+        Context inheritedAlpha = c;
+        if (property(n, "fill") || property(n, "fill-opacity"))
+            inheritedAlpha.fillAlpha = 1;
+        if (property(n, "stroke") || property(n, "stroke-opacity"))
+            inheritedAlpha.strokeAlpha = 1;
+        foldColourAlpha(out, inheritedAlpha);
         return out;
     }
 
@@ -526,7 +563,7 @@ private:
             if (!target || ++instanceReads_ > kMaxInstanceReads)
                 return {};
             inside.ctm =
-                thenApply(TvRealMatrix{1, 0, 0, 1, static_cast<float>(attr(n, "x")), static_cast<float>(attr(n, "y"))},
+                thenApply(TvRealMatrix{1, 0, 0, 1, static_cast<float>(attr(n, c, "x")), static_cast<float>(attr(n, c, "y"))},
                           inside.ctm);
             // Content that cannot be read measures nothing; it is kept as it stands.
             try {
@@ -630,9 +667,11 @@ private:
         }
     }
 
-    // The root's namespaces and the page size as the file wrote it.
+    // The root's namespaces, its opacity and the page size as the file wrote it.
     void keepRoot(const pugi::xml_node& svg, DocumentData& doc)
     {
+        if (auto opacity = property(svg, "opacity"); opacity && svg::opacityValue(*opacity).value_or(1) < 1)
+            doc.rootAttributes.push_back({"opacity", shortest(static_cast<float>(*svg::opacityValue(*opacity)))});
         // Only what export would not write the same way anyway.
         static constexpr std::pair<std::string_view, std::string_view> usual[] = {
             {"xmlns", "http://www.w3.org/2000/svg"},
@@ -704,28 +743,28 @@ private:
             }
             out.push_back(pathArt(std::move(subpaths), c, n));
         } else if (name == "rect") {
-            const double w = attr(n, "width"), h = attr(n, "height");
+            const double w = attr(n, c, "width"), h = attr(n, c, "height");
             if (!(w > 0 && h > 0)) {
                 warn("skipped rectangles without area:", describe(n));
                 return;
             }
             const bool hasRx = n.attribute("rx"), hasRy = n.attribute("ry");
-            double rx = attr(n, "rx"), ry = attr(n, "ry");
+            double rx = attr(n, c, "rx"), ry = attr(n, c, "ry");
             if (hasRx && !hasRy)
                 ry = rx;
             if (hasRy && !hasRx)
                 rx = ry;
-            shape(rectPath(attr(n, "x"), attr(n, "y"), w, h, rx, ry));
+            shape(rectPath(attr(n, c, "x"), attr(n, c, "y"), w, h, rx, ry));
         } else if (name == "circle" || name == "ellipse") {
-            const double rx = attr(n, name == "circle" ? "r" : "rx");
-            const double ry = name == "circle" ? rx : attr(n, "ry");
+            const double rx = attr(n, c, name == "circle" ? "r" : "rx");
+            const double ry = name == "circle" ? rx : attr(n, c, "ry");
             if (!(rx > 0 && ry > 0)) {
                 warn("skipped circles and ellipses without radius:", describe(n));
                 return;
             }
-            shape(ellipsePath(attr(n, "cx"), attr(n, "cy"), rx, ry));
+            shape(ellipsePath(attr(n, c, "cx"), attr(n, c, "cy"), rx, ry));
         } else if (name == "line") {
-            const double v[4] = {attr(n, "x1"), attr(n, "y1"), attr(n, "x2"), attr(n, "y2")};
+            const double v[4] = {attr(n, c, "x1"), attr(n, c, "y1"), attr(n, c, "x2"), attr(n, c, "y2")};
             shape(polyPath(v, false));
         } else if (name == "polyline" || name == "polygon") {
             bool ok = false;
@@ -741,6 +780,10 @@ private:
             out.push_back(opaque(n, c, ArtType::Text));
         } else if (name == "image") {
             out.push_back(opaque(n, c, ArtType::PlacedImage));
+        } else if (std::string_view(n.name()).find(':') != std::string_view::npos) {
+            // Another vocabulary's element (an XInclude, an editor's own)
+            // is not ours to draw; it goes back as it stood.
+            keepDefinition(n, parent);
         } else {
             warn("skipped the unknown element", describe(n));
         }
