@@ -1,6 +1,7 @@
 // SVG attribute values.
 #include "host/io/svg_attributes.hpp"
 #include "host/io/css_parser.hpp"
+#include "host/io/svg_number.hpp"
 
 #include <cctype>
 #include <charconv>
@@ -110,7 +111,7 @@ std::vector<double> numberList(std::string_view text, bool& ok)
             ++i;
         double v = 0;
         auto res = std::from_chars(text.data() + i, text.data() + text.size(), v);
-        if (res.ec != std::errc() || !std::isfinite(v) || std::fabs(v) > kMaxSvgCoordinate) {
+        if (res.ec != std::errc() || !fitsFloat(v)) {
             ok = false;
             break;
         }

@@ -12,8 +12,6 @@
 
 namespace tovrins::host::svg {
 
-// Coordinates past this are refused, as in path data: floats still hold them.
-constexpr double kMaxSvgCoordinate = 1.0e30;
 
 std::string_view trim(std::string_view s);
 

@@ -421,7 +421,7 @@ private:
             ? svg::LengthAxis::Vertical
             : svg::LengthAxis::Diagonal;
         auto v = length(a.value(), lengths(c), axis);
-        if (!v || std::fabs(*v) > kMaxSize * 100)
+        if (!v || !fitsFloat(*v))
             fail("has an element " + describe(n) + " whose " + name + " \"" + a.value() + "\" is not a usable length");
         return *v;
     }
