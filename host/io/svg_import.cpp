@@ -37,6 +37,7 @@ using svg::trim;
 
 constexpr double kMaxSize = 1.0e6; // points; larger is not a drawing
 constexpr int kMaxDepth = 256;
+constexpr size_t kMaxMeasuredElements = 1'000'000; // read for instance bounds, in all
 constexpr const char* kGroupLook[] = {"opacity", "clip-path", "mask", "filter", "mix-blend-mode", "isolation"};
 
 struct Context {
@@ -503,7 +504,8 @@ private:
             a.content = href(n);
             a.bounds = instanceBounds(n, c);
         }
-        a.sourceXml = svg::sourceForArt(n, inheritedOnto(n, c));
+        if (!c.measuring) // measured content is never written
+            a.sourceXml = svg::sourceForArt(n, inheritedOnto(n, c));
         return a;
     }
 
@@ -544,41 +546,52 @@ private:
     }
 
     // An instance's bounds in its own space (y negated): its content read
-    // as art, a bounded number of times per file against instances of
-    // instances multiplying.
+    // as art. Each element is measured once and remembered, so that
+    // instances of instances cost what the file holds, not what they
+    // multiply to (nine instances of nine instances, twenty deep, is 9^20
+    // shapes drawn but twenty measurings).
     TvRealRect instanceBounds(const pugi::xml_node& n, const Context& c)
     {
-        constexpr size_t kMaxInstanceReads = 10'000;
+        if (localName(n) != "use")
+            return measuredContent(n, c, false);
+        const pugi::xml_node target = byId(href(n));
+        // An instance of its own ancestor draws nothing of itself.
+        for (pugi::xml_node up = n; up; up = up.parent())
+            if (up == target)
+                return {};
+        if (!target)
+            return {};
+        const TvRealRect r = measuredContent(target, c, true);
+        if (isEmptyRect(r))
+            return r;
+        const auto x = static_cast<float>(attr(n, c, "x")), y = static_cast<float>(attr(n, c, "y"));
+        return {r.left + x, r.top - y, r.right + x, r.bottom - y};
+    }
+
+    // The bounds of what an element draws, in its own space with y negated.
+    // `referenced`: content that cannot be read measures nothing, and is
+    // kept as it stands; otherwise the error is the file's.
+    TvRealRect measuredContent(const pugi::xml_node& n, const Context& c, bool referenced)
+    {
+        const auto known = measured_.find(n.internal_object());
+        if (known != measured_.end())
+            return known->second; // while it is being read, a cycle: nothing
+        measured_[n.internal_object()] = {};
         Context inside = c;
         inside.ctm = TvRealMatrix{1, 0, 0, -1, 0, 0};
         inside.measuring = true;
         std::vector<ArtData> art;
-        const std::string_view name = localName(n);
-        if (name == "use") {
-            const pugi::xml_node target = byId(href(n));
-            // An instance of its own ancestor draws nothing of itself.
-            for (pugi::xml_node up = n; up; up = up.parent())
-                if (up == target)
-                    return {};
-            if (!target || ++instanceReads_ > kMaxInstanceReads)
-                return {};
-            inside.ctm =
-                thenApply(TvRealMatrix{1, 0, 0, 1, static_cast<float>(attr(n, c, "x")), static_cast<float>(attr(n, c, "y"))},
-                          inside.ctm);
-            // Content that cannot be read measures nothing; it is kept as it stands.
-            try {
-                readContent(target, inside, art);
-            } catch (const std::runtime_error&) {
-                return {};
-            }
-        } else {
-            if (++instanceReads_ > kMaxInstanceReads)
-                return {};
+        try {
             readContent(n, inside, art);
+        } catch (const std::runtime_error&) {
+            if (!referenced || measuredElements_ > kMaxMeasuredElements)
+                throw;
+            art.clear();
         }
         TvRealRect r{};
         for (const ArtData& a : art)
             r = unionRect(r, artBounds(a));
+        measured_[n.internal_object()] = r;
         return r;
     }
 
@@ -706,6 +719,11 @@ private:
             keepDefinition(n, parent); // a reference may still name it
             return;
         }
+        // Measuring reads each instanced element once, so this is reached
+        // only by a file that holds that many elements in its instances.
+        if (parent.measuring && ++measuredElements_ > kMaxMeasuredElements)
+            fail("has instances (<use>, nested <svg>) whose content comes to more than " +
+                 std::to_string(kMaxMeasuredElements) + " elements to measure");
         const Context c = enter(n, parent);
         auto shape = [&](Subpath s) {
             std::vector<Subpath> v;
@@ -801,7 +819,8 @@ private:
     std::string definitions_;
     std::vector<PaintServer> servers_;
     std::unordered_map<std::string, pugi::xml_node> ids_;
-    size_t instanceReads_ = 0;
+    std::unordered_map<const void*, TvRealRect> measured_; // instance content, by element
+    size_t measuredElements_ = 0;
     svg::LengthContext viewport_;
 };
 
