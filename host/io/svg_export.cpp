@@ -8,6 +8,7 @@
 #include "host/document/geometry.hpp"
 #include "host/document/paint_servers.hpp"
 #include "host/io/svg_colour.hpp"
+#include "host/io/svg_opaque.hpp"
 #include "host/io/svg_properties.hpp"
 #include "host/io/svg_transform.hpp"
 #include "host/io/xml_writer.hpp"
@@ -19,6 +20,11 @@ namespace {
 constexpr TvRealMatrix kFlipLocal{1, 0, 0, -1, 0, 0};
 
 float scaleOf(const TvRealMatrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
+
+std::string paintValue(const TvColor& c, const std::string& server)
+{
+    return isPaintServerKind(c.kind) && !server.empty() ? "url(#" + server + ")" : svgPaint(c);
+}
 
 const Attribute* findAttribute(const std::vector<Attribute>& list, std::string_view name)
 {
@@ -167,10 +173,7 @@ private:
 
     void paint(const char* name, const TvColor& c, const std::string& server)
     {
-        if (isPaintServerKind(c.kind) && !server.empty())
-            xml_.attribute(name, "url(#" + server + ")");
-        else
-            xml_.attribute(name, svgPaint(c));
+        xml_.attribute(name, paintValue(c, server));
     }
 
     // Stroke widths are held in document units; `scale` is how much the
@@ -193,13 +196,27 @@ private:
         return css;
     }
 
+    // Text's paints are the document's, which a colour step changes: they
+    // replace those of its kept element (but a gradient or pattern kind
+    // without its paint server's name, which the element names itself).
+    static std::string textPaints(const ArtData& a)
+    {
+        std::vector<Attribute> paints;
+        if (!isPaintServerKind(a.style.fill.kind) || !a.fillPaint.empty())
+            paints.push_back({"fill", paintValue(a.style.fill, a.fillPaint)});
+        if (!isPaintServerKind(a.style.stroke.kind) || !a.strokePaint.empty())
+            paints.push_back({"stroke", paintValue(a.style.stroke, a.strokePaint)});
+        return a.sourceXml.empty() ? std::string() : svg::withAttributes(a.sourceXml, paints);
+    }
+
     // Text, images and instances go back as the element they came from,
     // with the transform that maps its own y-down space into its parent's.
     void opaque(const ArtData& a, const TvRealMatrix& space, int depth)
     {
         const TvRealMatrix own = concatMatrix(kFlipLocal, a.matrix);
         const TvRealMatrix toParent = concatMatrix(own, invertMatrix(space).value_or(page_));
-        const std::string_view source = a.sourceXml;
+        const std::string painted = a.type == ArtType::Text ? textPaints(a) : std::string();
+        const std::string_view source = painted.empty() ? std::string_view(a.sourceXml) : painted;
         xml_.indent(depth);
         if (source.size() > 1 && source.front() == '<') {
             // The source has neither id nor transform: both go in after its name.

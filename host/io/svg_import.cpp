@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 #include <unordered_map>
 
 #include <pugixml.hpp>
@@ -504,8 +505,12 @@ private:
             a.content = href(n);
             a.bounds = instanceBounds(n, c);
         }
+        if (type == ArtType::Text) {
+            a.fillPaint = c.fillPaint;
+            a.strokePaint = c.strokePaint;
+        }
         if (!c.measuring) // measured content is never written
-            a.sourceXml = svg::sourceForArt(n, inheritedOnto(n, c));
+            a.sourceXml = svg::sourceForArt(n, inheritedOnto(n, c, type == ArtType::Text));
         return a;
     }
 
@@ -517,7 +522,9 @@ private:
 
     // What an element kept whole inherits, written onto it: what it
     // inherits from where it stood goes with it wherever a copy goes.
-    std::vector<Attribute> inheritedOnto(const pugi::xml_node& n, const Context& c)
+    // `paintOwned` (text): its fill and stroke are the document's, which a
+    // colour step changes, so they are written whether inherited or its own.
+    std::vector<Attribute> inheritedOnto(const pugi::xml_node& n, const Context& c, bool paintOwned)
     {
         std::vector<Attribute> out;
         for (const Attribute& a : c.inherited)
@@ -526,22 +533,30 @@ private:
         auto paintValue = [](const TvColor& colour, const std::string& server) {
             return server.empty() ? svgPaint(colour) : "url(#" + server + ")";
         };
-        if (!property(n, "fill"))
+        const bool ownFill = !paintOwned && property(n, "fill");
+        const bool ownStroke = !paintOwned && property(n, "stroke");
+        if (!ownFill)
             out.push_back({"fill", paintValue(c.style.fill, c.fillPaint)});
-        if (!property(n, "stroke") && c.style.stroke.kind != TV_COLOR_NONE) {
+        if (!ownStroke && (paintOwned || c.style.stroke.kind != TV_COLOR_NONE)) {
             out.push_back({"stroke", paintValue(c.style.stroke, c.strokePaint)});
-            if (!property(n, "stroke-width"))
+            if (c.style.stroke.kind != TV_COLOR_NONE && !property(n, "stroke-width"))
                 out.push_back({"stroke-width", shortest(c.style.strokeWidth)});
         }
         if (!property(n, "color") && c.color.kind != TV_COLOR_NONE)
             out.push_back({"color", svgPaint(c.color)});
-        // Only where the paint is inherited, and no opacity of its own stands.
-        Context inheritedAlpha = c;
-        if (property(n, "fill") || property(n, "fill-opacity"))
-            inheritedAlpha.fillAlpha = 1;
-        if (property(n, "stroke") || property(n, "stroke-opacity"))
-            inheritedAlpha.strokeAlpha = 1;
-        foldColourAlpha(out, inheritedAlpha);
+        // A colour's alpha where its paint is written here, times the
+        // opacity that stands, its own included.
+        Context alphas = c;
+        for (auto [opacity, alpha, own] : {std::tuple{"fill-opacity", &alphas.fillAlpha, ownFill},
+                                           std::tuple{"stroke-opacity", &alphas.strokeAlpha, ownStroke}}) {
+            if (own || (!paintOwned && property(n, opacity)))
+                *alpha = 1;
+            else if (*alpha < 1 && property(n, opacity))
+                for (const Attribute& a : c.inherited)
+                    if (a.name == opacity)
+                        setAttribute(out, opacity, a.value);
+        }
+        foldColourAlpha(out, alphas);
         return out;
     }
 
