@@ -16,7 +16,7 @@ namespace tovrins::host::css {
 // A pseudo-class other than :not(), its name in lower case.
 struct SimplePseudoClass {
     std::string name;
-    int a = 0, b = 0;     // :nth-*(an+b)
+    int a = 0, b = 0;                   // :nth-*(an+b)
     std::vector<std::string> languages; // :lang(), any of them
 };
 

@@ -90,7 +90,8 @@ public:
         double v = 0;
         auto res = std::from_chars(d_.data() + from, d_.data() + j, v);
         if (res.ec != std::errc() || !fitsFloat(v))
-            fail(std::string("number out of range for '") + cmd + "'");
+            fail(std::string("number out of range for '") + cmd +
+                 "' (more than 3.4028235e+38 in size, the largest float)");
         i_ = j;
         skipSeparator();
         return v;

@@ -12,7 +12,6 @@
 
 namespace tovrins::host::svg {
 
-
 std::string_view trim(std::string_view s);
 
 // Element names without an "svg:" prefix.

@@ -179,7 +179,8 @@ private:
     // Stroke widths are held in document units; `scale` is how much the
     // user space they are written in is scaled. Returns the declarations
     // that go in style="".
-    std::string style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale, bool withStroke)
+    std::string style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale,
+                      bool withStroke)
     {
         paint("fill", s.fill, fill);
         std::string css;

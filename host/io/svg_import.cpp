@@ -358,7 +358,8 @@ private:
     // multiplies the fill or stroke opacity written with the art.
     static void foldColourAlpha(std::vector<Attribute>& list, const Context& c)
     {
-        for (auto [name, alpha] : {std::pair{"fill-opacity", c.fillAlpha}, std::pair{"stroke-opacity", c.strokeAlpha}}) {
+        for (auto [name, alpha] :
+             {std::pair{"fill-opacity", c.fillAlpha}, std::pair{"stroke-opacity", c.strokeAlpha}}) {
             if (alpha >= 1)
                 continue;
             double opacity = 1;

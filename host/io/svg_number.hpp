@@ -23,8 +23,7 @@ inline std::string shortest(float v)
 // them, up to the largest ("3.4028235e+38"). Every number that rounds to a
 // finite float reads back: those below the largest float plus half a unit
 // in its last place. Beyond that a number is out of range.
-inline constexpr double kMaxSvgNumber =
-    static_cast<double>(std::numeric_limits<float>::max()) + 0x1p103;
+inline constexpr double kMaxSvgNumber = static_cast<double>(std::numeric_limits<float>::max()) + 0x1p103;
 
 inline bool fitsFloat(double v) { return std::fabs(v) < kMaxSvgNumber; } // false for NaN
 

@@ -104,8 +104,7 @@ std::optional<std::pair<size_t, size_t>> attributeValue(std::string_view element
             continue;
         }
         const bool startsName = std::isspace(static_cast<unsigned char>(element[i - 1])) &&
-            element.substr(i).starts_with(name) && i + name.size() + 1 < end &&
-            element[i + name.size()] == '=' &&
+            element.substr(i).starts_with(name) && i + name.size() + 1 < end && element[i + name.size()] == '=' &&
             (element[i + name.size() + 1] == '"' || element[i + name.size() + 1] == '\'');
         if (startsName) {
             const size_t open = i + name.size() + 1;

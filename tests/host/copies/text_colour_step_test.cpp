@@ -58,9 +58,9 @@ TEST(TextColourStep, RotateWithAColourStepWritesCopiesWhoseFillSteps)
     for (const char* text : kTexts) {
         SCOPED_TRACE(text);
         std::vector<std::string> warnings;
-        DocumentData doc = readSvg(
-            std::string(R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">)") + text + "</svg>",
-            "text.svg", warnings);
+        DocumentData doc = readSvg(std::string(R"(<svg xmlns="http://www.w3.org/2000/svg" width="200" height="200">)") +
+                                       text + "</svg>",
+                                   "text.svg", warnings);
         ASSERT_THAT(warnings, ::testing::IsEmpty());
         ArtData* t = &doc.layers.at(0).art.at(0);
         if (t->type == ArtType::Group)
@@ -70,7 +70,8 @@ TEST(TextColourStep, RotateWithAColourStepWritesCopiesWhoseFillSteps)
         tovrins::testing::PluginHarness h;
         h.bench.open(doc);
         ScriptedFrontEnd frontEnd;
-        frontEnd.addScript({DialogAction::setText(item::kColourPercent, "50"), DialogAction::setText(item::kColourTarget, "1"),
+        frontEnd.addScript({DialogAction::setText(item::kColourPercent, "50"),
+                            DialogAction::setText(item::kColourTarget, "1"),
                             DialogAction::setText(item::kDeleteOriginal, "0")});
         ASSERT_EQ(h.run(h.rotate(), frontEnd).code, 0);
         ASSERT_FALSE(frontEnd.failure()) << *frontEnd.failure();
@@ -83,7 +84,8 @@ TEST(TextColourStep, RotateWithAColourStepWritesCopiesWhoseFillSteps)
             const std::vector<int> written = channels(fills[i + 1]);
             // Within the rounding of a channel to a byte.
             for (size_t c = 0; c < 3; ++c)
-                EXPECT_NEAR(written[c], (original[c] * keep + (1 - keep)) * 255, 0.51) << "copy " << i << " channel " << c;
+                EXPECT_NEAR(written[c], (original[c] * keep + (1 - keep)) * 255, 0.51)
+                    << "copy " << i << " channel " << c;
         }
         // Read back, the copies keep the fill they were written with.
         const DocumentData back = readSvg(svg, "copies.svg", warnings);

@@ -94,12 +94,11 @@ TEST(SvgInstances, AnInstanceOfItsOwnAncestorDrawsNothingAndTheRestReads)
 TEST(SvgInstances, InstancesOfEachOtherMeasureWhatTheyDraw)
 {
     std::vector<std::string> warnings;
-    const DocumentData d = readSvg(
-        R"(<svg xmlns:xlink="http://www.w3.org/1999/xlink" width="100" height="100"><defs>)"
-        R"(<g id="a"><rect width="5" height="5"/><use xlink:href="#b"/></g>)"
-        R"(<g id="b"><rect x="50" width="5" height="5"/><use xlink:href="#a"/></g></defs>)"
-        R"(<use id="ua" xlink:href="#a"/><use id="ub" xlink:href="#b" x="100"/></svg>)",
-        "cycle.svg", warnings);
+    const DocumentData d = readSvg(R"(<svg xmlns:xlink="http://www.w3.org/1999/xlink" width="100" height="100"><defs>)"
+                                   R"(<g id="a"><rect width="5" height="5"/><use xlink:href="#b"/></g>)"
+                                   R"(<g id="b"><rect x="50" width="5" height="5"/><use xlink:href="#a"/></g></defs>)"
+                                   R"(<use id="ua" xlink:href="#a"/><use id="ub" xlink:href="#b" x="100"/></svg>)",
+                                   "cycle.svg", warnings);
     ASSERT_EQ(d.layers.at(0).art.size(), 2u);
     const ArtData& ua = d.layers[0].art[0];
     EXPECT_NEAR(ua.bounds.left, 0, 1e-4);

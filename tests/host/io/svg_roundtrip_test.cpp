@@ -197,23 +197,23 @@ TEST(SvgRoundTrip, CoordinatesUpToTheLargestFloatReadBack)
 TEST(SvgRoundTrip, NumbersJustBeyondTheLargestFloatAreRefused)
 {
     std::vector<std::string> warnings;
-    const DocumentData d = readSvg(
-        R"(<svg width="10" height="10"><path id="p" d="M 0 0 L 3.4028235e+38 0 L 3.4028236e+38 0"/></svg>)", "big.svg",
-        warnings);
+    const DocumentData d =
+        readSvg(R"(<svg width="10" height="10"><path id="p" d="M 0 0 L 3.4028235e+38 0 L 3.4028236e+38 0"/></svg>)",
+                "big.svg", warnings);
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_THAT(warnings[0], HasSubstr("\"p\" up to its error: number out of range for 'L'"));
     ASSERT_EQ(d.layers.at(0).art.size(), 1u);
     EXPECT_EQ(d.layers[0].art[0].segments.size(), 2u) << "the path up to the number a float cannot hold";
-    for (const char* text :
-         {R"~(<svg><path id="p" d="M 3e38 0 l 3e38 0"/></svg>)~",
-          R"~(<svg><rect id="p" x="3e38" width="3e38" height="1"/></svg>)~",
-          R"~(<svg><path id="p" transform="translate(3.4028236e38 0)" d="M 0 0 L 1 1"/></svg>)~"}) {
+    for (const char* text : {R"~(<svg><path id="p" d="M 3e38 0 l 3e38 0"/></svg>)~",
+                             R"~(<svg><rect id="p" x="3e38" width="3e38" height="1"/></svg>)~",
+                             R"~(<svg><path id="p" transform="translate(3.4028236e38 0)" d="M 0 0 L 1 1"/></svg>)~"}) {
         try {
             readSvg(text, "big.svg", warnings);
             ADD_FAILURE() << "no error for " << text;
         } catch (const std::runtime_error& e) {
-            EXPECT_THAT(e.what(), ::testing::AnyOf(HasSubstr("big.svg has an element <path> \"p\""),
-                                                   HasSubstr("big.svg has an element <rect> \"p\"")))
+            EXPECT_THAT(e.what(),
+                        ::testing::AnyOf(HasSubstr("big.svg has an element <path> \"p\""),
+                                         HasSubstr("big.svg has an element <rect> \"p\"")))
                 << text;
         }
     }
