@@ -580,7 +580,7 @@ private:
         const TvRealRect r = measuredContent(target, c, true);
         if (isEmptyRect(r))
             return r;
-        const auto x = static_cast<float>(attr(n, c, "x")), y = static_cast<float>(attr(n, c, "y"));
+        const float x = toFloat(attr(n, c, "x")), y = toFloat(attr(n, c, "y"));
         return {r.left + x, r.top - y, r.right + x, r.bottom - y};
     }
 
