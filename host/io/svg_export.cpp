@@ -223,7 +223,7 @@ private:
     // Text's paints are the document's, which a colour step changes: they
     // replace those of its kept element (but a gradient or pattern kind
     // without its paint server's name, which the element names itself).
-    static std::string textPaints(const ArtData& a)
+    static std::string textPaints(const Art& a)
     {
         std::vector<Attribute> paints;
         if (!isPaintServerKind(a.style.fill.kind) || !a.fillPaint.empty())
