@@ -23,15 +23,16 @@ Document::Document(const DocumentData& data, uint64_t objectLimit)
     for (const LayerData& ld : data.layers) {
         Layer layer{nextId_++, ld.name, ld.visible, ld.locked, {}};
         for (const ArtData& art : ld.art)
-            layer.art.push_back(addNode(art, Container{layer.id, 0}));
-        layerOrder_.push_back(layer.id);
-        layers_.put(layer.id, std::move(layer));
+            placeInto(layer.art, layer.art.size(), addNode(art, Container{layer.id, 0}), nodes_);
+        const LayerId id = layer.id;
+        layers_.put(id, std::move(layer));
+        placeInto(layerOrder_, layerOrder_.size(), id, layers_);
     }
     // A document always has a layer to put new art into.
     if (layerOrder_.empty()) {
-        Layer layer{nextId_++, "Layer 1", true, false, {}};
-        layerOrder_.push_back(layer.id);
-        layers_.put(layer.id, std::move(layer));
+        const LayerId id = nextId_++;
+        layers_.put(id, Layer{id, "Layer 1", true, false, {}});
+        placeInto(layerOrder_, 0, id, layers_);
     }
     nextLayerNumber_ = layerOrder_.size() + 1;
     const auto current = std::clamp<int64_t>(data.currentLayer, 0, static_cast<int64_t>(layerOrder_.size()) - 1);
@@ -62,7 +63,7 @@ ArtId Document::addNode(const ArtData& art, Container parent)
     node.parent = parent;
     const ArtId id = node.id;
     for (const ArtData& child : art.children)
-        node.children.push_back(addNode(child, Container{parent.layer, id}));
+        placeInto(node.children, node.children.size(), addNode(child, Container{parent.layer, id}), nodes_);
     nodes_.put(id, std::move(node));
     return id;
 }
@@ -178,10 +179,7 @@ TvErr Document::sibling(ArtId id, ArtId& next) const
     const Node* node = find(id);
     if (!node)
         return TV_ERR_BAD_PARAMETER;
-    next = withList(node->parent, [id](const auto& list) -> ArtId {
-        auto it = std::find(list.begin(), list.end(), id);
-        return (it == list.end() || std::next(it) == list.end()) ? 0 : *std::next(it);
-    });
+    next = withList(node->parent, [&](const IdList& list) { return list.nextAfter(slotIn(list, id, nodes_)); });
     return 0;
 }
 

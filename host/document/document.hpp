@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <vector>
 
 #include "host/document_data.hpp"
@@ -123,6 +124,12 @@ private:
             return f(nodes_.at(where.group).children);
         return f(layers_.at(where.layer).art);
     }
+    // The slot id sits in within list; owners (nodes_ or layers_) keep a
+    // hint of it, renewed whenever the list moves its ids.
+    template <class Owners> static size_t slotIn(const IdList& list, uint64_t id, const Owners& owners);
+    template <class Owners> static void placeInto(IdList& list, size_t index, uint64_t id, Owners& owners);
+    template <class Owners> static void eraseSlot(IdList& list, size_t slot, Owners& owners);
+    template <class Owners> static void renewSlots(const IdList& list, Owners& owners);
     std::vector<ArtId>::size_type subtreeSize(ArtId id) const;
     // Visits id and everything inside it. A node's children are taken before
     // it is visited, so visit may change the node but not its children.
@@ -200,6 +207,34 @@ template <class F> void Document::forEachInOrder(F&& visit) const
             }
         }
     }
+}
+
+template <class Owners> size_t Document::slotIn(const IdList& list, uint64_t id, const Owners& owners)
+{
+    const size_t slot = list.slotOf(id, owners.at(id).slot);
+    if (slot == IdList::npos)
+        throw std::logic_error("Document: an object is missing from the list it belongs to");
+    return slot;
+}
+
+template <class Owners> void Document::placeInto(IdList& list, size_t index, uint64_t id, Owners& owners)
+{
+    const IdList::Placed placed = list.insert(index, id);
+    if (placed.moved)
+        renewSlots(list, owners);
+    else
+        owners.at(id).slot = placed.slot;
+}
+
+template <class Owners> void Document::eraseSlot(IdList& list, size_t slot, Owners& owners)
+{
+    if (list.eraseSlot(slot))
+        renewSlots(list, owners);
+}
+
+template <class Owners> void Document::renewSlots(const IdList& list, Owners& owners)
+{
+    list.forEachSlot([&owners](size_t slot, uint64_t id) { owners.at(id).slot = slot; });
 }
 
 template <class Self, class F> void Document::walkSubtree(Self& self, ArtId id, F& visit)

@@ -45,11 +45,6 @@ bool isContainer(ArtType t) { return t == ArtType::Group || t == ArtType::Compou
 // Text, images and instances are kept whole, placed by a matrix.
 bool hasMatrix(ArtType t) { return t == ArtType::Text || t == ArtType::PlacedImage || t == ArtType::Instance; }
 
-template <class List> size_t indexIn(const List& list, ArtId id)
-{
-    return static_cast<size_t>(std::find(list.begin(), list.end(), id) - list.begin());
-}
-
 } // namespace
 
 TvErr Document::placement(int16_t paintOrder, ArtId reference, Container& where, size_t& index) const
@@ -64,7 +59,7 @@ TvErr Document::placement(int16_t paintOrder, ArtId reference, Container& where,
         return TV_ERR_BAD_PARAMETER;
     if (paintOrder == placeAbove || paintOrder == placeBelow) {
         where = ref->parent;
-        index = withList(where, [reference](const auto& list) { return indexIn(list, reference); }) +
+        index = withList(where, [&](const IdList& list) { return list.indexOfSlot(slotIn(list, reference, nodes_)); }) +
             (paintOrder == placeAbove ? 1 : 0);
         return 0;
     }
@@ -98,9 +93,10 @@ void Document::copySubtree(ArtId source, Container parent, std::vector<Node>& ou
     const size_t at = out.size();
     becomeCopy(out.emplace_back(from), parent); // made in place: a node is large
     for (ArtId child : from.children) {
-        const ArtId childId = nextId_;
+        const size_t childAt = out.size();
         copySubtree(child, Container{parent.layer, out[at].id}, out);
-        out[at].children.push_back(childId);
+        // Filled from the bottom up, the list keeps every id in its slot.
+        out[childAt].slot = out[at].children.insert(out[at].children.size(), out[childAt].id).slot;
     }
 }
 
@@ -130,7 +126,7 @@ TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, Art
         copy = nextId_;
         becomeCopy(nodes_.put(copy, from), where);
         try {
-            withList(where, [&](auto& list) { list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), copy); });
+            withList(where, [&](IdList& list) { placeInto(list, index, copy, nodes_); });
         } catch (...) {
             nodes_.erase(copy);
             throw;
@@ -323,9 +319,7 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     } else if (paintOrder == TV_PLACE_BELOW_ALL) {
         index = 0;
     } else if ((paintOrder == placeAbove || paintOrder == placeBelow) && findLayer(reference)) {
-        // From the top: a run of new layers goes one above another.
-        const auto at = std::find(layerOrder_.rbegin(), layerOrder_.rend(), reference);
-        index = static_cast<size_t>(layerOrder_.rend() - at) - 1 + (paintOrder == placeAbove ? 1 : 0);
+        index = layerOrder_.indexOfSlot(slotIn(layerOrder_, reference, layers_)) + (paintOrder == placeAbove ? 1 : 0);
     } else {
         return TV_ERR_BAD_PARAMETER;
     }
@@ -341,7 +335,7 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     fresh.locked = false;
     fresh.art.clear();
     try {
-        layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index), layer);
+        placeInto(layerOrder_, index, layer, layers_);
     } catch (...) {
         layers_.erase(layer);
         throw;

@@ -45,7 +45,8 @@ struct Node {
     std::string strokePaint;
     std::vector<Attribute> attributes;
     Container parent;
-    std::vector<ArtId> children; // bottom to top; empty vectors cost no allocation
+    size_t slot = 0; // where it sits in its parent's list: a hint, checked on use
+    IdList children; // bottom to top
 };
 
 struct Layer {
@@ -53,7 +54,8 @@ struct Layer {
     std::string name;
     bool visible = true;
     bool locked = false;
-    IdList art; // bottom to top; both ends cheap, nothing allocated while empty
+    IdList art;      // bottom to top
+    size_t slot = 0; // where it sits in the order of layers: a hint, checked on use
 };
 
 // Each change, applied, yields the change that reverses it.

@@ -12,17 +12,6 @@ template <class... F> struct Overload : F... {
 };
 template <class... F> Overload(F...) -> Overload<F...>;
 
-// Position of id in list, looking at the ends first: copies go on top or
-// at the bottom, so undoing them does not scan the whole layer.
-template <class List> size_t positionOf(const List& list, uint64_t id)
-{
-    if (!list.empty() && list.back() == id)
-        return list.size() - 1;
-    if (!list.empty() && list.front() == id)
-        return 0;
-    return static_cast<size_t>(std::find(list.begin(), list.end(), id) - list.begin());
-}
-
 } // namespace
 
 void Document::commit(Change c) { record(apply(std::move(c))); }
@@ -93,9 +82,10 @@ Change Document::apply(Change c)
 
 Change Document::applyDetach(change::Detach& d)
 {
-    const size_t index = withList(d.where, [&](auto& list) {
-        const size_t at = positionOf(list, d.id);
-        list.erase(list.begin() + static_cast<std::ptrdiff_t>(at));
+    const size_t index = withList(d.where, [&](IdList& list) {
+        const size_t slot = slotIn(list, d.id, nodes_);
+        const size_t at = list.indexOfSlot(slot);
+        eraseSlot(list, slot, nodes_);
         return at;
     });
     // The subtree leaves the id map, so its handles stop resolving, and is
@@ -118,9 +108,7 @@ Change Document::applyAttach(change::Attach& a)
         const ArtId id = node.id;
         nodes_.put(id, std::move(node));
     }
-    withList(a.where, [&](auto& list) {
-        list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, list.size())), root);
-    });
+    withList(a.where, [&](IdList& list) { placeInto(list, std::min(a.index, list.size()), root, nodes_); });
     return change::Detach{a.where, root};
 }
 
@@ -128,16 +116,17 @@ Change Document::applyAttach(change::Attach& a)
 // was taken out first, since changes are reverted newest first.
 Change Document::applyLayerDetach(change::LayerDetach& d)
 {
-    const size_t index = positionOf(layerOrder_, d.id);
-    layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index));
+    const size_t slot = slotIn(layerOrder_, d.id, layers_);
+    const size_t index = layerOrder_.indexOfSlot(slot);
+    eraseSlot(layerOrder_, slot, layers_);
     return change::LayerAttach{index, std::make_unique<Layer>(layers_.take(d.id))};
 }
 
 Change Document::applyLayerAttach(change::LayerAttach& a)
 {
     const LayerId id = a.layer->id;
-    layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, layerOrder_.size())), id);
     layers_.put(id, std::move(*a.layer));
+    placeInto(layerOrder_, std::min(a.index, layerOrder_.size()), id, layers_);
     return change::LayerDetach{id};
 }
 
@@ -162,8 +151,7 @@ void Document::beginCommand()
 // map, without the record that would bring it back.
 void Document::dropSubtree(const change::Detach& d)
 {
-    withList(d.where,
-             [&](auto& list) { list.erase(list.begin() + static_cast<std::ptrdiff_t>(positionOf(list, d.id))); });
+    withList(d.where, [&](IdList& list) { eraseSlot(list, slotIn(list, d.id, nodes_), nodes_); });
     const Node& root = nodes_.at(d.id);
     if (root.children.empty()) { // a lone path, the common case
         nodes_.erase(d.id);
@@ -181,7 +169,7 @@ void Document::dropSubtree(const change::Detach& d)
 // An empty layer that will never come back.
 void Document::dropLayer(const change::LayerDetach& d)
 {
-    layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(positionOf(layerOrder_, d.id)));
+    eraseSlot(layerOrder_, slotIn(layerOrder_, d.id, layers_), layers_);
     layers_.erase(d.id);
 }
 

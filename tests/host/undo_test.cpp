@@ -2,6 +2,8 @@
 // handles kept, and the user's whole-command undo and redo.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "host/document/document.hpp"
@@ -267,6 +269,82 @@ TEST(UndoTest, BoundsFollowThePointsThroughMovesCopiesUndoAndRedo)
     EXPECT_EQ(boundsOf(b), original);
     ASSERT_TRUE(doc.redo());
     EXPECT_EQ(boundsOf(b), (std::vector<float>{0, 0, 10, 20}));
+}
+
+
+// The names of a list's art, bottom to top, as the document reads them.
+std::vector<std::string> namesIn(const std::vector<ArtData>& art)
+{
+    std::vector<std::string> names;
+    for (const ArtData& a : art)
+        names.push_back(a.id);
+    return names;
+}
+
+// Deletes from a large layer and a large group at many positions, in a
+// scattered order, with copies placed beside art whose neighbours are
+// gone: every reader of the order sees exactly what a plain list would,
+// and undo and redo put everything back where it was.
+TEST(UndoTest, DeletesAtManyPositionsComeBackInPlace)
+{
+    DocumentData data;
+    std::vector<ArtData> members;
+    for (int i = 0; i < 300; ++i)
+        members.push_back(testing::rect("m" + std::to_string(i), 0, 0, 1, 1));
+    std::vector<ArtData> art;
+    for (int i = 0; i < 600; ++i)
+        art.push_back(testing::rect("a" + std::to_string(i), 0, 0, 1, 1));
+    art.insert(art.begin() + 250, testing::container(ArtType::Group, "g", std::move(members)));
+    data.layers.push_back(testing::layer("big", std::move(art)));
+    Document doc(data);
+    const DocumentData before = doc.data();
+    std::vector<std::string> layerModel = namesIn(before.layers[0].art);
+    std::vector<std::string> groupModel = namesIn(before.layers[0].art[250].children);
+
+    auto erase = [&](std::vector<std::string>& model, const std::string& name) {
+        const auto at = std::find(model.begin(), model.end(), name);
+        ASSERT_NE(at, model.end()) << name;
+        ASSERT_EQ(doc.dispose(idOf(doc, name)), 0) << name;
+        model.erase(at);
+    };
+    doc.beginCommand();
+    for (int i = 0; i < 600; ++i) { // every other one, scattered (223 is prime to 600)
+        const int k = (i * 223) % 600;
+        if (k % 2 == 1)
+            erase(layerModel, "a" + std::to_string(k));
+    }
+    for (int i = 0; i < 300; i += 3)
+        erase(groupModel, "m" + std::to_string((i * 7) % 300));
+    // Copies beside art deep among the holes: the index above must count them right.
+    ArtId copy = 0;
+    ASSERT_EQ(doc.duplicate(idOf(doc, "a400"), 1, idOf(doc, "a400"), copy), 0);
+    layerModel.insert(std::find(layerModel.begin(), layerModel.end(), "a400") + 1, "");
+    ASSERT_EQ(doc.duplicate(idOf(doc, "m100"), 2, idOf(doc, "m100"), copy), 0);
+    groupModel.insert(std::find(groupModel.begin(), groupModel.end(), "m100"), "");
+    erase(layerModel, "a0");   // the bottom
+    erase(layerModel, "a598"); // the top
+    doc.endCommand();
+
+    const DocumentData after = doc.data();
+    EXPECT_EQ(namesIn(after.layers[0].art), layerModel);
+    const auto group = std::find(layerModel.begin(), layerModel.end(), "g") - layerModel.begin();
+    EXPECT_EQ(namesIn(after.layers[0].art[static_cast<size_t>(group)].children), groupModel);
+    // Walking the group's members one sibling after another meets them all, in order.
+    std::vector<std::string> walked;
+    ArtId member = 0;
+    ASSERT_EQ(doc.firstChild(idOf(doc, "g"), member), 0);
+    while (member != 0) {
+        walked.push_back(doc.find(member)->name);
+        ASSERT_EQ(doc.sibling(member, member), 0);
+    }
+    EXPECT_EQ(walked, groupModel);
+
+    ASSERT_TRUE(doc.undo());
+    expectSameDocument(doc.data(), before);
+    ASSERT_TRUE(doc.redo());
+    expectSameDocument(doc.data(), after);
+    ASSERT_TRUE(doc.undo());
+    expectSameDocument(doc.data(), before);
 }
 
 } // namespace
