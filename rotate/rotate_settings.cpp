@@ -32,7 +32,7 @@ void resetSection(FilterParams& params)
     params.rotateHorizontalMode = modeValue(RotateOffsetMode::AsSet);
     params.rotateVerticalMode = modeValue(RotateOffsetMode::AsSet);
     params.rotateLayerOption = modeValue(RotateLayerOption::NewLayers);
-    params.rotateInterpolateMode = modeValue(InterpolateTarget::Interpolate1);
+    params.rotateInterpolateMode = modeValue(InterpolateTarget::AllZero);
 }
 
 // trunc(scale * r): the product in double, so that r just below 1 can never
@@ -61,7 +61,7 @@ void rotateWriteDefaults(FilterParams& params)
     params.rotatePreviewApplied = 0;
     params.rotateBoundsSaved = 0;
     resetSection(params);
-    params.rotatePreset = 0;
+    params.rotatePreset = modeValue(RotatePreset::Reset);
     params.rotateViewZoom = 100.0f;
 }
 

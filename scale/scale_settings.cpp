@@ -31,7 +31,7 @@ void writeResetValues(FilterParams& p)
     p.scaleHorizontalScaleMode = modeValue(ScaleVariation::Default);
     p.scaleVerticalScaleMode = modeValue(ScaleVariation::Default);
     p.scaleLayerOption = modeValue(ScaleLayerOption::NewLayers);
-    p.scaleInterpolate = modeValue(InterpolateTarget::Interpolate1);
+    p.scaleInterpolate = modeValue(InterpolateTarget::AllZero);
     // The translation modes go back to the defaults' " Translation ... uniform"
     // rather than 0 (" Ignore ..."): otherwise " Default/Reset" would not give
     // a fresh block's settings and the offset steps of presets 3 and 7 would
@@ -68,8 +68,8 @@ void scaleWriteDefaults(FilterParams& p)
     p.scaleBaseOnOriginal = 1;
     p.scaleDeleteOriginal = 1;
     p.scalePlaceAbove = 1;
-    p.scaleInterpolate = modeValue(InterpolateTarget::Interpolate1);
-    p.scalePreset = 0;
+    p.scaleInterpolate = modeValue(InterpolateTarget::AllZero);
+    p.scalePreset = modeValue(ScalePreset::Reset);
     p.scaleCopies = 7;
     p.scaleCopiesPerLayer = 1;
     p.scaleCentreMode = modeValue(ScaleCentreMode::CopiesCentre);

@@ -27,7 +27,7 @@ void resetSection(FilterParams& params, int32_t preset)
     params.translatePlacement = modeValue(TranslatePlacement::Default);
     params.translateLayerOption = modeValue(TranslateLayerOption::AllOnNewLayer);
     params.translateVariation = modeValue(TranslateVariation::Default);
-    params.translateInterpolate = 0;
+    params.translateInterpolate = modeValue(InterpolateTarget::AllZero);
     params.translatePreviewApplied = 0;
 }
 
@@ -39,8 +39,8 @@ void translateWriteDefaults(FilterParams& params)
     params.translatePreviewApplied = 0;
     params.translateBoundsSaved = 0;
 
-    params.translateInterpolate = 0;
-    params.translatePreset = 0;
+    params.translateInterpolate = modeValue(InterpolateTarget::AllZero);
+    params.translatePreset = modeValue(TranslatePreset::Reset);
     params.translateCopies = 7;
     params.translateCopiesPerLayer = 1;
     params.translatePlacement = modeValue(TranslatePlacement::Default);
