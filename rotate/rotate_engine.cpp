@@ -4,6 +4,7 @@
 
 #include "rotate/rotate_copy_values.hpp"
 #include "rotate/rotate_modes.hpp"
+#include "rotate/rotate_filter.hpp"
 #include "shell/copy_engine.hpp"
 #include "shell/engine_support.hpp"
 #include "shell/suites.hpp"
@@ -79,17 +80,7 @@ private:
 TvErr rotateEngine(FilterParams& params)
 {
     RotateCopies copies(params);
-    return copies.run({.goRun = &FilterParams::rotateGoRun,
-                       .previewApplied = &FilterParams::rotatePreviewApplied,
-                       .deleteOriginal = params.rotateDeleteOriginal == 1,
-                       .copies = params.rotateCopies,
-                       .copiesPerLayer = params.rotateCopiesPerLayer,
-                       .layerOption = params.rotateLayerOption,
-                       .baseOnOriginal = params.rotateBaseOnOriginal == 1,
-                       .placeAbove = params.rotatePlaceAbove == 1,
-                       .colourPercent = params.rotateColourFactor,
-                       .colourTarget = params.rotateInterpolateMode,
-                       .advanceBeforeLayer = false});
+    return copies.run(copyRunSettings(params, kRotateFilter, AdvanceOrder::AfterLayer));
 }
 
 } // namespace tovrins

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "resources/tovrins_ids.h"
+#include "shell/copy_engine.hpp"
 #include "rotate/rotate_dialog.hpp"
 #include "rotate/rotate_engine.hpp"
 #include "rotate/rotate_settings.hpp"
@@ -33,6 +34,7 @@ constexpr std::array kItems = {
     binding::popup(item::kLayerOption, &P::rotateLayerOption),
     binding::popup(item::kColourTarget, &P::rotateInterpolateMode),
 };
+static_assert(bindsCopyRunItems(kItems));
 
 constexpr std::array<PickBinding, 6> kPicks{{
     {item::kFirstPick + 0, item::kCopies, PickSource::CopiesFromX, 1.0f, &P::rotateCopies, nullptr},

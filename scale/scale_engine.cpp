@@ -4,6 +4,7 @@
 
 #include "scale/scale_copy_values.hpp"
 #include "scale/scale_modes.hpp"
+#include "scale/scale_filter.hpp"
 #include "shell/copy_engine.hpp"
 #include "shell/engine_support.hpp"
 #include "shell/suites.hpp"
@@ -85,17 +86,7 @@ private:
 TvErr scaleEngine(FilterParams& params)
 {
     ScaleCopies copies(params);
-    return copies.run({.goRun = &FilterParams::scaleGoRun,
-                       .previewApplied = &FilterParams::scalePreviewApplied,
-                       .deleteOriginal = params.scaleDeleteOriginal == 1,
-                       .copies = params.scaleCopies,
-                       .copiesPerLayer = params.scaleCopiesPerLayer,
-                       .layerOption = params.scaleLayerOption,
-                       .baseOnOriginal = params.scaleBaseOnOriginal == 1,
-                       .placeAbove = params.scalePlaceAbove == 1,
-                       .colourPercent = params.scaleColourPercent,
-                       .colourTarget = params.scaleInterpolate,
-                       .advanceBeforeLayer = true});
+    return copies.run(copyRunSettings(params, kScaleFilter, AdvanceOrder::BeforeLayer));
 }
 
 } // namespace tovrins

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "resources/tovrins_ids.h"
+#include "shell/copy_engine.hpp"
 #include "scale/scale_dialog.hpp"
 #include "scale/scale_engine.hpp"
 #include "scale/scale_settings.hpp"
@@ -33,6 +34,7 @@ constexpr std::array kItems = {
     binding::popup(item::kVerticalScaleMode, &P::scaleVerticalScaleMode),
     binding::popup(item::kColourTarget, &P::scaleInterpolate),
 };
+static_assert(bindsCopyRunItems(kItems));
 
 constexpr std::array<PickBinding, 6> kPicks{{
     {item::kFirstPick + 0, item::kCopies, PickSource::CopiesFromX, 1.0f, &P::scaleCopies, nullptr},

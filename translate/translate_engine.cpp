@@ -6,6 +6,7 @@
 #include "shell/suites.hpp"
 #include "translate/translate_copy_values.hpp"
 #include "translate/translate_modes.hpp"
+#include "translate/translate_filter.hpp"
 
 namespace tovrins {
 
@@ -76,17 +77,7 @@ private:
 TvErr translateEngine(FilterParams& params)
 {
     TranslateCopies copies(params);
-    return copies.run({.goRun = &FilterParams::translateGoRun,
-                       .previewApplied = &FilterParams::translatePreviewApplied,
-                       .deleteOriginal = params.translateDeleteOriginal == 1,
-                       .copies = params.translateCopies,
-                       .copiesPerLayer = params.translateCopiesPerLayer,
-                       .layerOption = params.translateLayerOption,
-                       .baseOnOriginal = params.translateBaseOnOriginal == 1,
-                       .placeAbove = params.translatePlaceAbove == 1,
-                       .colourPercent = params.translateColourPercent,
-                       .colourTarget = params.translateInterpolate,
-                       .advanceBeforeLayer = true});
+    return copies.run(copyRunSettings(params, kTranslateFilter, AdvanceOrder::BeforeLayer));
 }
 
 } // namespace tovrins

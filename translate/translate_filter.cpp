@@ -3,6 +3,7 @@
 #include <array>
 
 #include "resources/tovrins_ids.h"
+#include "shell/copy_engine.hpp"
 #include "translate/translate_dialog.hpp"
 #include "translate/translate_engine.hpp"
 #include "translate/translate_settings.hpp"
@@ -28,6 +29,7 @@ constexpr std::array kItems = {
     binding::popup(item::kLayerOption, &P::translateLayerOption),
     binding::popup(item::kColourTarget, &P::translateInterpolate),
 };
+static_assert(bindsCopyRunItems(kItems));
 
 constexpr std::array<PickBinding, 4> kPicks{{
     {item::kFirstPick + 0, item::kCopies, PickSource::CopiesFromX, 1.0f, &P::translateCopies, nullptr},
