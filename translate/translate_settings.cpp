@@ -11,12 +11,12 @@ namespace {
 
 int32_t truncated(float value) { return static_cast<int32_t>(value); }
 
-// Everything a preset starts from; the zoom is the user's and stays.
-void resetSection(FilterParams& params, int32_t preset)
+// The values that both the defaults and every preset start from; the zoom
+// is the user's and a preset keeps it.
+void resetSection(FilterParams& params)
 {
     params.translateHorizontal = 10.0f;
     params.translateVertical = 10.0f;
-    params.translatePreset = preset;
     params.translatePreview = 1;
     params.translateCopies = 7;
     params.translateCopiesPerLayer = 1;
@@ -38,28 +38,16 @@ void translateWriteDefaults(FilterParams& params)
     params.filterKind = static_cast<int32_t>(FilterKind::Translate);
     params.translatePreviewApplied = 0;
     params.translateBoundsSaved = 0;
-
-    params.translateInterpolate = modeValue(InterpolateTarget::AllZero);
+    resetSection(params);
     params.translatePreset = modeValue(TranslatePreset::Reset);
-    params.translateCopies = 7;
-    params.translateCopiesPerLayer = 1;
-    params.translatePlacement = modeValue(TranslatePlacement::Default);
-    params.translateVariation = modeValue(TranslateVariation::Default);
-    params.translateLayerOption = modeValue(TranslateLayerOption::AllOnNewLayer);
-    params.translateColourPercent = 100.0f;
     params.translateZoom = 100.0f;
-    params.translateHorizontal = 10.0f;
-    params.translateVertical = 10.0f;
-    params.translateDeleteOriginal = 1;
-    params.translateBaseOnOriginal = 1;
-    params.translatePreview = 1;
-    params.translatePlaceAbove = 1;
 }
 
 // A value outside the presets list only resets the section.
 void translateApplyPreset(FilterParams& params, int32_t preset)
 {
-    resetSection(params, preset);
+    params.translatePreset = preset;
+    resetSection(params);
     switch (static_cast<TranslatePreset>(preset)) {
     case TranslatePreset::ToTheRight:
         params.translateHorizontal = 20.0f;
