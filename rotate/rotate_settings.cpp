@@ -11,9 +11,32 @@ namespace tovrins {
 
 namespace {
 
+// trunc(scale * r): the product in double, so that r just below 1 can never
+// round up to scale itself.
+int32_t truncScaled(double scale, RandomSource& random)
+{
+    return static_cast<int32_t>(std::trunc(scale * random.next()));
+}
+
+// A test such as "r x 100 > limit" consumes a draw of its own.
+bool drawAbove(double limit, RandomSource& random) { return 100.0 * random.next() > limit; }
+
+// 80 r1 - 80 r2, each product rounded to float before the subtraction.
+float drawSpread(RandomSource& random)
+{
+    const float first = static_cast<float>(80.0 * random.next());
+    const float second = static_cast<float>(80.0 * random.next());
+    return first - second;
+}
+
+} // namespace
+
+// A fresh block (writeDefaults) selects preset 0.
+static_assert(modeValue(RotatePreset::Reset) == 0);
+
 // The values that both the defaults and every preset start from; the view
 // zoom is not among them because a preset keeps it.
-void resetSection(FilterParams& params)
+void rotateResetSection(FilterParams& params)
 {
     params.rotatePreview = 1;
     params.rotateCopies = 7;
@@ -35,40 +58,10 @@ void resetSection(FilterParams& params)
     params.rotateInterpolateMode = modeValue(InterpolateTarget::AllZero);
 }
 
-// trunc(scale * r): the product in double, so that r just below 1 can never
-// round up to scale itself.
-int32_t truncScaled(double scale, RandomSource& random)
-{
-    return static_cast<int32_t>(std::trunc(scale * random.next()));
-}
-
-// A test such as "r x 100 > limit" consumes a draw of its own.
-bool drawAbove(double limit, RandomSource& random) { return 100.0 * random.next() > limit; }
-
-// 80 r1 - 80 r2, each product rounded to float before the subtraction.
-float drawSpread(RandomSource& random)
-{
-    const float first = static_cast<float>(80.0 * random.next());
-    const float second = static_cast<float>(80.0 * random.next());
-    return first - second;
-}
-
-} // namespace
-
-void rotateWriteDefaults(FilterParams& params)
-{
-    params.filterKind = static_cast<int32_t>(FilterKind::Rotate);
-    params.rotatePreviewApplied = 0;
-    params.rotateBoundsSaved = 0;
-    resetSection(params);
-    params.rotatePreset = modeValue(RotatePreset::Reset);
-    params.rotateViewZoom = 100.0f;
-}
-
 void rotateApplyPreset(FilterParams& params, int32_t preset)
 {
     params.rotatePreset = preset;
-    resetSection(params);
+    rotateResetSection(params);
     params.rotatePreviewApplied = 0;
     switch (static_cast<RotatePreset>(preset)) {
     case RotatePreset::Bunched: params.rotateAngleStep = 2.0f; break;

@@ -11,10 +11,31 @@ namespace tovrins {
 
 namespace {
 
+// Truncates toward zero, as the settings' integer fields expect.
+int32_t truncated(double value) { return static_cast<int32_t>(value); }
+
+double draw(RandomSource& random) { return static_cast<double>(random.next()); }
+
+// "100 × R > percent", with its own draw.
+bool chance(RandomSource& random, double percent) { return 100.0 * draw(random) > percent; }
+
+// base + spread × R − spread × R, the two draws in that order.
+float spreadAround(RandomSource& random, double base, double spread)
+{
+    const double up = spread * draw(random);
+    const double down = spread * draw(random);
+    return static_cast<float>(base + up - down);
+}
+
+} // namespace
+
+// A fresh block (writeDefaults) selects preset 0.
+static_assert(modeValue(ScalePreset::Reset) == 0);
+
 // The values that both the defaults and every preset start from; the zoom is
 // the dialog's view setting, not part of the transformation, so a preset
 // keeps it.
-void resetSection(FilterParams& params)
+void scaleResetSection(FilterParams& params)
 {
     params.scalePreview = 1;
     params.scaleCopies = 7;
@@ -41,38 +62,10 @@ void resetSection(FilterParams& params)
     params.scaleVerticalTranslationMode = modeValue(ScaleTranslationVariation::Uniform);
 }
 
-// Truncates toward zero, as the settings' integer fields expect.
-int32_t truncated(double value) { return static_cast<int32_t>(value); }
-
-double draw(RandomSource& random) { return static_cast<double>(random.next()); }
-
-// "100 × R > percent", with its own draw.
-bool chance(RandomSource& random, double percent) { return 100.0 * draw(random) > percent; }
-
-// base + spread × R − spread × R, the two draws in that order.
-float spreadAround(RandomSource& random, double base, double spread)
-{
-    const double up = spread * draw(random);
-    const double down = spread * draw(random);
-    return static_cast<float>(base + up - down);
-}
-
-} // namespace
-
-void scaleWriteDefaults(FilterParams& params)
-{
-    params.filterKind = static_cast<int32_t>(FilterKind::Scale);
-    params.scalePreviewApplied = 0;
-    params.scaleBoundsSaved = 0;
-    resetSection(params);
-    params.scalePreset = modeValue(ScalePreset::Reset);
-    params.scaleZoom = 100.0f;
-}
-
 void scaleApplyPreset(FilterParams& params, int32_t preset)
 {
     params.scalePreset = preset;
-    resetSection(params);
+    scaleResetSection(params);
     switch (static_cast<ScalePreset>(preset)) {
     case ScalePreset::RapidScale: // " Rapid scale "
         params.scaleHorizontalScale = 70.0f;

@@ -11,9 +11,14 @@ namespace {
 
 int32_t truncated(float value) { return static_cast<int32_t>(value); }
 
+} // namespace
+
+// A fresh block (writeDefaults) selects preset 0.
+static_assert(modeValue(TranslatePreset::Reset) == 0);
+
 // The values that both the defaults and every preset start from; the zoom
 // is the user's and a preset keeps it.
-void resetSection(FilterParams& params)
+void translateResetSection(FilterParams& params)
 {
     params.translateHorizontal = 10.0f;
     params.translateVertical = 10.0f;
@@ -31,23 +36,11 @@ void resetSection(FilterParams& params)
     params.translatePreviewApplied = 0;
 }
 
-} // namespace
-
-void translateWriteDefaults(FilterParams& params)
-{
-    params.filterKind = static_cast<int32_t>(FilterKind::Translate);
-    params.translatePreviewApplied = 0;
-    params.translateBoundsSaved = 0;
-    resetSection(params);
-    params.translatePreset = modeValue(TranslatePreset::Reset);
-    params.translateZoom = 100.0f;
-}
-
 // A value outside the presets list only resets the section.
 void translateApplyPreset(FilterParams& params, int32_t preset)
 {
     params.translatePreset = preset;
-    resetSection(params);
+    translateResetSection(params);
     switch (static_cast<TranslatePreset>(preset)) {
     case TranslatePreset::ToTheRight:
         params.translateHorizontal = 20.0f;

@@ -11,9 +11,9 @@
 
 namespace tovrins {
 
-// filterKind, the preview-applied and bounds-saved flags and the section's
-// defaults; no other word.
-void translateWriteDefaults(FilterParams& params);
+// The section's values that its defaults (writeDefaults) and every preset
+// start from: all but the zoom and the preset.
+void translateResetSection(FilterParams& params);
 // Stores preset, resets the section (the zoom keeps its value), then writes
 // the preset's own values; a value outside the presets only resets.
 void translateApplyPreset(FilterParams& params, int32_t preset);

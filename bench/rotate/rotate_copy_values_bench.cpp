@@ -37,7 +37,7 @@ public:
 void RotateCopyValuesDefaults(benchmark::State& state)
 {
     FilterParams params{};
-    rotateWriteDefaults(params);
+    writeDefaults(params, FilterKind::Rotate);
     LcgRandom random;
     FloatMath math;
     const float angleStep = math.degreesToRadians(params.rotateAngleStep);

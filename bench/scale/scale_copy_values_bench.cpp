@@ -38,7 +38,7 @@ private:
 void BM_ScaleDefaultCopyValues(benchmark::State& state)
 {
     FilterParams p{};
-    scaleWriteDefaults(p);
+    writeDefaults(p, FilterKind::Scale);
     const int32_t n = p.scaleCopies;
     const float sh = p.scaleHorizontalScale * 0.01f;
     const float sv = p.scaleVerticalScale * 0.01f;

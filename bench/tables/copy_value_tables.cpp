@@ -40,7 +40,7 @@ constexpr TvRealPoint kDocument{612, 792};
 void printRotate(HostMath& math, RandomSource& random)
 {
     FilterParams p{};
-    rotateWriteDefaults(p);
+    writeDefaults(p, FilterKind::Rotate);
     const float v = math.degreesToRadians(p.rotateAngleStep);
     float angle = 0, radial = 0, horizontal = 0, vertical = 0;
     std::optional<CopyPlacement> placement;
@@ -60,7 +60,7 @@ void printRotate(HostMath& math, RandomSource& random)
 void printScale(HostMath& math, RandomSource& random)
 {
     FilterParams p{};
-    scaleWriteDefaults(p);
+    writeDefaults(p, FilterKind::Scale);
     float fh = 1, fv = 1, oh = 0, ov = 0;
     TvRealPoint average{50, 25};
     ScaleTranslations translations{};
@@ -81,7 +81,7 @@ void printScale(HostMath& math, RandomSource& random)
 void printTranslate(HostMath& math, RandomSource& random)
 {
     FilterParams p{};
-    translateWriteDefaults(p);
+    writeDefaults(p, FilterKind::Translate);
     TranslateRunning r{p.translateHorizontal, p.translateVertical, 0, 0};
     TranslateMove move{};
     std::printf("translate (defaults, %d copies)\n  copy  move\n", p.translateCopies);
