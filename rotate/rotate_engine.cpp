@@ -59,8 +59,8 @@ private:
     void placeCopy(std::size_t, int32_t i, const TvRealRect& bounds, TvRealMatrix& matrix) override
     {
         const RotateRunning& r = running_;
-        const CopyInputs inputs{bounds,       documentSize_, r.radial,       r.angle,
-                                r.horizontal, r.vertical,    averageCentre_, firstCentre_};
+        const RotateCopyInputs inputs{bounds,       documentSize_, r.radial,       r.angle,
+                                      r.horizontal, r.vertical,    averageCentre_, firstCentre_};
         rotatePlaceCopy(p.rotateCentreMode, i, p.rotateCopies, inputs, placement_, random, math);
         suites().math->matrixSetTranslate(&matrix, -placement_->pivot.h, -placement_->pivot.v);
         suites().math->matrixConcatRotate(&matrix, placement_->angle);
@@ -72,7 +72,7 @@ private:
     TvRealPoint averageCentre_{};
     TvRealPoint firstCentre_{};
     RotateRunning running_;
-    std::optional<CopyPlacement> placement_; // the last placement of the run
+    std::optional<RotateCopyPlacement> placement_; // the last placement of the run
 };
 
 } // namespace

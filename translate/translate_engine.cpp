@@ -62,14 +62,14 @@ private:
                                          document_.v,
                                          running_.x,
                                          running_.y};
-        translatePlaceCopy(p.translatePlacement, inputs, move_, random, math);
-        suites().math->matrixSetTranslate(&matrix, move_.tx, move_.ty);
+        translatePlaceCopy(p.translatePlacement, inputs, placement_, random, math);
+        suites().math->matrixSetTranslate(&matrix, placement_.tx, placement_.ty);
     }
 
     TvRealPoint document_{}; // width, depth
     TvRealPoint anchor_{};   // stays at the document origin when nothing is selected
     TranslateRunning running_;
-    TranslateMove move_; // kept from copy to copy: " Lined" may write none
+    TranslateCopyPlacement placement_; // kept from copy to copy: " Lined" may write none
 };
 
 } // namespace
