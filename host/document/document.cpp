@@ -69,6 +69,15 @@ ArtId Document::addNode(const ArtData& art, Container parent)
 
 DocumentData Document::data() const
 {
+    DocumentData out = dataWithoutArt();
+    for (size_t i = 0; i < layerOrder_.size(); ++i)
+        for (ArtId id : layers_.at(layerOrder_[i]).art)
+            exportArt(id, out.layers[i].art.emplace_back());
+    return out;
+}
+
+DocumentData Document::dataWithoutArt() const
+{
     DocumentData out;
     out.width = width_;
     out.height = height_;
@@ -92,8 +101,6 @@ DocumentData Document::data() const
         ld.name = layer.name;
         ld.visible = layer.visible;
         ld.locked = layer.locked;
-        for (ArtId id : layer.art)
-            exportArt(id, ld.art.emplace_back());
     }
     return out;
 }

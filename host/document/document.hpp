@@ -35,6 +35,10 @@ public:
     explicit Document(const DocumentData& data = {}, uint64_t objectLimit = defaultObjectLimit);
 
     DocumentData data() const;
+    // All of data() but the art: the page, the layers (empty), the paints
+    // and what the source file held beside its art. A writer that reads the
+    // nodes in place takes the rest from here.
+    DocumentData dataWithoutArt() const;
     TvReal width() const { return width_; }
     TvReal height() const { return height_; }
     std::optional<uint64_t> seed() const { return seed_; }
