@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Fails when a shared folder includes a filter folder's header, or when the
-workbench's file readers and writers reach past the document values.
+workbench's file readers and writers reach past the document.
 
     check_layers.py ROOT
 
@@ -10,9 +10,10 @@ header NAME/NAME_filter.hpp exists. An include names a filter's header when
 its path starts with a filter folder or, said by bare file name, when only a
 filter folder has a file of that name.
 
-host/io links only tovrins_document_values of the workbench, so of host/ it
-may include only that library's headers (each source's own header) besides
-its own folder and sdk/.
+host/io links only tovrins_document of the workbench, so of host/ it may
+include only that library's headers besides its own folder and sdk/: each
+source's own header, and every header of a subfolder of host/ that the
+library takes sources from.
 """
 import os
 import re
@@ -30,19 +31,25 @@ def files_in(root, folder):
                 yield os.path.join(dirpath, name)
 
 
-def document_values_headers(root):
+def document_headers(root):
     with open(os.path.join(root, "host", "CMakeLists.txt"), encoding="utf-8") as f:
         text = f.read()
-    library = re.search(r"add_library\(tovrins_document_values STATIC([^)]*)\)", text)
+    library = re.search(r"add_library\(tovrins_document STATIC([^)]*)\)", text)
     if not library:
         return None
-    return {"host/" + os.path.splitext(source)[0] + ".hpp" for source in library.group(1).split()}
+    sources = library.group(1).split()
+    headers = {"host/" + os.path.splitext(source)[0] + ".hpp" for source in sources}
+    for folder in {os.path.dirname(source) for source in sources} - {""}:
+        for name in os.listdir(os.path.join(root, "host", folder)):
+            if name.endswith((".h", ".hpp")):
+                headers.add(f"host/{folder}/{name}")
+    return headers
 
 
 def host_io_faults(root):
-    allowed = document_values_headers(root)
+    allowed = document_headers(root)
     if allowed is None:
-        return ["host/CMakeLists.txt defines no tovrins_document_values library"]
+        return ["host/CMakeLists.txt defines no tovrins_document library"]
     faults = []
     for path in files_in(root, os.path.join("host", "io")):
         with open(path, encoding="utf-8") as f:
@@ -51,7 +58,7 @@ def host_io_faults(root):
             if include.startswith(("sdk/", "host/io/")) or include in allowed:
                 continue
             faults.append(f"{os.path.relpath(path, root)} includes \"{include}\", which is not host/io's, "
-                          f"sdk/'s or one of the document values ({', '.join(sorted(allowed))})")
+                          f"sdk/'s or the document's ({', '.join(sorted(allowed))})")
     with open(os.path.join(root, "host", "io", "CMakeLists.txt"), encoding="utf-8") as f:
         if re.search(r"target_link_libraries\(tovrins_document_io[^)]*\btovrins_workbench\b", f.read()):
             faults.append("host/io/CMakeLists.txt links tovrins_document_io with the whole workbench")
@@ -82,7 +89,7 @@ def main(root):
     for fault in faults + io_faults:
         print(fault)
     print(f"{len(faults)} shared-folder includes of filter headers (filters: {', '.join(filters)}); "
-          f"{len(io_faults)} host/io reaches past the document values")
+          f"{len(io_faults)} host/io reaches past the document")
     return 1 if faults or io_faults else 0
 
 

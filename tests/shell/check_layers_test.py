@@ -10,8 +10,8 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_layers  # noqa: E402
 
-HOST_CMAKE = "add_library(tovrins_document_values STATIC\n  document_data.cpp\n  document/geometry.cpp\n)\n"
-IO_CMAKE = "target_link_libraries(tovrins_document_io PUBLIC tovrins_sdk tovrins_document_values)\n"
+HOST_CMAKE = "add_library(tovrins_document STATIC\n  document_data.cpp\n  document/geometry.cpp\n)\n"
+IO_CMAKE = "target_link_libraries(tovrins_document_io PUBLIC tovrins_sdk tovrins_document)\n"
 
 
 class LayeringCheck(unittest.TestCase):
@@ -24,9 +24,14 @@ class LayeringCheck(unittest.TestCase):
         self.write("shell/copy_engine.hpp", "")
         self.write("host/CMakeLists.txt", HOST_CMAKE)
         self.write("host/io/CMakeLists.txt", IO_CMAKE)
+        self.write("host/document/geometry.hpp", "")
+        self.write("host/document/id_list.hpp", "")
+        self.write("host/document/geometry.cpp", "")
+        self.write("host/suites/art_suite.hpp", "")
         self.write("host/io/svg_import.cpp",
                    '#include "host/io/svg_import.hpp"\n#include "host/document/geometry.hpp"\n'
-                   '#include "host/document_data.hpp"\n#include "sdk/tv_types.h"\n#include <vector>\n')
+                   '#include "host/document_data.hpp"\n#include "host/document/id_list.hpp"\n'
+                   '#include "sdk/tv_types.h"\n#include <vector>\n')
 
     def tearDown(self):
         self.tmp.cleanup()
@@ -56,11 +61,14 @@ class LayeringCheck(unittest.TestCase):
                 self.assertIn('dialog/notifiers.cpp includes "' + include + '", a header of the rotate filter', out)
                 os.remove(os.path.join(self.root, "dialog/notifiers.cpp"))
 
-    def test_host_io_including_the_live_document(self):
-        self.write("host/io/svg_export.cpp", '#include "host/document/document.hpp"\n')
-        code, out = self.check()
-        self.assertEqual(code, 1)
-        self.assertIn('host/io/svg_export.cpp includes "host/document/document.hpp"', out)
+    def test_host_io_including_the_suites_or_the_workbench(self):
+        for include in ("host/suites/art_suite.hpp", "host/host_context.hpp"):
+            with self.subTest(include=include):
+                self.write("host/io/svg_export.cpp", f'#include "{include}"\n')
+                code, out = self.check()
+                self.assertEqual(code, 1)
+                self.assertIn(f'host/io/svg_export.cpp includes "{include}"', out)
+                os.remove(os.path.join(self.root, "host/io/svg_export.cpp"))
 
     def test_host_io_linking_the_workbench(self):
         self.write("host/io/CMakeLists.txt", "target_link_libraries(tovrins_document_io PRIVATE tovrins_workbench)\n")
@@ -73,7 +81,7 @@ class LayeringCheck(unittest.TestCase):
             f.write("add_library(tovrins_workbench STATIC document_data.cpp)\n")
         code, out = self.check()
         self.assertEqual(code, 1)
-        self.assertIn("defines no tovrins_document_values library", out)
+        self.assertIn("defines no tovrins_document library", out)
 
 
 if __name__ == "__main__":
