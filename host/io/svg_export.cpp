@@ -9,6 +9,8 @@
 #include "host/document/paint_servers.hpp"
 #include "host/io/art_source.hpp"
 #include "host/io/svg_colour.hpp"
+#include "host/io/svg_opaque.hpp"
+#include "host/io/svg_properties.hpp"
 #include "host/io/svg_transform.hpp"
 #include "host/io/xml_writer.hpp"
 
@@ -19,6 +21,11 @@ namespace {
 constexpr TvRealMatrix kFlipLocal{1, 0, 0, -1, 0, 0};
 
 float scaleOf(const TvRealMatrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
+
+std::string paintValue(const TvColor& c, const std::string& server)
+{
+    return isPaintServerKind(c.kind) && !server.empty() ? "url(#" + server + ")" : svgPaint(c);
+}
 
 const Attribute* findAttribute(const std::vector<Attribute>& list, std::string_view name)
 {
@@ -79,10 +86,17 @@ private:
             xml_.attribute("id", id);
     }
 
-    void kept(const std::vector<Attribute>& attributes)
+    // Kept properties as attributes, but those SVG only knows as CSS in
+    // style="", with `css` (the element's other declarations).
+    void kept(const std::vector<Attribute>& attributes, std::string css = {})
     {
         for (const Attribute& at : attributes)
-            xml_.attribute(at.name, at.value);
+            if (svg::styleOnly(at.name))
+                css += at.name + ":" + at.value + ";";
+            else
+                xml_.attribute(at.name, at.value);
+        if (!css.empty())
+            xml_.attribute("style", css);
     }
 
     void group(const Art& a, const TvRealMatrix& space, int depth)
@@ -119,8 +133,7 @@ private:
             pathData(Source::segments(a), a.closed, toLocal, firstPart);
         source_.forEachChild(a, [&](const Art& c) { pathData(Source::segments(c), c.closed, toLocal, firstPart); });
         xml_.raw("\"");
-        style(a.style, look.fillPaint, look.strokePaint, scaleOf(inside), true);
-        kept(a.attributes);
+        kept(a.attributes, style(a.style, look.fillPaint, look.strokePaint, scaleOf(inside), true));
         xml_.raw("/>\n");
     }
 
@@ -183,15 +196,14 @@ private:
 
     void paint(const char* name, const TvColor& c, const std::string& server)
     {
-        if (isPaintServerKind(c.kind) && !server.empty())
-            xml_.attribute(name, "url(#" + server + ")");
-        else
-            xml_.attribute(name, svgPaint(c));
+        xml_.attribute(name, paintValue(c, server));
     }
 
     // Stroke widths are held in document units; `scale` is how much the
-    // user space they are written in is scaled.
-    void style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale, bool withStroke)
+    // user space they are written in is scaled. Returns the declarations
+    // that go in style="".
+    std::string style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale,
+                      bool withStroke)
     {
         paint("fill", s.fill, fill);
         std::string css;
@@ -205,8 +217,20 @@ private:
         }
         if (s.opacity != 1)
             xml_.numberAttribute("opacity", s.opacity);
-        if (!css.empty())
-            xml_.attribute("style", css);
+        return css;
+    }
+
+    // Text's paints are the document's, which a colour step changes: they
+    // replace those of its kept element (but a gradient or pattern kind
+    // without its paint server's name, which the element names itself).
+    static std::string textPaints(const Art& a)
+    {
+        std::vector<Attribute> paints;
+        if (!isPaintServerKind(a.style.fill.kind) || !a.fillPaint.empty())
+            paints.push_back({"fill", paintValue(a.style.fill, a.fillPaint)});
+        if (!isPaintServerKind(a.style.stroke.kind) || !a.strokePaint.empty())
+            paints.push_back({"stroke", paintValue(a.style.stroke, a.strokePaint)});
+        return a.sourceXml.empty() ? std::string() : svg::withAttributes(a.sourceXml, paints);
     }
 
     // Text, images and instances go back as the element they came from,
@@ -215,7 +239,8 @@ private:
     {
         const TvRealMatrix own = concatMatrix(kFlipLocal, a.matrix);
         const TvRealMatrix toParent = concatMatrix(own, invertMatrix(space).value_or(page_));
-        const std::string_view source = a.sourceXml;
+        const std::string painted = a.type == ArtType::Text ? textPaints(a) : std::string();
+        const std::string_view source = painted.empty() ? std::string_view(a.sourceXml) : painted;
         xml_.indent(depth);
         if (source.size() > 1 && source.front() == '<') {
             // The source has neither id nor transform: both go in after its name.
@@ -236,8 +261,7 @@ private:
             xml_.numberAttribute("x", a.bounds.left);
             xml_.numberAttribute("y", -(a.bounds.bottom + 0.2f * size));
             xml_.numberAttribute("font-size", size);
-            style(a.style, a.fillPaint, a.strokePaint, 1, false);
-            kept(a.attributes);
+            kept(a.attributes, style(a.style, a.fillPaint, a.strokePaint, 1, false));
             xml_.raw(">");
             xml_.escaped(a.content);
             xml_.raw("</text>\n");
