@@ -55,6 +55,9 @@ StudioServer::StudioServer(StudioSession& session, HostQueue& queue, const std::
     : session_(session), queue_(queue), host_(host), server_(std::make_unique<httplib::Server>())
 {
     server_->set_payload_max_length(kMostUploadBytes);
+    // Small answers go out at once: with Nagle's algorithm a reply written
+    // as headers then body waits for the client's delayed ACK (40 ms).
+    server_->set_tcp_nodelay(true);
     addRoutes();
     port_ = port == 0 ? server_->bind_to_any_port(host) : (server_->bind_to_port(host, port) ? port : -1);
     if (port_ <= 0)
@@ -138,6 +141,13 @@ void StudioServer::addRoutes()
     document(".svg", "image/svg+xml; charset=utf-8", [this] { return session_.documentSvg(); });
     document(".json", kJsonType, [this] { return session_.documentJson(); });
     document(".png", "image/png", [this] { return session_.documentPng(); });
+    server_->Get(R"(/api/artwork/([0-9a-f]+-[0-9a-f]+)\.svg)", onHost([this](const httplib::Request& r) -> Result {
+                     const std::string* image = session_.artworkImage(r.matches[1]);
+                     if (!image)
+                         throw StudioError(404, "the artwork image " + std::string(r.matches[1]) +
+                                                    " is of an older revision; ask for the state again");
+                     return Reply{200, "image/svg+xml; charset=utf-8", *image, {}};
+                 }));
 
     // Actions answer with the state once the host next waits for the user.
     server_->Post("/api/command", onHost([this](const httplib::Request& r) -> Result {

@@ -77,6 +77,11 @@ void StudioSession::refuseWhileModal(std::string_view what) const
 
 std::string StudioSession::documentSvg() const { return host::writeSvg(document().data()); }
 
+const std::vector<std::string>& StudioSession::artworkKeys()
+{
+    return artwork_.keys(revision_, [this] { return document().data(); });
+}
+
 std::string StudioSession::documentJson() const { return host::writeJson(document().data()); }
 
 std::string StudioSession::documentPng() const

@@ -86,6 +86,10 @@ class StudioInABrowser(unittest.TestCase):
             .release().perform()
         return self.browser.settled()
 
+    def artwork_images(self):
+        """The artwork's images as the page shows them, bottom to top."""
+        return [i.get_attribute("data-chunk") for i in self.browser.driver.find_elements("css selector", "#artwork img")]
+
     def document_json(self):
         """The document as JSON, by its digest: failures stay readable."""
         text = self.browser.driver.execute_async_script(
@@ -145,9 +149,15 @@ class StudioInABrowser(unittest.TestCase):
         self.assertEqual(state["dialog"]["resourceId"], 16100)
         self.assertTrue(b.driver.execute_script("return document.getElementById('app').inert"),
                         "the page is not inert under a dialog")
-        before = b.find("#artwork img").get_attribute("src")
+        # A preview repaints only what changed: the sky's image is the very element it was.
+        before = self.artwork_images()
+        b.driver.execute_script("document.querySelector('#artwork img').dataset.marked = 'yes'")
         state = self.choose(36, 2)
-        self.assertNotEqual(b.find("#artwork img").get_attribute("src"), before, "the preset made no new preview")
+        after = self.artwork_images()
+        self.assertNotEqual(after, before, "the preset made no new preview")
+        self.assertEqual(after[0], before[0])
+        self.assertEqual(b.find("#artwork img").get_attribute("data-marked"), "yes", "the unchanged sky was redrawn")
+        self.assertEqual(len(after), len(state["artwork"]))
         state = self.type_into(4, "12")
         self.assertEqual(self.item(state, 4)["display"], "12")
         state = self.choose(30, 3)

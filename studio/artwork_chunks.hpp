@@ -1,0 +1,50 @@
+// The artwork as a stack of SVG images, each a run of one layer's top-level
+// art, named by its content. The page keeps the images whose names it has
+// already and fetches only the new ones, so a preview that adds a layer of
+// copies costs the browser that layer, not the whole document again.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "host/document_data.hpp"
+
+namespace tovrins::studio {
+
+struct ArtworkChunk {
+    std::string key; // names the content: equal keys, equal images
+    std::string svg;
+};
+
+// A run longer than this is split, so that copies added at the end of a long
+// layer leave the images below them as they were.
+inline constexpr size_t kMostArtPerChunk = 500;
+
+// The document's visible art, bottom to top, as SVG documents of its size
+// that drawn one over another look as the whole document does. Art drawn by
+// reference (<use> and the like) may refer to art elsewhere in the document,
+// and blending mixes with what lies below: a document holding either is one
+// image, the whole document.
+std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPerChunk = kMostArtPerChunk);
+
+// The images of the latest revision asked for, and of the one before it,
+// which a page a revision behind may still be fetching.
+class ArtworkCache {
+public:
+    // The images' keys, bottom to top; the document is split once a revision.
+    const std::vector<std::string>& keys(uint64_t revision, const std::function<host::DocumentData()>& document);
+    // Null for a key of neither revision.
+    const std::string* find(const std::string& key) const;
+
+private:
+    uint64_t revision_ = 0; // revisions count from 1
+    std::vector<std::string> keys_;
+    std::map<std::string, std::string> current_;
+    std::map<std::string, std::string> previous_;
+};
+
+} // namespace tovrins::studio
