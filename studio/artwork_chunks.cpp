@@ -39,9 +39,6 @@ ArtworkChunk chunkOf(std::string svg)
 
 std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPerChunk)
 {
-    // The seed is the run's, not the picture's: left out, it keeps the
-    // names of unchanged images from one session to the next.
-    data.seed.reset();
     std::vector<ArtworkChunk> chunks;
     if (!splittable(data)) {
         chunks.push_back(chunkOf(host::writeSvg(data)));
