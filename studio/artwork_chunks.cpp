@@ -52,10 +52,12 @@ std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPe
         if (!layer.visible)
             continue;
         for (size_t first = 0; first < layer.art.size(); first += most) {
+            // Only what is drawn names an image: a preview's new layers are
+            // numbered afresh each time, their art often as it was.
             host::LayerData& run = data.layers.front();
-            run.name = layer.name;
+            run.name = "Artwork";
             run.visible = true;
-            run.locked = layer.locked;
+            run.locked = false;
             const auto begin = layer.art.begin() + static_cast<std::ptrdiff_t>(first);
             const auto end = layer.art.begin() + static_cast<std::ptrdiff_t>(std::min(layer.art.size(), first + most));
             run.art.assign(std::make_move_iterator(begin), std::make_move_iterator(end));

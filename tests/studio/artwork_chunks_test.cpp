@@ -58,7 +58,7 @@ std::vector<std::string> keysOf(const std::vector<ArtworkChunk>& chunks)
 
 TEST(ArtworkChunks, HoldEveryVisibleArtOnceInOrderInRunsOfOneLayer)
 {
-    const std::vector<ArtworkChunk> chunks = splitArtwork(drawing());
+    const std::vector<ArtworkChunk> chunks = splitArtwork(drawing(), 500);
     ASSERT_EQ(chunks.size(), 4u); // Back; Copies in 500, 500 and 200; Hidden not drawn
     EXPECT_EQ(artIds(chunks[0]), (std::vector<std::string>{"b0", "b1", "b2"}));
     std::vector<std::string> copies;
@@ -76,19 +76,25 @@ TEST(ArtworkChunks, HoldEveryVisibleArtOnceInOrderInRunsOfOneLayer)
 
 TEST(ArtworkChunks, UnchangedRunsKeepTheirKeysAndChangedOnesGetNewOnes)
 {
-    const std::vector<std::string> before = keysOf(splitArtwork(drawing()));
-    EXPECT_EQ(keysOf(splitArtwork(drawing())), before);
+    const std::vector<std::string> before = keysOf(splitArtwork(drawing(), 500));
+    EXPECT_EQ(keysOf(splitArtwork(drawing(), 500)), before);
 
     host::DocumentData more = drawing();
     more.layers[2].art.push_back(triangle("c1200", 3));
-    const std::vector<std::string> added = keysOf(splitArtwork(more));
+    const std::vector<std::string> added = keysOf(splitArtwork(more, 500));
     ASSERT_EQ(added.size(), 4u);
     EXPECT_EQ(std::vector(added.begin(), added.begin() + 3), std::vector(before.begin(), before.begin() + 3));
     EXPECT_NE(added[3], before[3]);
 
+    // Layer names and locks are not drawn: renamed and locked, the same images.
+    host::DocumentData renamed = drawing();
+    renamed.layers[2].name = "Layer 21";
+    renamed.layers[2].locked = true;
+    EXPECT_EQ(keysOf(splitArtwork(renamed, 500)), before);
+
     host::DocumentData moved = drawing();
     moved.layers[0].art[1].segments[0].p.h += 1;
-    const std::vector<std::string> changed = keysOf(splitArtwork(moved));
+    const std::vector<std::string> changed = keysOf(splitArtwork(moved, 500));
     EXPECT_NE(changed[0], before[0]);
     EXPECT_EQ(std::vector(changed.begin() + 1, changed.end()), std::vector(before.begin() + 1, before.end()));
 }
