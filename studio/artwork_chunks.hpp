@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,15 @@ inline constexpr size_t kMostArtPerChunk = 2000;
 // reference (<use> and the like) may refer to art elsewhere in the document,
 // and blending mixes with what lies below: a document holding either is one
 // image, the whole document.
-std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPerChunk = kMostArtPerChunk);
+// An image's key is a fingerprint of the art it draws (art_fingerprint.hpp);
+// an image whose key `known` accepts is not written: its svg stays empty.
+using KnownImage = std::function<bool(const std::string& key)>;
+std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPerChunk = kMostArtPerChunk,
+                                       const KnownImage& known = {});
 
 // The images of the latest revision asked for, and of the one before it,
-// which a page a revision behind may still be fetching.
+// which a page a revision behind may still be fetching. A new revision
+// writes only the images neither holds.
 class ArtworkCache {
 public:
     // The images' keys, bottom to top; the document is split once a revision.
@@ -42,10 +48,13 @@ public:
     const std::string* find(const std::string& key) const;
 
 private:
+    using Image = std::shared_ptr<const std::string>;
+    Image held(const std::string& key) const;
+
     uint64_t revision_ = 0; // revisions count from 1
     std::vector<std::string> keys_;
-    std::map<std::string, std::string> current_;
-    std::map<std::string, std::string> previous_;
+    std::map<std::string, Image> current_;
+    std::map<std::string, Image> previous_;
 };
 
 } // namespace tovrins::studio

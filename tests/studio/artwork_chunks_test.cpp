@@ -3,8 +3,11 @@
 // across images stay whole; the cache splits once a revision.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "host/io/svg_export.hpp"
 #include "host/io/svg_import.hpp"
+#include "studio/art_fingerprint.hpp"
 #include "studio/artwork_chunks.hpp"
 
 namespace tovrins::studio {
@@ -158,6 +161,96 @@ TEST(ArtworkCache, SplitsOnceARevisionAndKeepsThePreviousRevisionsImages)
     cache.keys(3, current);
     EXPECT_EQ(cache.find(first[0]), nullptr) << "two revisions back is gone";
     EXPECT_NE(cache.find(second[0]), nullptr);
+}
+
+TEST(ArtworkCache, WritesOnlyTheImagesItDoesNotHold)
+{
+    ArtworkCache cache;
+    host::DocumentData doc = drawing();
+    const auto current = [&] { return doc; };
+    const std::vector<std::string> first = cache.keys(1, current);
+    const std::string* sky = cache.find(first[0]);
+    doc.layers[2].art.pop_back();
+    const std::vector<std::string> second = cache.keys(2, current);
+    EXPECT_EQ(second[0], first[0]);
+    EXPECT_EQ(cache.find(second[0]), sky) << "an image held already was written again";
+    EXPECT_NE(second[1], first[1]);
+
+    std::vector<std::string> asked;
+    const std::vector<ArtworkChunk> known = splitArtwork(drawing(), 500, [&](const std::string& key) {
+        asked.push_back(key);
+        return key == first[0];
+    });
+    EXPECT_EQ(asked.size(), known.size());
+    EXPECT_TRUE(known[0].svg.empty());
+    EXPECT_FALSE(known[1].svg.empty());
+}
+
+TEST(ArtFingerprint, EveryFieldTheWriterDrawsFromChangesIt)
+{
+    host::ArtData base = triangle("t", 1);
+    base.children.push_back(triangle("child", 2));
+    base.attributes.push_back({"stroke-dasharray", "2 1"});
+    const auto print = [](const host::ArtData& art) {
+        ArtFingerprint f;
+        f.add(art);
+        return f.value();
+    };
+    const std::vector<std::function<void(host::ArtData&)>> changes{
+        [](host::ArtData& a) { a.type = host::ArtType::CompoundPath; },
+        [](host::ArtData& a) { a.id = "u"; },
+        [](host::ArtData& a) { a.selected = true; },
+        [](host::ArtData& a) { a.style.fill.kind = 1; },
+        [](host::ArtData& a) { a.style.stroke.components[3] = 0.5f; },
+        [](host::ArtData& a) { a.style.strokeWidth = 2; },
+        [](host::ArtData& a) { a.style.opacity = 0.5f; },
+        [](host::ArtData& a) { a.closed = false; },
+        [](host::ArtData& a) { a.segments[1].in.v = 3; },
+        [](host::ArtData& a) { a.segments[2].out.h = 3; },
+        [](host::ArtData& a) { a.segments[0].corner = false; },
+        [](host::ArtData& a) { a.children[0].segments[0].p.h = 9; },
+        [](host::ArtData& a) { a.children.clear(); },
+        [](host::ArtData& a) { a.matrix.tx = 1; },
+        [](host::ArtData& a) { a.bounds.right = 1; },
+        [](host::ArtData& a) { a.content = "Hello"; },
+        [](host::ArtData& a) { a.sourceXml = "<text/>"; },
+        [](host::ArtData& a) { a.space = TvRealMatrix{1, 0, 0, 1, 0, 0}; },
+        [](host::ArtData& a) { a.fillPaint = "g1"; },
+        [](host::ArtData& a) { a.strokePaint = "g1"; },
+        [](host::ArtData& a) { a.attributes[0].value = "2 2"; },
+        [](host::ArtData& a) { a.attributes[0].name = "stroke-dashoffset"; },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        host::ArtData changed = base;
+        changes[i](changed);
+        EXPECT_NE(print(changed), print(base)) << "change " << i << " left the fingerprint as it was";
+    }
+    EXPECT_EQ(print(host::ArtData(base)), print(base));
+
+    const auto shared = [](const host::DocumentData& d) {
+        ArtFingerprint f;
+        f.addShared(d);
+        return f.value();
+    };
+    const host::DocumentData doc = drawing();
+    const std::vector<std::function<void(host::DocumentData&)>> docChanges{
+        [](host::DocumentData& d) { d.width = 401; },
+        [](host::DocumentData& d) { d.height = 401; },
+        [](host::DocumentData& d) { d.definitions = "<linearGradient id=\"g\"/>"; },
+        [](host::DocumentData& d) { d.paintServers.push_back({"g", "linearGradient", false, {1, 0, 0, 1, 0, 0}}); },
+        [](host::DocumentData& d) { d.derivedPaints.push_back({"g-1", "g", "linearGradient", {1, 0, 0, 1, 5, 0}}); },
+        [](host::DocumentData& d) { d.rootAttributes.push_back({"width", "400pt"}); },
+    };
+    for (size_t i = 0; i < docChanges.size(); ++i) {
+        host::DocumentData changed = doc;
+        docChanges[i](changed);
+        EXPECT_NE(shared(changed), shared(doc)) << "document change " << i << " left the fingerprint as it was";
+    }
+    // The same letters split otherwise between an attribute's name and value.
+    host::ArtData split = base, splitOtherwise = base;
+    split.attributes[0] = {"ab", "c"};
+    splitOtherwise.attributes[0] = {"a", "bc"};
+    EXPECT_NE(print(split), print(splitOtherwise));
 }
 
 } // namespace
