@@ -44,9 +44,9 @@ Examples:
 )";
 
 constexpr const char* kStudioExamples = R"(
-It prints the page's address and serves until Ctrl-C. It listens on this
-machine only and answers only its own pages; it reads the document named and
-writes nothing: saving is a download in the browser.
+It prints the page's address and serves until Ctrl-C. Unless --host says
+otherwise it listens on this machine only; it answers only its own pages,
+reads only the document named and writes nothing: saving is a download.
 
 Examples:
   The bundled example at http://127.0.0.1:8470/:

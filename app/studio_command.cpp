@@ -59,9 +59,8 @@ int runStudio(const StudioRequest& request, const std::filesystem::path& plugin,
 {
     std::vector<std::string> warnings;
     const studio::BundledExample example = studio::bundledExample();
-    const host::DocumentData data = request.document
-                                        ? loadDocument(*request.document, warnings)
-                                        : host::readSvg(example.svg, std::string(example.name), warnings);
+    const host::DocumentData data = request.document ? loadDocument(*request.document, warnings)
+                                                     : host::readSvg(example.svg, std::string(example.name), warnings);
     const std::string name = request.document ? request.document->filename().string() : std::string(example.name);
     for (const std::string& warning : warnings)
         err << "tovrins: warning: " << warning << '\n';

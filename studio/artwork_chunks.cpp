@@ -24,9 +24,8 @@ bool drawsAcrossImages(const host::ArtData& art)
 
 bool splittable(const host::DocumentData& data)
 {
-    return std::ranges::none_of(data.layers, [](const host::LayerData& layer) {
-        return std::ranges::any_of(layer.art, drawsAcrossImages);
-    });
+    return std::ranges::none_of(
+        data.layers, [](const host::LayerData& layer) { return std::ranges::any_of(layer.art, drawsAcrossImages); });
 }
 
 std::string hexKey(uint64_t hash, size_t size)

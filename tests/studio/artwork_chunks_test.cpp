@@ -237,9 +237,15 @@ TEST(ArtFingerprint, EveryFieldTheWriterDrawsFromChangesIt)
         [](host::DocumentData& d) { d.width = 401; },
         [](host::DocumentData& d) { d.height = 401; },
         [](host::DocumentData& d) { d.definitions = "<linearGradient id=\"g\"/>"; },
-        [](host::DocumentData& d) { d.paintServers.push_back({"g", "linearGradient", false, {1, 0, 0, 1, 0, 0}}); },
-        [](host::DocumentData& d) { d.derivedPaints.push_back({"g-1", "g", "linearGradient", {1, 0, 0, 1, 5, 0}}); },
-        [](host::DocumentData& d) { d.rootAttributes.push_back({"width", "400pt"}); },
+        [](host::DocumentData& d) {
+            d.paintServers.push_back({"g", "linearGradient", false, {1, 0, 0, 1, 0, 0}});
+        },
+        [](host::DocumentData& d) {
+            d.derivedPaints.push_back({"g-1", "g", "linearGradient", {1, 0, 0, 1, 5, 0}});
+        },
+        [](host::DocumentData& d) {
+            d.rootAttributes.push_back({"width", "400pt"});
+        },
     };
     for (size_t i = 0; i < docChanges.size(); ++i) {
         host::DocumentData changed = doc;

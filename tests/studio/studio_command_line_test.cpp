@@ -28,8 +28,8 @@ TEST(StudioCommandLine, WithoutOptionsServesTheExampleOnTheDefaultPortOfThisMach
 
 TEST(StudioCommandLine, TakesEveryFlagInAnyOrder)
 {
-    const CommandLine cl = parse({"studio", "--seed", "18446744073709551615", "drawing.json", "--port", "0",
-                                  "--plugin", "other.aip", "--host", "192.168.1.5"});
+    const CommandLine cl = parse({"studio", "--seed", "18446744073709551615", "drawing.json", "--port", "0", "--plugin",
+                                  "other.aip", "--host", "192.168.1.5"});
     EXPECT_EQ(cl.command, CommandLine::Command::Studio);
     EXPECT_EQ(cl.studio.document, std::filesystem::path("drawing.json"));
     EXPECT_EQ(cl.studio.port, 0);
@@ -57,8 +57,8 @@ TEST(StudioCommandLine, HelpNamesEveryFlagAndShowsExamples)
 {
     const CommandLine cl = parse({"studio", "--help"});
     EXPECT_EQ(cl.command, CommandLine::Command::Help);
-    for (const char* text : {"DOCUMENT", "--port", "--seed", "--plugin", "--host", "Examples:",
-                             "tovrins studio drawing.svg --port 0 --seed 42", "Ctrl-C"})
+    for (const char* text : {"DOCUMENT", "--port", "--seed", "--plugin", "--host",
+                             "Examples:", "tovrins studio drawing.svg --port 0 --seed 42", "Ctrl-C"})
         EXPECT_THAT(cl.helpText, HasSubstr(text));
 }
 
