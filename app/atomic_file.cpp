@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,20 +51,39 @@ int createTemporary(const std::filesystem::path& target, TemporaryFileEntry& ent
     return fd;
 }
 
-void writeAndClose(int fd, const std::filesystem::path& target, std::string_view content)
+// Closes fd when dropped: a writer that throws part-way leaves no
+// descriptor open.
+class OpenFile {
+public:
+    explicit OpenFile(int fd) : fd_(fd) { }
+    ~OpenFile()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int fd() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+void writeAll(int fd, const std::filesystem::path& target, std::string_view content)
 {
     while (!content.empty()) {
         const ssize_t n = ::write(fd, content.data(), content.size());
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            const int writeError = errno;
-            ::close(fd);
-            errno = writeError;
+        if (n <= 0)
             fail(target, "writing failed");
-        }
         content.remove_prefix(static_cast<size_t>(n));
     }
+}
+
+void syncAndClose(int fd, const std::filesystem::path& target)
+{
     const bool synced = syncToDisk(fd) == 0;
     const int syncError = errno;
     if (::close(fd) != 0 || !synced) {
@@ -87,9 +107,15 @@ StagedFiles::~StagedFiles()
 
 void StagedFiles::write(const std::filesystem::path& target, std::string_view content)
 {
+    write(target, [content](const std::function<void(std::string_view)>& put) { put(content); });
+}
+
+void StagedFiles::write(const std::filesystem::path& target, const Producer& produce)
+{
     staged_.push_back({TemporaryFileEntry(), target}); // removed by the destructor from here on
-    const int fd = createTemporary(target, staged_.back().temporary);
-    writeAndClose(fd, target, content);
+    OpenFile file(createTemporary(target, staged_.back().temporary));
+    produce([&](std::string_view piece) { writeAll(file.fd(), target, piece); });
+    syncAndClose(file.release(), target);
 }
 
 std::filesystem::path StagedFiles::reserve(const std::filesystem::path& target)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,10 @@ public:
     // Writes content to a new temporary file for target. Throws RunError
     // naming the target.
     void write(const std::filesystem::path& target, std::string_view content);
+    // The same for content made piece by piece: produce passes each piece,
+    // in order, to the function it is given, which writes it to the file.
+    using Producer = std::function<void(const std::function<void(std::string_view)>&)>;
+    void write(const std::filesystem::path& target, const Producer& produce);
     // Creates an empty temporary file for target and returns its path, for
     // a writer that takes a file name; it may replace that file.
     std::filesystem::path reserve(const std::filesystem::path& target);

@@ -39,7 +39,7 @@ std::string pixelText(double pixels)
 
 // The renderer names the file it wrote, here the temporary one; the
 // message names the output instead.
-void writePngTo(const std::filesystem::path& temporary, const host::DocumentData& document,
+void writePngTo(const std::filesystem::path& temporary, const host::Document& document,
                 const std::filesystem::path& target)
 {
     try {
@@ -122,8 +122,13 @@ host::DocumentData loadDocument(const std::filesystem::path& path, std::vector<s
 
 void checkPngSizes(const host::DocumentData& document, std::span<const OutputFile> outputs)
 {
+    checkPngSizes(document.width, document.height, outputs);
+}
+
+void checkPngSizes(float width, float height, std::span<const OutputFile> outputs)
+{
     // The renderer's own rule, checked before the run instead of at writing.
-    const host::PngSize size = host::pngSize(document);
+    const host::PngSize size = host::pngSize(width, height);
     if (host::pngSizeFits(size))
         return;
     for (const OutputFile& output : outputs)
@@ -134,16 +139,21 @@ void checkPngSizes(const host::DocumentData& document, std::span<const OutputFil
                            " pixels a side");
 }
 
-void saveDocuments(const host::DocumentData& document, std::span<const OutputFile> outputs)
+void saveDocuments(const host::Document& document, std::span<const OutputFile> outputs)
 {
-    checkPngSizes(document, outputs);
+    checkPngSizes(document.width(), document.height(), outputs);
     StagedFiles files;
+    // The writers read the live document in place and hand their text on
+    // a chunk at a time: neither the document nor a whole file's text is
+    // copied on the way to the disk.
+    auto svg = [&](const auto& put) { host::writeSvg(document, put); };
+    auto json = [&](const auto& put) { host::writeJson(document, put); };
     for (const OutputFile& output : outputs) {
         needingMemoryTo("write " + output.path.string(), [&] {
             try {
                 switch (output.format) {
-                case FileFormat::Svg: files.write(output.path, host::writeSvg(document)); break;
-                case FileFormat::Json: files.write(output.path, host::writeJson(document)); break;
+                case FileFormat::Svg: files.write(output.path, svg); break;
+                case FileFormat::Json: files.write(output.path, json); break;
                 case FileFormat::Png: writePngTo(files.reserve(output.path), document, output.path); break;
                 }
             } catch (const RunError&) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/document/document.hpp"
 #include "host/document_data.hpp"
 
 namespace tovrins::app {
@@ -34,9 +35,10 @@ host::DocumentData loadDocument(const std::filesystem::path& path, std::vector<s
 // Throws RunError when a PNG output is asked for a document too small or
 // too large to render, so the run can be refused before anything runs.
 void checkPngSizes(const host::DocumentData& document, std::span<const OutputFile> outputs);
+void checkPngSizes(float width, float height, std::span<const OutputFile> outputs);
 
 // Writes every output, or none of them when one fails: each goes to a
 // temporary file first, and they are put in place together. Throws RunError.
-void saveDocuments(const host::DocumentData& document, std::span<const OutputFile> outputs);
+void saveDocuments(const host::Document& document, std::span<const OutputFile> outputs);
 
 } // namespace tovrins::app

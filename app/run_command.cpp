@@ -127,7 +127,7 @@ void runFilterCommand(const RunRequest& request, const std::filesystem::path& pl
             throw RunError("the " + std::string(filter.command) + " dialog closed without being accepted");
         repeatFilter(*workbench, filter, request.repeat, err);
     });
-    saveDocuments(workbench->document()->data(), outputs);
+    saveDocuments(*workbench->document(), outputs);
     // Only a run that succeeded has a seed worth keeping.
     out << "seed " << seed << '\n';
 }

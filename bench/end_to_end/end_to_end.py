@@ -52,29 +52,34 @@ def make_input(path, paths):
 
 
 def timed(command, **kwargs):
-    """Wall seconds and peak resident bytes of one child process."""
+    """Wall seconds, peak resident bytes and processor seconds (user and
+    system) of one child process. On a shared machine the wall time carries
+    the queueing for the processor; the processor time does not."""
     start = time.perf_counter()
     child = subprocess.Popen(command, stdout=subprocess.DEVNULL, **kwargs)
     _, status, usage = os.wait4(child.pid, 0)
     seconds = time.perf_counter() - start
     if os.waitstatus_to_exitcode(status) != 0:
         sys.exit(f"end_to_end: {' '.join(map(str, command))} failed with status {status}")
-    return seconds, usage.ru_maxrss * 1024
+    return seconds, usage.ru_maxrss * 1024, usage.ru_utime + usage.ru_stime
 
 
 def median_run(command, runs, **kwargs):
+    """Median wall seconds, largest peak bytes, median processor seconds."""
     results = [timed(command, **kwargs) for _ in range(runs)]
-    return statistics.median(r[0] for r in results), max(r[1] for r in results)
+    return (statistics.median(r[0] for r in results), max(r[1] for r in results),
+            statistics.median(r[2] for r in results))
 
 
 def dd_seconds(target, size, runs, fsync):
+    """Wall and processor seconds of dd writing size bytes to target."""
     blocks = max(1, math.ceil(size / 2**20))
     command = ["dd", "if=/dev/zero", f"of={target}", "bs=1M", f"count={blocks}", "status=none"]
     if fsync:
         command.append("conv=fsync")
-    seconds = median_run(command, runs)[0]
+    seconds, _, cpu = median_run(command, runs)
     target.unlink()
-    return seconds
+    return seconds, cpu
 
 
 def png_size(path):
@@ -101,17 +106,17 @@ def run_count(args, copies):
                    "--set", "translatePreview=0", "--set", "translateLayerOption=2",
                    "--set", "translateHorizontal=0.2", "--set", "translateVertical=0.2",
                    "--set", f"translateCopies={COPIES_PER_PATH}"]
-        seconds, peak = median_run(command, args.runs)
+        seconds, peak, cpu = median_run(command, args.runs)
         size = output.stat().st_size
-        row = {"time": seconds, "peak": peak, "bytes": size, "doc": doc_bytes,
-               "dd": dd_seconds(work / "dd.bin", size, args.runs, False),
-               "ddsync": dd_seconds(work / "dd.bin", size, args.runs, True)}
+        dd, ddcpu = dd_seconds(work / "dd.bin", size, args.runs, False)
+        row = {"time": seconds, "cpu": cpu, "peak": peak, "bytes": size, "doc": doc_bytes,
+               "dd": dd, "ddcpu": ddcpu, "ddsync": dd_seconds(work / "dd.bin", size, args.runs, True)[0]}
         rows[fmt] = row
     if "png" in rows and "svg" in rows:
         width, height = png_size(work / f"out-{copies}.png")
         rsvg = ["rsvg-convert", "-w", str(width), "-h", str(height), "-o", work / "rsvg.png",
                 work / f"out-{copies}.svg"]
-        rows["png"]["rsvg"], rows["png"]["rsvgpeak"] = median_run(rsvg, args.runs)
+        rows["png"]["rsvg"], rows["png"]["rsvgpeak"], rows["png"]["rsvgcpu"] = median_run(rsvg, args.runs)
         rows["png"]["pixels"] = f"{width}x{height}"
     for fmt in args.formats:
         (work / f"out-{copies}.{fmt}").unlink()
@@ -126,9 +131,10 @@ def mb(n):
 def print_row(copies, fmt, r):
     limit = ""
     if fmt == "png" and "rsvg" in r:
-        limit = f"rsvg-convert {r['rsvg']:.2f} s, {mb(r['rsvgpeak']):.0f} MB at {r['pixels']}"
-    print(f"{copies:>9} {fmt:>4} {r['time']:8.2f} {mb(r['peak']):9.0f} {mb(r['bytes']):9.1f} "
-          f"{r['dd']:7.3f} {r['ddsync']:8.3f} {mb(r['doc']):8.1f}  {limit}")
+        limit = (f"rsvg-convert {r['rsvg']:.2f} s ({r['rsvgcpu']:.2f} cpu), {mb(r['rsvgpeak']):.0f} MB "
+                 f"at {r['pixels']}")
+    print(f"{copies:>9} {fmt:>4} {r['time']:8.2f} {r['cpu']:7.2f} {mb(r['peak']):9.0f} {mb(r['bytes']):9.1f} "
+          f"{r['dd']:7.3f} {r['ddcpu']:7.3f} {r['ddsync']:8.3f} {mb(r['doc']):8.1f}  {limit}")
 
 
 def print_goals(results, formats):
@@ -138,13 +144,15 @@ def print_goals(results, formats):
     if "svg" in r:
         s = r["svg"]
         print(f"  SVG time  / dd of its bytes      {s['time'] / s['dd']:7.2f}  (goal <= 3; {s['time'] / s['ddsync']:.2f} "
-              f"against dd with fsync)")
+              f"against dd with fsync; processor time over dd's {s['cpu'] / max(s['ddcpu'], 1e-3):.2f})")
         print(f"  SVG peak  / document's bytes     {s['peak'] / s['doc']:7.2f}  (goal <= 2)")
     if "json" in r and "svg" in r:
-        print(f"  JSON time / SVG time             {r['json']['time'] / r['svg']['time']:7.2f}  (goal <= 2)")
+        print(f"  JSON time / SVG time             {r['json']['time'] / r['svg']['time']:7.2f}  (goal <= 2; "
+              f"processor time {r['json']['cpu'] / r['svg']['cpu']:.2f})")
         print(f"  JSON peak / document's bytes     {r['json']['peak'] / r['json']['doc']:7.2f}")
     if "png" in r and "rsvg" in r["png"]:
-        print(f"  PNG time  / rsvg-convert         {r['png']['time'] / r['png']['rsvg']:7.2f}  (goal <= 1)")
+        print(f"  PNG time  / rsvg-convert         {r['png']['time'] / r['png']['rsvg']:7.2f}  (goal <= 1; "
+              f"processor time {r['png']['cpu'] / r['png']['rsvgcpu']:.2f})")
     low = min(results)
     if low == top:
         return
@@ -160,9 +168,11 @@ def print_goals(results, formats):
         return
     print("\nCost of each added copy between two counts, against the first step (1.00 is linear):")
     for fmt in formats:
-        steps = [(results[b][fmt]["time"] - results[a][fmt]["time"]) / (b - a) for a, b in zip(counts, counts[1:])]
-        ratios = "  ".join(f"{b:,}: {step / steps[0]:5.2f}" for (_, b), step in zip(zip(counts, counts[1:]), steps))
-        print(f"  {fmt:>4}  {ratios}")
+        for key, label in (("time", "wall"), ("cpu", "cpu")):
+            steps = [(results[b][fmt][key] - results[a][fmt][key]) / (b - a) for a, b in zip(counts, counts[1:])]
+            ratios = "  ".join(f"{b:,}: {step / steps[0]:5.2f}"
+                               for (_, b), step in zip(zip(counts, counts[1:]), steps))
+            print(f"  {fmt:>4} {label:>4}  {ratios}")
 
 
 def main():
@@ -183,8 +193,8 @@ def main():
     counts = [10**3, 10**4, 10**5] + ([10**6] if args.million else [])
     print(f"tovrins run translate: {SEGMENTS}-segment paths x {COPIES_PER_PATH} copies, no layers; "
           f"median of {args.runs}; files in {args.work}")
-    print(f"{'copies':>9} {'out':>4} {'time s':>8} {'peak MB':>9} {'out MB':>9} {'dd s':>7} {'dd+sync':>8} "
-          f"{'doc MB':>8}  PNG limit")
+    print(f"{'copies':>9} {'out':>4} {'time s':>8} {'cpu s':>7} {'peak MB':>9} {'out MB':>9} {'dd s':>7} "
+          f"{'dd cpu':>7} {'dd+sync':>8} {'doc MB':>8}  PNG limit")
     results = {}
     for copies in counts:
         results[copies] = run_count(args, copies)

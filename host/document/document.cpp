@@ -25,13 +25,13 @@ Document::Document(const DocumentData& data, uint64_t objectLimit)
         for (const ArtData& art : ld.art)
             layer.art.push_back(addNode(art, Container{layer.id, 0}));
         layerOrder_.push_back(layer.id);
-        layers_.emplace(layer.id, std::move(layer));
+        layers_.put(layer.id, std::move(layer));
     }
     // A document always has a layer to put new art into.
     if (layerOrder_.empty()) {
         Layer layer{nextId_++, "Layer 1", true, false, {}};
         layerOrder_.push_back(layer.id);
-        layers_.emplace(layer.id, std::move(layer));
+        layers_.put(layer.id, std::move(layer));
     }
     nextLayerNumber_ = layerOrder_.size() + 1;
     const auto current = std::clamp<int64_t>(data.currentLayer, 0, static_cast<int64_t>(layerOrder_.size()) - 1);
@@ -63,11 +63,20 @@ ArtId Document::addNode(const ArtData& art, Container parent)
     const ArtId id = node.id;
     for (const ArtData& child : art.children)
         node.children.push_back(addNode(child, Container{parent.layer, id}));
-    nodes_.emplace(id, std::move(node));
+    nodes_.put(id, std::move(node));
     return id;
 }
 
 DocumentData Document::data() const
+{
+    DocumentData out = dataWithoutArt();
+    for (size_t i = 0; i < layerOrder_.size(); ++i)
+        for (ArtId id : layers_.at(layerOrder_[i]).art)
+            exportArt(id, out.layers[i].art.emplace_back());
+    return out;
+}
+
+DocumentData Document::dataWithoutArt() const
 {
     DocumentData out;
     out.width = width_;
@@ -76,12 +85,12 @@ DocumentData Document::data() const
     out.definitions = definitions_;
     out.rootAttributes = rootAttributes_;
     std::unordered_set<std::string> referenced;
-    for (const auto& [id, node] : nodes_) {
+    nodes_.forEach([&referenced](const Node& node) {
         if (!node.fillPaint.empty())
             referenced.insert(node.fillPaint);
         if (!node.strokePaint.empty())
             referenced.insert(node.strokePaint);
-    }
+    });
     out.derivedPaints = paints_.derivedIn(referenced);
     out.paintServers = paints_.sources();
     for (size_t i = 0; i < layerOrder_.size(); ++i) {
@@ -92,8 +101,6 @@ DocumentData Document::data() const
         ld.name = layer.name;
         ld.visible = layer.visible;
         ld.locked = layer.locked;
-        for (ArtId id : layer.art)
-            exportArt(id, ld.art.emplace_back());
     }
     return out;
 }
@@ -119,30 +126,6 @@ void Document::exportArt(ArtId id, ArtData& out) const
         exportArt(child, out.children.emplace_back());
 }
 
-const Node* Document::find(ArtId id) const
-{
-    auto it = nodes_.find(id);
-    return it == nodes_.end() ? nullptr : &it->second;
-}
-
-Node* Document::findMutable(ArtId id)
-{
-    auto it = nodes_.find(id);
-    return it == nodes_.end() ? nullptr : &it->second;
-}
-
-const Layer* Document::findLayer(LayerId id) const
-{
-    auto it = layers_.find(id);
-    return it == layers_.end() ? nullptr : &it->second;
-}
-
-Layer* Document::findLayerMutable(LayerId id)
-{
-    auto it = layers_.find(id);
-    return it == layers_.end() ? nullptr : &it->second;
-}
-
 LayerId Document::layerOf(ArtId id) const
 {
     const Node* node = find(id);
@@ -161,7 +144,11 @@ TvErr Document::bounds(ArtId id, TvRealRect& out) const
     if (!node)
         return TV_ERR_BAD_PARAMETER;
     switch (node->type) {
-    case ArtType::Path: out = segmentsBounds(node->segments); return 0;
+    case ArtType::Path:
+        if (!node->segmentBounds)
+            node->segmentBounds = segmentsBounds(node->segments);
+        out = *node->segmentBounds;
+        return 0;
     case ArtType::Text:
     case ArtType::PlacedImage:
     case ArtType::Instance: out = transformedBounds(node->matrix, node->bounds); return 0;

@@ -5,11 +5,11 @@
 
 #include <cstdint>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 #include "host/document_data.hpp"
 #include "host/document/document_model.hpp"
+#include "host/document/id_slots.hpp"
 #include "host/document/paint_servers.hpp"
 #include "sdk/tv_types.h"
 
@@ -35,6 +35,10 @@ public:
     explicit Document(const DocumentData& data = {}, uint64_t objectLimit = defaultObjectLimit);
 
     DocumentData data() const;
+    // All of data() but the art: the page, the layers (empty), the paints
+    // and what the source file held beside its art. A writer that reads the
+    // nodes in place takes the rest from here.
+    DocumentData dataWithoutArt() const;
     TvReal width() const { return width_; }
     TvReal height() const { return height_; }
     std::optional<uint64_t> seed() const { return seed_; }
@@ -45,9 +49,9 @@ public:
     void setObjectLimit(uint64_t limit) { objectLimit_ = limit; }
 
     // Queries. Null for an unknown id.
-    const Node* find(ArtId id) const;
+    const Node* find(ArtId id) const { return nodes_.find(id); }
     const PaintServers& paintServers() const { return paints_; }
-    const Layer* findLayer(LayerId id) const;
+    const Layer* findLayer(LayerId id) const { return layers_.find(id); }
     // Bottom to top.
     std::vector<LayerId> layerOrder() const { return {layerOrder_.begin(), layerOrder_.end()}; }
     LayerId currentLayer() const { return currentLayer_; }
@@ -101,8 +105,8 @@ private:
 
     ArtId addNode(const ArtData& art, Container parent);
     void exportArt(ArtId id, ArtData& out) const;
-    Node* findMutable(ArtId id);
-    Layer* findLayerMutable(LayerId id);
+    Node* findMutable(ArtId id) { return nodes_.find(id); }
+    Layer* findLayerMutable(LayerId id) { return layers_.find(id); }
     bool editable(ArtId id) const;
     TvErr placement(int16_t paintOrder, ArtId reference, Container& where, size_t& index) const;
     // Calls f with the list of ids where points into (a group's children or
@@ -153,6 +157,7 @@ private:
     void dropSubtree(const change::Detach& c);
     void dropLayer(const change::LayerDetach& c);
     std::vector<Change> revert(std::vector<Change> changes);
+    void releaseSpares();
 
     TvReal width_ = 612;
     TvReal height_ = 792;
@@ -162,8 +167,8 @@ private:
     PaintServers paints_;
     uint64_t objectLimit_;
     uint64_t nextId_ = 1;
-    std::unordered_map<ArtId, Node> nodes_;
-    std::unordered_map<LayerId, Layer> layers_;
+    IdSlots<Node> nodes_;
+    IdSlots<Layer> layers_;
     IdList layerOrder_; // bottom to top
     LayerId currentLayer_ = 0;
     uint64_t nextLayerNumber_ = 1;
@@ -171,6 +176,7 @@ private:
     bool inCommand_ = false;
     ArtId commandFirstId_ = 0; // the first id made in the open command
     std::vector<Change> journal_;
+    bool currentLayerJournaled_ = false; // the journal holds the layer current before the command
     std::vector<std::vector<Change>> undoStack_;
     std::vector<std::vector<Change>> redoStack_;
 

@@ -119,15 +119,16 @@ TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, Art
     const Layer* target = findLayer(where.layer);
     if (!target->visible || target->locked)
         return TV_ERR_LAYER_LOCKED;
-    const size_t size = subtreeSize(source);
+    const Node& from = nodes_.at(source);
+    const size_t size = from.children.empty() ? 1 : subtreeSize(source);
     if (objectCount() + size > objectLimit_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
-    if (const Node& from = nodes_.at(source); from.children.empty()) {
+    if (from.children.empty()) {
         // A lone path, the common case: copied straight into the id map
         // (whose nodes stay put as it grows), not through a list of one.
         copy = nextId_;
-        becomeCopy(nodes_.try_emplace(copy, from).first->second, where);
+        becomeCopy(nodes_.put(copy, from), where);
         try {
             withList(where, [&](auto& list) { list.insert(list.begin() + static_cast<std::ptrdiff_t>(index), copy); });
         } catch (...) {
@@ -175,9 +176,11 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
     auto transformNode = [&](Node& node) {
         std::optional<change::Geometry> before; // none for a node made in this command
         if (journaled(node.id))
-            before = change::Geometry{node.id,    node.segments,  node.matrix,     node.style.strokeWidth,
-                                      node.space, node.fillPaint, node.strokePaint};
+            before = change::Geometry{node.id, std::make_unique<change::GeometryState>(change::GeometryState{
+                                                   node.segments, node.matrix, node.style.strokeWidth, node.space,
+                                                   node.fillPaint, node.strokePaint})};
         if (objects) {
+            node.segmentBounds.reset();
             for (Segment& s : node.segments) {
                 s.p = transformPoint(m, s.p);
                 s.in = transformPoint(m, s.in);
@@ -320,20 +323,30 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     } else if (paintOrder == TV_PLACE_BELOW_ALL) {
         index = 0;
     } else if ((paintOrder == placeAbove || paintOrder == placeBelow) && findLayer(reference)) {
-        index =
-            static_cast<size_t>(std::find(layerOrder_.begin(), layerOrder_.end(), reference) - layerOrder_.begin()) +
-            (paintOrder == placeAbove ? 1 : 0);
+        // From the top: a run of new layers goes one above another.
+        const auto at = std::find(layerOrder_.rbegin(), layerOrder_.rend(), reference);
+        index = static_cast<size_t>(layerOrder_.rend() - at) - 1 + (paintOrder == placeAbove ? 1 : 0);
     } else {
         return TV_ERR_BAD_PARAMETER;
     }
     if (objectCount() + 1 > objectLimit_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
-    Layer fresh;
-    fresh.id = nextId_++;
+    // A preview may make a layer per copy: the slot's room from the last
+    // layer there is kept, so a layer costs no allocation.
+    layer = nextId_++;
+    Layer& fresh = layers_.claim(layer);
     fresh.name = "Layer " + std::to_string(nextLayerNumber_++);
-    layer = fresh.id;
-    commit(change::LayerAttach{index, std::move(fresh)});
+    fresh.visible = true;
+    fresh.locked = false;
+    fresh.art.clear();
+    try {
+        layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index), layer);
+    } catch (...) {
+        layers_.erase(layer);
+        throw;
+    }
+    record(change::LayerDetach{layer});
     return 0;
 }
 

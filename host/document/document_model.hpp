@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <type_traits>
@@ -31,6 +32,10 @@ struct Node {
     TvPathStyle style{};
     bool closed = false;
     std::vector<Segment> segments;
+    // A path's bounds, kept once asked for until its segments change: the
+    // filters ask for a copy's bounds before they move it, and the copy
+    // brings the original's along.
+    mutable std::optional<TvRealRect> segmentBounds;
     TvRealMatrix matrix{1, 0, 0, 1, 0, 0};
     TvRealRect bounds{};
     std::string content;
@@ -63,14 +68,19 @@ struct Attach {
     std::vector<Node> nodes;
 }; // root first
 // Swapped. The paints too: a copy moved without its gradient gets one of its own.
-struct Geometry {
-    ArtId id;
+struct GeometryState {
     std::vector<Segment> segments;
     TvRealMatrix matrix;
     TvReal strokeWidth;
     std::optional<TvRealMatrix> space;
     std::string fillPaint;
     std::string strokePaint;
+};
+// The large changes hold their state apart, so that an entry of the journal
+// (one or more a copy) stays small.
+struct Geometry {
+    ArtId id;
+    std::unique_ptr<GeometryState> state;
 };
 struct Select {
     ArtId id;
@@ -85,7 +95,7 @@ struct LayerDetach {
 }; // the layer is empty
 struct LayerAttach {
     size_t index;
-    Layer layer;
+    std::unique_ptr<Layer> layer;
 };
 struct LayerProps {
     LayerId id;

@@ -36,8 +36,17 @@ void Document::record(Change inverse)
                                     [](const auto&) { return ArtId{0}; },
                                 },
                                 inverse);
-    if (journaled(id))
-        journal_.push_back(std::move(inverse));
+    if (!journaled(id))
+        return;
+    // The journal is only ever reverted whole, so the current layer comes
+    // back to what it was before the first change of it; a filter that
+    // makes a layer per copy makes each current in turn.
+    if (std::holds_alternative<change::CurrentLayer>(inverse)) {
+        if (currentLayerJournaled_)
+            return;
+        currentLayerJournaled_ = true;
+    }
+    journal_.push_back(std::move(inverse));
 }
 
 Change Document::apply(Change c)
@@ -47,12 +56,14 @@ Change Document::apply(Change c)
                           [&](change::Attach& a) { return applyAttach(a); },
                           [&](change::Geometry& g) -> Change {
                               Node& node = nodes_.at(g.id);
-                              std::swap(node.segments, g.segments);
-                              std::swap(node.matrix, g.matrix);
-                              std::swap(node.style.strokeWidth, g.strokeWidth);
-                              std::swap(node.space, g.space);
-                              std::swap(node.fillPaint, g.fillPaint);
-                              std::swap(node.strokePaint, g.strokePaint);
+                              change::GeometryState& was = *g.state;
+                              std::swap(node.segments, was.segments);
+                              node.segmentBounds.reset();
+                              std::swap(node.matrix, was.matrix);
+                              std::swap(node.style.strokeWidth, was.strokeWidth);
+                              std::swap(node.space, was.space);
+                              std::swap(node.fillPaint, was.fillPaint);
+                              std::swap(node.strokePaint, was.strokePaint);
                               return std::move(g);
                           },
                           [&](change::Select& s) -> Change {
@@ -92,7 +103,7 @@ Change Document::applyDetach(change::Detach& d)
     std::vector<Node> nodes;
     std::vector<ArtId> stack{d.id};
     while (!stack.empty()) {
-        nodes.push_back(std::move(nodes_.extract(stack.back()).mapped()));
+        nodes.push_back(nodes_.take(stack.back()));
         stack.pop_back();
         const Node& node = nodes.back();
         stack.insert(stack.end(), node.children.rbegin(), node.children.rend());
@@ -105,7 +116,7 @@ Change Document::applyAttach(change::Attach& a)
     const ArtId root = a.nodes.front().id;
     for (Node& node : a.nodes) {
         const ArtId id = node.id;
-        nodes_.emplace(id, std::move(node));
+        nodes_.put(id, std::move(node));
     }
     withList(a.where, [&](auto& list) {
         list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, list.size())), root);
@@ -119,14 +130,14 @@ Change Document::applyLayerDetach(change::LayerDetach& d)
 {
     const size_t index = positionOf(layerOrder_, d.id);
     layerOrder_.erase(layerOrder_.begin() + static_cast<std::ptrdiff_t>(index));
-    return change::LayerAttach{index, std::move(layers_.extract(d.id).mapped())};
+    return change::LayerAttach{index, std::make_unique<Layer>(layers_.take(d.id))};
 }
 
 Change Document::applyLayerAttach(change::LayerAttach& a)
 {
-    const LayerId id = a.layer.id;
+    const LayerId id = a.layer->id;
     layerOrder_.insert(layerOrder_.begin() + static_cast<std::ptrdiff_t>(std::min(a.index, layerOrder_.size())), id);
-    layers_.emplace(id, std::move(a.layer));
+    layers_.put(id, std::move(*a.layer));
     return change::LayerDetach{id};
 }
 
@@ -144,6 +155,7 @@ void Document::beginCommand()
     endCommand();
     inCommand_ = true;
     commandFirstId_ = nextId_;
+    currentLayerJournaled_ = false;
 }
 
 // A detached subtree that will never come back: out of its list and the id
@@ -152,14 +164,17 @@ void Document::dropSubtree(const change::Detach& d)
 {
     withList(d.where,
              [&](auto& list) { list.erase(list.begin() + static_cast<std::ptrdiff_t>(positionOf(list, d.id))); });
-    auto root = nodes_.extract(d.id);
-    if (root.mapped().children.empty())
-        return; // a lone path, the common case
-    std::vector<ArtId> stack(root.mapped().children.begin(), root.mapped().children.end());
+    const Node& root = nodes_.at(d.id);
+    if (root.children.empty()) { // a lone path, the common case
+        nodes_.erase(d.id);
+        return;
+    }
+    std::vector<ArtId> stack{d.id};
     while (!stack.empty()) {
-        auto node = nodes_.extract(stack.back());
+        const Node& node = nodes_.at(stack.back());
         stack.pop_back();
-        stack.insert(stack.end(), node.mapped().children.begin(), node.mapped().children.end());
+        stack.insert(stack.end(), node.children.begin(), node.children.end());
+        nodes_.erase(node.id); // its room stays in the slot, children and all
     }
 }
 
@@ -183,6 +198,7 @@ void Document::undoChanges()
             apply(std::move(*it));
     }
     journal_.clear();
+    currentLayerJournaled_ = false;
 }
 
 void Document::endCommand()
@@ -195,6 +211,16 @@ void Document::endCommand()
         redoStack_.clear();
     }
     journal_.clear();
+    currentLayerJournaled_ = false;
+    releaseSpares();
+}
+
+// Previews within a command reuse the slots their predecessors left; once
+// it ends, the memory goes back.
+void Document::releaseSpares()
+{
+    nodes_.releaseSpares();
+    layers_.releaseSpares();
 }
 
 bool Document::undo()
@@ -205,6 +231,7 @@ bool Document::undo()
     std::vector<Change> step = std::move(undoStack_.back());
     undoStack_.pop_back();
     redoStack_.push_back(revert(std::move(step)));
+    releaseSpares();
     return true;
 }
 
@@ -216,6 +243,7 @@ bool Document::redo()
     std::vector<Change> step = std::move(redoStack_.back());
     redoStack_.pop_back();
     undoStack_.push_back(revert(std::move(step)));
+    releaseSpares();
     return true;
 }
 

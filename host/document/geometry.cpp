@@ -5,23 +5,6 @@
 
 namespace tovrins::host {
 
-TvRealPoint transformPoint(const TvRealMatrix& m, TvRealPoint p)
-{
-    return {m.a * p.h + m.c * p.v + m.tx, m.b * p.h + m.d * p.v + m.ty};
-}
-
-TvRealMatrix concatMatrix(const TvRealMatrix& f, const TvRealMatrix& s)
-{
-    return {s.a * f.a + s.c * f.b, s.b * f.a + s.d * f.b,          s.a * f.c + s.c * f.d,
-            s.b * f.c + s.d * f.d, s.a * f.tx + s.c * f.ty + s.tx, s.b * f.tx + s.d * f.ty + s.ty};
-}
-
-bool isFinite(const TvRealMatrix& m)
-{
-    return std::isfinite(m.a) && std::isfinite(m.b) && std::isfinite(m.c) && std::isfinite(m.d) &&
-        std::isfinite(m.tx) && std::isfinite(m.ty);
-}
-
 bool isEmptyRect(const TvRealRect& r) { return r.left == 0 && r.top == 0 && r.right == 0 && r.bottom == 0; }
 
 TvRealRect unionRect(const TvRealRect& a, const TvRealRect& b)

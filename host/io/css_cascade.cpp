@@ -174,10 +174,12 @@ public:
         }
     }
 
-    void finish()
+    // `keepSheets`: the sheets also style content the file brings in from
+    // elsewhere, so they stay even where everything here took them in.
+    void finish(bool keepSheets)
     {
         for (const Sheet& sheet : sheets_)
-            if (sheet.fullyApplied)
+            if (sheet.fullyApplied && !keepSheets)
                 sheet.element.parent().remove_child(sheet.element);
         for (const auto& [what, count] : skipped_) {
             const auto& [noun, kind] = what;
@@ -365,7 +367,10 @@ void applyStyleSheets(pugi::xml_document& document, std::vector<std::string>& wa
     if (cascade.empty())
         return;
     cascade.apply(document);
-    cascade.finish();
+    bool includes = false;
+    for (pugi::xml_node n = document.first_child(); n && !includes; n = nextInDocumentOrder(n))
+        includes = n.type() == pugi::node_element && std::string_view(n.name()).ends_with(":include");
+    cascade.finish(includes);
 }
 
 bool isInheritedProperty(std::string_view name)

@@ -18,7 +18,9 @@ namespace tovrins::host {
 // merged into its style="" attribute, so that svg::property() answers the
 // cascaded specified value; elements no rule matches are left untouched.
 //
-// A sheet whose every rule was applied is removed from the tree. A sheet
+// A sheet whose every rule was applied is removed from the tree, unless the
+// document has an XInclude (<xi:include>), whose content the sheet styles
+// too. A sheet
 // with something we cannot apply (@media, @import, pseudo-classes such as
 // :hover, another type or media) stays, for renderers that can, after its
 // applicable rules were applied; `warnings` gets one sentence per kind, with

@@ -121,11 +121,20 @@ std::optional<SimplePseudoClass> readPseudoClass(std::string name, std::optional
     if (among(kNth))
         return readNth(*argument, p.a, p.b) ? std::optional(p) : std::nullopt;
     if (p.name == "lang") {
-        std::string_view l = trim(*argument);
-        if (l.size() >= 2 && (l.front() == '"' || l.front() == '\'') && l.back() == l.front())
-            l = l.substr(1, l.size() - 2);
-        p.language = lower(l);
-        return p.language.empty() ? std::nullopt : std::optional(p);
+        // One language or a comma-separated list of them, any of which matches.
+        std::string_view rest = *argument;
+        while (true) {
+            const size_t comma = rest.find(',');
+            std::string_view l = trim(rest.substr(0, comma));
+            if (l.size() >= 2 && (l.front() == '"' || l.front() == '\'') && l.back() == l.front())
+                l = l.substr(1, l.size() - 2);
+            if (l.empty())
+                return std::nullopt;
+            p.languages.push_back(lower(l));
+            if (comma == std::string_view::npos)
+                return p;
+            rest.remove_prefix(comma + 1);
+        }
     }
     return std::nullopt;
 }
@@ -162,7 +171,9 @@ bool pseudoClassMatches(const SimplePseudoClass& p, const pugi::xml_node& n, Sib
         return localName(n) == "a" && (n.attribute("href") || n.attribute("xlink:href"));
     if (name == "lang") {
         const std::string l = lower(languageOf(n));
-        return l == p.language || (l.starts_with(p.language) && l[p.language.size()] == '-');
+        return std::any_of(p.languages.begin(), p.languages.end(), [&](const std::string& range) {
+            return l == range || (l.starts_with(range) && l[range.size()] == '-');
+        });
     }
     const SiblingPositions::Position at = positions.of(n);
     if (name == "first-child")

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -15,8 +16,8 @@ namespace tovrins::host::css {
 // A pseudo-class other than :not(), its name in lower case.
 struct SimplePseudoClass {
     std::string name;
-    int a = 0, b = 0;     // :nth-*(an+b)
-    std::string language; // :lang()
+    int a = 0, b = 0;                   // :nth-*(an+b)
+    std::vector<std::string> languages; // :lang(), any of them
 };
 
 // `argument` is what stood in the parentheses, nullopt without them;

@@ -241,8 +241,9 @@ public:
                 object(segs[i], s);
                 Segment seg;
                 seg.p = point(field(segs[i], s, "p"), s + ".p");
-                seg.in = point(field(segs[i], s, "in"), s + ".in");
-                seg.out = point(field(segs[i], s, "out"), s + ".out");
+                // A handle the writer left out lies on its anchor.
+                seg.in = has(segs[i], "in") ? point(segs[i]["in"], s + ".in") : seg.p;
+                seg.out = has(segs[i], "out") ? point(segs[i]["out"], s + ".out") : seg.p;
                 seg.corner = boolField(segs[i], s, "corner");
                 a.segments.push_back(seg);
             }

@@ -89,8 +89,9 @@ public:
         const size_t from = d_[start] == '+' ? start + 1 : start;
         double v = 0;
         auto res = std::from_chars(d_.data() + from, d_.data() + j, v);
-        if (res.ec != std::errc() || !std::isfinite(v) || std::fabs(v) > 1e30)
-            fail(std::string("number out of range for '") + cmd + "'");
+        if (res.ec != std::errc() || !fitsFloat(v))
+            fail(std::string("number out of range for '") + cmd +
+                 "' (more than 3.4028235e+38 in size, the largest float)");
         i_ = j;
         skipSeparator();
         return v;

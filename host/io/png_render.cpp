@@ -73,19 +73,33 @@ void writeInPlace(cairo_surface_t* surface, const std::string& path)
 
 namespace {
 
-std::unique_ptr<cairo_surface_t, SurfaceFree> render(const DocumentData& doc, double scale, const std::string& name)
+// The page's width and height with the SVG text they belong to.
+struct PageSvg {
+    float width;
+    float height;
+    std::string svg;
+};
+
+PngSize checkedSize(float width, float height, double scale, const std::string& name)
 {
-    const PngSize size = pngSize(doc, scale);
-    const double w = size.width, h = size.height;
+    const PngSize size = pngSize(width, height, scale);
     if (!(scale > 0) || !pngSizeFits(size))
-        throw std::runtime_error(name + ": cannot render a " + std::to_string(w) + " x " + std::to_string(h) +
+        throw std::runtime_error(name + ": cannot render a " + std::to_string(size.width) + " x " +
+                                 std::to_string(size.height) +
                                  " pixel image; the size must be from 1 to 10000 pixels a side.");
+    return size;
+}
+
+std::unique_ptr<cairo_surface_t, SurfaceFree> render(const PageSvg& page, double scale, const std::string& name)
+{
+    const PngSize size = checkedSize(page.width, page.height, scale, name);
+    const double w = size.width, h = size.height;
     std::unique_ptr<cairo_surface_t, SurfaceFree> surface(
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h)));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error(name + ": there is not enough memory to render the image.");
     // The page itself, unrounded, so the artwork keeps its scale exactly.
-    drawSvg(surface.get(), writeSvg(doc), doc.width * scale, doc.height * scale, name);
+    drawSvg(surface.get(), page.svg, page.width * scale, page.height * scale, name);
     return surface;
 }
 
@@ -99,7 +113,7 @@ cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned in
 
 std::string renderPng(const DocumentData& doc, double scale)
 {
-    const auto surface = render(doc, scale, "document");
+    const auto surface = render({doc.width, doc.height, writeSvg(doc)}, scale, "document");
     std::string bytes;
     if (cairo_surface_write_to_png_stream(surface.get(), appendBytes, &bytes) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("the PNG image could not be made.");
@@ -108,7 +122,13 @@ std::string renderPng(const DocumentData& doc, double scale)
 
 void writePng(const DocumentData& doc, const std::string& path, double scale)
 {
-    writeInPlace(render(doc, scale, path).get(), path);
+    writeInPlace(render({doc.width, doc.height, writeSvg(doc)}, scale, path).get(), path);
+}
+
+void writePng(const Document& doc, const std::string& path, double scale)
+{
+    checkedSize(doc.width(), doc.height(), scale, path); // before the SVG text is made
+    writeInPlace(render({doc.width(), doc.height(), writeSvg(doc)}, scale, path).get(), path);
 }
 
 } // namespace tovrins::host

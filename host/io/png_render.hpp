@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "host/document/document.hpp"
 #include "host/document_data.hpp"
 
 namespace tovrins::host {
@@ -24,6 +25,7 @@ inline constexpr bool kCanWritePng = true;
 #endif
 
 PngSize pngSize(const DocumentData& doc, double scale = 1.0);
+PngSize pngSize(float width, float height, double scale = 1.0);
 // Whether writePng renders that size: 1 to kMaxPngSide pixels a side.
 bool pngSizeFits(PngSize size);
 
@@ -32,6 +34,8 @@ bool pngSizeFits(PngSize size);
 // renames it into place, so a failure leaves no half-written output.
 // Throws std::runtime_error.
 void writePng(const DocumentData& doc, const std::string& path, double scale = 1.0);
+// The same, the live document's nodes read in place.
+void writePng(const Document& doc, const std::string& path, double scale = 1.0);
 // The same image as PNG file bytes in memory. Throws std::runtime_error.
 std::string renderPng(const DocumentData& doc, double scale = 1.0);
 

@@ -4,9 +4,11 @@
 
 namespace tovrins::host {
 
-PngSize pngSize(const DocumentData& doc, double scale)
+PngSize pngSize(const DocumentData& doc, double scale) { return pngSize(doc.width, doc.height, scale); }
+
+PngSize pngSize(float width, float height, double scale)
 {
-    return {std::ceil(doc.width * scale), std::ceil(doc.height * scale)};
+    return {std::ceil(width * scale), std::ceil(height * scale)};
 }
 
 bool pngSizeFits(PngSize size)

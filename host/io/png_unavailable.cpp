@@ -12,4 +12,9 @@ void writePng(const DocumentData&, const std::string& path, double)
     throw std::runtime_error("cannot write " + path + ": this build of the workbench has no PNG output (no cairo)");
 }
 
+void writePng(const Document&, const std::string& path, double)
+{
+    throw std::runtime_error("cannot write " + path + ": this build of the workbench has no PNG output (no cairo)");
+}
+
 } // namespace tovrins::host

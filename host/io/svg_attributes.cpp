@@ -1,9 +1,11 @@
 // SVG attribute values.
 #include "host/io/svg_attributes.hpp"
 #include "host/io/css_parser.hpp"
+#include "host/io/svg_number.hpp"
 
 #include <cctype>
 #include <charconv>
+#include <algorithm>
 #include <cmath>
 
 namespace tovrins::host::svg {
@@ -87,6 +89,14 @@ std::optional<double> length(std::string_view text, const LengthContext& context
     return n->value / 100 * reference;
 }
 
+std::optional<double> opacityValue(std::string_view text)
+{
+    const auto n = numberAndUnit(text);
+    if (!n || !(n->unit.empty() || n->unit == "%"))
+        return std::nullopt;
+    return std::clamp(n->unit.empty() ? n->value : n->value / 100, 0.0, 1.0);
+}
+
 std::vector<double> numberList(std::string_view text, bool& ok)
 {
     std::vector<double> out;
@@ -101,7 +111,7 @@ std::vector<double> numberList(std::string_view text, bool& ok)
             ++i;
         double v = 0;
         auto res = std::from_chars(text.data() + i, text.data() + text.size(), v);
-        if (res.ec != std::errc() || !std::isfinite(v) || std::fabs(v) > kMaxSvgCoordinate) {
+        if (res.ec != std::errc() || !fitsFloat(v)) {
             ok = false;
             break;
         }

@@ -12,9 +12,6 @@
 
 namespace tovrins::host::svg {
 
-// Coordinates past this are refused, as in path data: floats still hold them.
-constexpr double kMaxSvgCoordinate = 1.0e30;
-
 std::string_view trim(std::string_view s);
 
 // Element names without an "svg:" prefix.
@@ -42,6 +39,9 @@ enum class LengthAxis { Horizontal, Vertical, Diagonal };
 // A length with any unit; nullopt when malformed, and for a percentage when
 // the context's viewport has no size.
 std::optional<double> length(std::string_view text, const LengthContext& context, LengthAxis axis);
+
+// An opacity: a number or a percentage, clamped to 0..1.
+std::optional<double> opacityValue(std::string_view text);
 
 // Numbers separated by spaces or commas; `ok` is false when a malformed or
 // too large number ended the list early.

@@ -276,27 +276,37 @@ std::optional<TvColor> parseSvgPaint(std::string_view value)
         return TvColor{TV_COLOR_NONE, {0, 0, 0, 0}};
     return c->colour;
 }
+namespace {
+
+// "#rrggbb", without printf: export writes one for every path.
+std::string hexColour(int r, int g, int b)
+{
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text = "#";
+    for (const int v : {r, g, b}) {
+        text += kDigits[(v >> 4) & 15];
+        text += kDigits[v & 15];
+    }
+    return text;
+}
+
+} // namespace
+
 std::string svgPaint(const TvColor& c)
 {
     auto byte = [](float v) { return static_cast<int>(std::lround(clamp01(std::isfinite(v) ? v : 0) * 255)); };
-    char buf[96];
     switch (c.kind) {
-    case TV_COLOR_RGB:
-        std::snprintf(buf, sizeof buf, "#%02x%02x%02x", byte(c.components[0]), byte(c.components[1]),
-                      byte(c.components[2]));
-        return buf;
+    case TV_COLOR_RGB: return hexColour(byte(c.components[0]), byte(c.components[1]), byte(c.components[2]));
     case TV_COLOR_GRAY: {
         const int g = byte(c.components[0]);
-        std::snprintf(buf, sizeof buf, "#%02x%02x%02x", g, g, g);
-        return buf;
+        return hexColour(g, g, g);
     }
     case TV_COLOR_PROCESS: {
         // The naive conversion, for viewers that ignore device-cmyk().
         const auto& k = c.components;
         const float kk = 1 - static_cast<float>(clamp01(k[3]));
         auto channel = [&](float v) { return byte((1 - static_cast<float>(clamp01(v))) * kk); };
-        std::snprintf(buf, sizeof buf, "#%02x%02x%02x", channel(k[0]), channel(k[1]), channel(k[2]));
-        return buf;
+        return hexColour(channel(k[0]), channel(k[1]), channel(k[2]));
     }
     default: return "none";
     }

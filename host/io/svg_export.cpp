@@ -7,7 +7,10 @@
 
 #include "host/document/geometry.hpp"
 #include "host/document/paint_servers.hpp"
+#include "host/io/art_source.hpp"
 #include "host/io/svg_colour.hpp"
+#include "host/io/svg_opaque.hpp"
+#include "host/io/svg_properties.hpp"
 #include "host/io/svg_transform.hpp"
 #include "host/io/xml_writer.hpp"
 
@@ -19,6 +22,11 @@ constexpr TvRealMatrix kFlipLocal{1, 0, 0, -1, 0, 0};
 
 float scaleOf(const TvRealMatrix& m) { return std::sqrt(std::fabs(m.a * m.d - m.b * m.c)); }
 
+std::string paintValue(const TvColor& c, const std::string& server)
+{
+    return isPaintServerKind(c.kind) && !server.empty() ? "url(#" + server + ")" : svgPaint(c);
+}
+
 const Attribute* findAttribute(const std::vector<Attribute>& list, std::string_view name)
 {
     for (const Attribute& a : list)
@@ -29,14 +37,19 @@ const Attribute* findAttribute(const std::vector<Attribute>& list, std::string_v
 
 // Each element is written in the user space its parent set up: `space`
 // maps that space to the document.
-class Exporter {
+template <class Source> class Exporter {
 public:
-    Exporter(std::string& out, float height) : xml_(out), page_{1, 0, 0, -1, 0, height} { }
+    using Art = typename Source::Art;
 
-    void art(const ArtData& a, int depth) { art(a, page_, depth); }
+    Exporter(const Source& source, std::string& out)
+        : source_(source), xml_(out), page_{1, 0, 0, -1, 0, source.header().height}
+    {
+    }
+
+    void art(const Art& a, int depth) { art(a, page_, depth); }
 
 private:
-    void art(const ArtData& a, const TvRealMatrix& space, int depth)
+    void art(const Art& a, const TvRealMatrix& space, int depth)
     {
         if (depth > kMaxArtDepth + 2)
             throw std::runtime_error("the document nests art more than " + std::to_string(kMaxArtDepth) +
@@ -64,22 +77,29 @@ private:
         xml_.matrixAttribute("transform", concatMatrix(*own, *parentInverse));
     }
 
-    void open(const char* name, const ArtData& a, int depth)
+    void open(const char* name, const Art& a, int depth)
     {
         xml_.indent(depth);
         xml_.raw("<");
         xml_.raw(name);
-        if (!a.id.empty())
-            xml_.attribute("id", a.id);
+        if (const std::string_view id = Source::name(a); !id.empty())
+            xml_.attribute("id", id);
     }
 
-    void kept(const std::vector<Attribute>& attributes)
+    // Kept properties as attributes, but those SVG only knows as CSS in
+    // style="", with `css` (the element's other declarations).
+    void kept(const std::vector<Attribute>& attributes, std::string css = {})
     {
         for (const Attribute& at : attributes)
-            xml_.attribute(at.name, at.value);
+            if (svg::styleOnly(at.name))
+                css += at.name + ":" + at.value + ";";
+            else
+                xml_.attribute(at.name, at.value);
+        if (!css.empty())
+            xml_.attribute("style", css);
     }
 
-    void group(const ArtData& a, const TvRealMatrix& space, int depth)
+    void group(const Art& a, const TvRealMatrix& space, int depth)
     {
         open("g", a, depth);
         TvRealMatrix inside;
@@ -87,71 +107,87 @@ private:
         if (a.style.opacity != 1)
             xml_.numberAttribute("opacity", a.style.opacity);
         kept(a.attributes);
-        if (a.children.empty()) {
+        if (!source_.firstChild(a)) {
             xml_.raw("/>\n");
             return;
         }
         xml_.raw(">\n");
-        for (const ArtData& c : a.children)
-            art(c, inside, depth + 1);
+        source_.forEachChild(a, [&](const Art& c) { art(c, inside, depth + 1); });
         xml_.indent(depth);
         xml_.raw("</g>\n");
     }
 
-    void path(const ArtData& a, const TvRealMatrix& space, int depth)
+    void path(const Art& a, const TvRealMatrix& space, int depth)
     {
         // A compound path's parts are transformed one by one; its look
         // (space and paint servers) follows its first part.
-        const ArtData& look = a.type == ArtType::CompoundPath && !a.children.empty() ? a.children.front() : a;
+        const Art* first = a.type == ArtType::CompoundPath ? source_.firstChild(a) : nullptr;
+        const Art& look = first ? *first : a;
         open("path", a, depth);
         TvRealMatrix inside;
         ownSpace(look.space ? look.space : a.space, space, inside);
         const TvRealMatrix toLocal = invertMatrix(inside).value_or(TvRealMatrix{1, 0, 0, -1, 0, page_.ty});
         xml_.raw(" d=\"");
-        bool first = true;
+        bool firstPart = true;
         if (a.type == ArtType::Path)
-            pathData(a, toLocal, first);
-        for (const ArtData& c : a.children)
-            pathData(c, toLocal, first);
+            pathData(Source::segments(a), a.closed, toLocal, firstPart);
+        source_.forEachChild(a, [&](const Art& c) { pathData(Source::segments(c), c.closed, toLocal, firstPart); });
         xml_.raw("\"");
-        style(a.style, look.fillPaint, look.strokePaint, scaleOf(inside), true);
-        kept(a.attributes);
+        kept(a.attributes, style(a.style, look.fillPaint, look.strokePaint, scaleOf(inside), true));
         xml_.raw("/>\n");
     }
 
-    void point(const TvRealMatrix& toLocal, TvRealPoint p)
-    {
-        const TvRealPoint q = transformPoint(toLocal, p);
-        xml_.number(q.h);
-        xml_.raw(" ");
-        xml_.number(q.v);
-    }
+    // Each command is spelt into a buffer on the stack and appended once:
+    // a path's text is most of the file, and small appends cost more than
+    // the spelling of the numbers.
+    class Command {
+    public:
+        explicit Command(const TvRealMatrix& toLocal) : toLocal_(toLocal) { }
+        void raw(std::string_view text) { end_ = std::copy(text.begin(), text.end(), end_); }
+        void point(TvRealPoint p)
+        {
+            const TvRealPoint q = transformPoint(toLocal_, p);
+            end_ = XmlWriter::spell(end_, q.h);
+            *end_++ = ' ';
+            end_ = XmlWriter::spell(end_, q.v);
+        }
+        std::string_view text() const { return {buffer_, static_cast<size_t>(end_ - buffer_)}; }
 
-    void pathData(const ArtData& a, const TvRealMatrix& toLocal, bool& first)
+    private:
+        const TvRealMatrix& toLocal_;
+        char buffer_[3 * 2 * XmlWriter::kNumberRoom + 32];
+        char* end_ = buffer_;
+    };
+
+    void pathData(std::span<const Segment> segments, bool closed, const TvRealMatrix& toLocal, bool& first)
     {
-        if (a.segments.empty())
+        if (segments.empty())
             return;
         auto straight = [](TvRealPoint p, TvRealPoint q) { return p.h == q.h && p.v == q.v; };
         auto join = [&](const Segment& from, const Segment& to) {
+            Command command(toLocal);
             if (straight(from.out, from.p) && straight(to.in, to.p)) {
-                xml_.raw(" L ");
+                command.raw(" L ");
             } else {
-                xml_.raw(" C ");
-                point(toLocal, from.out);
-                xml_.raw(" ");
-                point(toLocal, to.in);
-                xml_.raw(" ");
+                command.raw(" C ");
+                command.point(from.out);
+                command.raw(" ");
+                command.point(to.in);
+                command.raw(" ");
             }
-            point(toLocal, to.p);
+            command.point(to.p);
+            xml_.raw(command.text());
         };
-        xml_.raw(first ? "M " : " M ");
+        Command start(toLocal);
+        start.raw(first ? "M " : " M ");
+        start.point(segments.front().p);
+        xml_.raw(start.text());
         first = false;
-        point(toLocal, a.segments.front().p);
-        for (size_t i = 1; i < a.segments.size(); ++i)
-            join(a.segments[i - 1], a.segments[i]);
-        if (a.closed) {
-            const Segment& last = a.segments.back();
-            const Segment& start = a.segments.front();
+        for (size_t i = 1; i < segments.size(); ++i)
+            join(segments[i - 1], segments[i]);
+        if (closed) {
+            const Segment& last = segments.back();
+            const Segment& start = segments.front();
             if (!(straight(last.out, last.p) && straight(start.in, start.p)))
                 join(last, start);
             xml_.raw(" Z");
@@ -160,15 +196,14 @@ private:
 
     void paint(const char* name, const TvColor& c, const std::string& server)
     {
-        if (isPaintServerKind(c.kind) && !server.empty())
-            xml_.attribute(name, "url(#" + server + ")");
-        else
-            xml_.attribute(name, svgPaint(c));
+        xml_.attribute(name, paintValue(c, server));
     }
 
     // Stroke widths are held in document units; `scale` is how much the
-    // user space they are written in is scaled.
-    void style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale, bool withStroke)
+    // user space they are written in is scaled. Returns the declarations
+    // that go in style="".
+    std::string style(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale,
+                      bool withStroke)
     {
         paint("fill", s.fill, fill);
         std::string css;
@@ -182,24 +217,37 @@ private:
         }
         if (s.opacity != 1)
             xml_.numberAttribute("opacity", s.opacity);
-        if (!css.empty())
-            xml_.attribute("style", css);
+        return css;
+    }
+
+    // Text's paints are the document's, which a colour step changes: they
+    // replace those of its kept element (but a gradient or pattern kind
+    // without its paint server's name, which the element names itself).
+    static std::string textPaints(const Art& a)
+    {
+        std::vector<Attribute> paints;
+        if (!isPaintServerKind(a.style.fill.kind) || !a.fillPaint.empty())
+            paints.push_back({"fill", paintValue(a.style.fill, a.fillPaint)});
+        if (!isPaintServerKind(a.style.stroke.kind) || !a.strokePaint.empty())
+            paints.push_back({"stroke", paintValue(a.style.stroke, a.strokePaint)});
+        return a.sourceXml.empty() ? std::string() : svg::withAttributes(a.sourceXml, paints);
     }
 
     // Text, images and instances go back as the element they came from,
     // with the transform that maps its own y-down space into its parent's.
-    void opaque(const ArtData& a, const TvRealMatrix& space, int depth)
+    void opaque(const Art& a, const TvRealMatrix& space, int depth)
     {
         const TvRealMatrix own = concatMatrix(kFlipLocal, a.matrix);
         const TvRealMatrix toParent = concatMatrix(own, invertMatrix(space).value_or(page_));
-        const std::string_view source = a.sourceXml;
+        const std::string painted = a.type == ArtType::Text ? textPaints(a) : std::string();
+        const std::string_view source = painted.empty() ? std::string_view(a.sourceXml) : painted;
         xml_.indent(depth);
         if (source.size() > 1 && source.front() == '<') {
             // The source has neither id nor transform: both go in after its name.
             const size_t nameEnd = source.find_first_of(" \t\r\n/>");
             xml_.raw(source.substr(0, nameEnd));
-            if (!a.id.empty())
-                xml_.attribute("id", a.id);
+            if (const std::string_view id = Source::name(a); !id.empty())
+                xml_.attribute("id", id);
             xml_.matrixAttribute("transform", toParent);
             xml_.raw(source.substr(nameEnd));
             xml_.raw("\n");
@@ -213,8 +261,7 @@ private:
             xml_.numberAttribute("x", a.bounds.left);
             xml_.numberAttribute("y", -(a.bounds.bottom + 0.2f * size));
             xml_.numberAttribute("font-size", size);
-            style(a.style, a.fillPaint, a.strokePaint, 1, false);
-            kept(a.attributes);
+            kept(a.attributes, style(a.style, a.fillPaint, a.strokePaint, 1, false));
             xml_.raw(">");
             xml_.escaped(a.content);
             xml_.raw("</text>\n");
@@ -233,6 +280,7 @@ private:
         xml_.raw("/>\n");
     }
 
+    const Source& source_;
     XmlWriter xml_;
     TvRealMatrix page_;
 };
@@ -290,34 +338,60 @@ void definitions(XmlWriter& xml, const DocumentData& doc)
     xml.raw("</defs>\n");
 }
 
-} // namespace
-
-std::string writeSvg(const DocumentData& doc)
+template <class Source> void exportDocument(const Source& source, TextOutput& out)
 {
-    std::string out;
-    XmlWriter xml(out);
+    const DocumentData& doc = source.header();
+    XmlWriter xml(out.text());
     xml.raw("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     root(xml, doc);
     definitions(xml, doc);
-    Exporter exporter(out, doc.height);
-    for (const LayerData& l : doc.layers) {
+    Exporter<Source> exporter(source, out.text());
+    for (size_t i = 0; i < doc.layers.size(); ++i) {
+        const LayerData& l = doc.layers[i];
         xml.raw("  <g inkscape:groupmode=\"layer\"");
         xml.attribute("inkscape:label", l.name);
         if (!l.visible)
             xml.attribute("style", "display:none");
         if (l.locked)
             xml.attribute("sodipodi:insensitive", "true");
-        if (l.art.empty()) {
+        if (source.layerEmpty(i)) {
             xml.raw("/>\n");
             continue;
         }
         xml.raw(">\n");
-        for (const ArtData& a : l.art)
+        source.forEachLayerArt(i, [&](const typename Source::Art& a) {
             exporter.art(a, 2);
+            out.pass();
+        });
         xml.raw("  </g>\n");
     }
     xml.raw("</svg>\n");
-    return out;
+    out.finish();
+}
+
+} // namespace
+
+std::string writeSvg(const DocumentData& doc)
+{
+    std::string text;
+    TextOutput out(text, nullptr);
+    exportDocument(PlainArtSource(doc), out);
+    return text;
+}
+
+std::string writeSvg(const Document& doc)
+{
+    std::string text;
+    TextOutput out(text, nullptr);
+    exportDocument(LiveArtSource(doc), out);
+    return text;
+}
+
+void writeSvg(const Document& doc, const TextDrain& drain)
+{
+    std::string buffer;
+    TextOutput out(buffer, &drain);
+    exportDocument(LiveArtSource(doc), out);
 }
 
 } // namespace tovrins::host

@@ -7,6 +7,7 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <tuple>
 #include <unordered_map>
 
 #include <pugixml.hpp>
@@ -23,6 +24,7 @@
 #include "host/io/svg_shapes.hpp"
 #include "host/io/svg_text_encoding.hpp"
 #include "host/io/svg_transform.hpp"
+#include "host/io/svg_viewbox.hpp"
 
 namespace tovrins::host {
 
@@ -36,13 +38,16 @@ using svg::trim;
 
 constexpr double kMaxSize = 1.0e6; // points; larger is not a drawing
 constexpr int kMaxDepth = 256;
-constexpr const char* kGroupLook[] = {"opacity", "clip-path", "mask", "filter", "mix-blend-mode"};
+constexpr size_t kMaxMeasuredElements = 1'000'000; // read for instance bounds, in all
+constexpr const char* kGroupLook[] = {"opacity", "clip-path", "mask", "filter", "mix-blend-mode", "isolation"};
 
 struct Context {
     TvRealMatrix ctm{1, 0, 0, 1, 0, 0}; // element user space to document
     TvPathStyle style{{TV_COLOR_RGB, {0, 0, 0, 0}}, {TV_COLOR_NONE, {0, 0, 0, 0}}, 1, 1};
     TvColor color{TV_COLOR_RGB, {0, 0, 0, 0}}; // the "color" property, for currentColor
     std::string fillPaint, strokePaint;        // paint server ids
+    float fillAlpha = 1, strokeAlpha = 1;      // the alpha of rgba() and #RGBA paint
+    double fontSize = 16;                      // in user units, for em and ex lengths
     std::vector<Attribute> inherited;          // kept inherited properties, as set
     std::vector<Attribute> own;                // kept properties of this element only
     bool boundToSpace = false;                 // its look depends on its own user space
@@ -206,8 +211,9 @@ private:
         return *v;
     }
 
-    // The viewBox maps to the width and height (centred, aspect kept), and y
-    // is flipped about the document height.
+    // The viewBox maps to the width and height as preserveAspectRatio says
+    // (what falls outside the page is cut off by it), and y is flipped
+    // about the document height.
     TvRealMatrix rootMatrix(const pugi::xml_node& svg, DocumentData& doc)
     {
         std::optional<std::array<double, 4>> box;
@@ -225,15 +231,8 @@ private:
         doc.width = static_cast<float>(w);
         doc.height = static_cast<float>(h);
         TvRealMatrix view{1, 0, 0, 1, 0, 0};
-        if (box) {
-            const double s = std::min(w / (*box)[2], h / (*box)[3]);
-            view = {static_cast<float>(s),
-                    0,
-                    0,
-                    static_cast<float>(s),
-                    static_cast<float>((w - (*box)[2] * s) / 2 - (*box)[0] * s),
-                    static_cast<float>((h - (*box)[3] * s) / 2 - (*box)[1] * s)};
-        }
+        if (box)
+            view = svg::viewBoxMatrix(*box, w, h, svg.attribute("preserveAspectRatio").value());
         const TvRealMatrix flip{1, 0, 0, -1, 0, doc.height};
         return thenApply(view, flip);
     }
@@ -284,10 +283,17 @@ private:
             else
                 warn("ignored the color", "\"" + *v + "\" of " + describe(n));
         }
-        paint(n, "fill", c, c.style.fill, c.fillPaint);
-        paint(n, "stroke", c, c.style.stroke, c.strokePaint);
+        paint(n, "fill", c, c.style.fill, c.fillPaint, c.fillAlpha);
+        paint(n, "stroke", c, c.style.stroke, c.strokePaint, c.strokeAlpha);
+        if (auto v = property(n, "font-size")) {
+            // Relative sizes are of the parent's font; keywords keep it.
+            svg::LengthContext parentFont = lengths(parent);
+            parentFont.viewportWidth = parentFont.viewportHeight = parent.fontSize;
+            if (auto l = length(*v, parentFont, svg::LengthAxis::Horizontal); l && *l > 0 && *l < kMaxSize)
+                c.fontSize = *l;
+        }
         if (auto v = property(n, "stroke-width")) {
-            auto w = length(*v);
+            auto w = length(*v, lengths(c), svg::LengthAxis::Diagonal);
             // Kept in user units; the shape scales it by its own transform.
             if (w && *w >= 0 && *w < kMaxSize)
                 c.style.strokeWidth = static_cast<float>(*w);
@@ -295,9 +301,8 @@ private:
                 warn("ignored the stroke-width", "\"" + *v + "\" of " + describe(n));
         }
         if (auto v = property(n, "opacity")) {
-            auto o = length(*v);
-            if (o)
-                c.style.opacity = static_cast<float>(std::clamp(*o, 0.0, 1.0));
+            if (auto o = svg::opacityValue(*v))
+                c.style.opacity = static_cast<float>(*o);
             else
                 warn("ignored the opacity", "\"" + *v + "\" of " + describe(n));
         }
@@ -307,12 +312,17 @@ private:
 
     // Fill and stroke: a colour, or a gradient or pattern of the file (its
     // fallback colour, or none, when the reference leads nowhere).
-    void paint(const pugi::xml_node& n, const char* name, const Context& c, TvColor& into, std::string& server)
+    void paint(const pugi::xml_node& n, const char* name, const Context& c, TvColor& into, std::string& server,
+               float& alpha)
     {
         const auto v = property(n, name);
         if (!v)
             return;
         const std::string_view value = trim(*v);
+        const float before = alpha;
+        alpha = 1;
+        if (auto colour = parseCssColour(value); colour && !colour->currentColor)
+            alpha = colour->alpha;
         if (value.starts_with("url(")) {
             const size_t close = value.find(')');
             std::string_view ref = trim(value.substr(4, close == std::string_view::npos ? 0 : close - 4));
@@ -339,7 +349,24 @@ private:
             into = *p;
             server.clear();
         } else {
+            alpha = before;
             warn("ignored the " + std::string(name), "\"" + *v + "\" of " + describe(n));
+        }
+    }
+
+    // The document's colours have no alpha: a colour's own (rgba(), #RGBA)
+    // multiplies the fill or stroke opacity written with the art.
+    static void foldColourAlpha(std::vector<Attribute>& list, const Context& c)
+    {
+        for (auto [name, alpha] :
+             {std::pair{"fill-opacity", c.fillAlpha}, std::pair{"stroke-opacity", c.strokeAlpha}}) {
+            if (alpha >= 1)
+                continue;
+            double opacity = 1;
+            for (const Attribute& a : list)
+                if (a.name == name)
+                    opacity = svg::opacityValue(a.value).value_or(1);
+            setAttribute(list, name, shortest(static_cast<float>(opacity * alpha)));
         }
     }
 
@@ -372,8 +399,10 @@ private:
     // What art keeps of its context: every kept inherited property and its own.
     static void keepOn(ArtData& a, const Context& c, bool inherited)
     {
-        if (inherited)
+        if (inherited) {
             a.attributes = c.inherited;
+            foldColourAlpha(a.attributes, c);
+        }
         a.attributes.insert(a.attributes.end(), c.own.begin(), c.own.end());
         a.fillPaint = c.fillPaint;
         a.strokePaint = c.strokePaint;
@@ -381,7 +410,7 @@ private:
             a.space = c.ctm;
     }
 
-    double attr(const pugi::xml_node& n, const char* name)
+    double attr(const pugi::xml_node& n, const Context& c, const char* name)
     {
         const pugi::xml_attribute a = n.attribute(name);
         if (!a)
@@ -394,10 +423,18 @@ private:
             : attribute.starts_with('y') || attribute == "height" || attribute == "cy" || attribute == "ry"
             ? svg::LengthAxis::Vertical
             : svg::LengthAxis::Diagonal;
-        auto v = length(a.value(), viewport_, axis);
-        if (!v || std::fabs(*v) > kMaxSize * 100)
+        auto v = length(a.value(), lengths(c), axis);
+        if (!v || !fitsFloat(*v))
             fail("has an element " + describe(n) + " whose " + name + " \"" + a.value() + "\" is not a usable length");
         return *v;
+    }
+
+    // Lengths inside an element: ems of its font size, percentages of the page.
+    svg::LengthContext lengths(const Context& c) const
+    {
+        svg::LengthContext l = viewport_;
+        l.fontSize = c.fontSize;
+        return l;
     }
 
     ArtData pathArt(std::vector<Subpath> subpaths, const Context& c, const pugi::xml_node& n)
@@ -458,22 +495,23 @@ private:
         for (float v : {m.a, m.b, m.c, m.d, m.tx, m.ty, a.style.strokeWidth})
             if (!std::isfinite(v))
                 fail("has an element " + describe(n) + " whose transform is too large");
-        const double x = attr(n, "x"), y = attr(n, "y");
+        const double x = attr(n, c, "x"), y = attr(n, c, "y");
         if (type == ArtType::Text) {
             a.content = svg::allText(n);
-            double fs = 16;
-            if (auto v = property(n, "font-size"))
-                if (auto l = length(*v); l && *l > 0 && *l < kMaxSize)
-                    fs = *l;
-            a.bounds = svg::textBox(x, y, fs, svg::utf8Length(a.content));
+            a.bounds = svg::textBox(x, y, c.fontSize, svg::utf8Length(a.content));
         } else if (type == ArtType::PlacedImage) {
             a.content = href(n);
-            a.bounds = svg::imageBox(x, y, attr(n, "width"), attr(n, "height"));
+            a.bounds = svg::imageBox(x, y, attr(n, c, "width"), attr(n, c, "height"));
         } else {
             a.content = href(n);
             a.bounds = instanceBounds(n, c);
         }
-        a.sourceXml = svg::sourceForArt(n, inheritedOnto(n, c));
+        if (type == ArtType::Text) {
+            a.fillPaint = c.fillPaint;
+            a.strokePaint = c.strokePaint;
+        }
+        if (!c.measuring) // measured content is never written
+            a.sourceXml = svg::sourceForArt(n, inheritedOnto(n, c, type == ArtType::Text));
         return a;
     }
 
@@ -485,7 +523,9 @@ private:
 
     // What an element kept whole inherits, written onto it: what it
     // inherits from where it stood goes with it wherever a copy goes.
-    std::vector<Attribute> inheritedOnto(const pugi::xml_node& n, const Context& c)
+    // `paintOwned` (text): its fill and stroke are the document's, which a
+    // colour step changes, so they are written whether inherited or its own.
+    std::vector<Attribute> inheritedOnto(const pugi::xml_node& n, const Context& c, bool paintOwned)
     {
         std::vector<Attribute> out;
         for (const Attribute& a : c.inherited)
@@ -494,54 +534,80 @@ private:
         auto paintValue = [](const TvColor& colour, const std::string& server) {
             return server.empty() ? svgPaint(colour) : "url(#" + server + ")";
         };
-        if (!property(n, "fill"))
+        const bool ownFill = !paintOwned && property(n, "fill");
+        const bool ownStroke = !paintOwned && property(n, "stroke");
+        if (!ownFill)
             out.push_back({"fill", paintValue(c.style.fill, c.fillPaint)});
-        if (!property(n, "stroke") && c.style.stroke.kind != TV_COLOR_NONE) {
+        if (!ownStroke && (paintOwned || c.style.stroke.kind != TV_COLOR_NONE)) {
             out.push_back({"stroke", paintValue(c.style.stroke, c.strokePaint)});
-            if (!property(n, "stroke-width"))
+            if (c.style.stroke.kind != TV_COLOR_NONE && !property(n, "stroke-width"))
                 out.push_back({"stroke-width", shortest(c.style.strokeWidth)});
         }
         if (!property(n, "color") && c.color.kind != TV_COLOR_NONE)
             out.push_back({"color", svgPaint(c.color)});
+        // A colour's alpha where its paint is written here, times the
+        // opacity that stands, its own included.
+        Context alphas = c;
+        for (auto [opacity, alpha, own] : {std::tuple{"fill-opacity", &alphas.fillAlpha, ownFill},
+                                           std::tuple{"stroke-opacity", &alphas.strokeAlpha, ownStroke}}) {
+            if (own || (!paintOwned && property(n, opacity)))
+                *alpha = 1;
+            else if (*alpha < 1 && property(n, opacity))
+                for (const Attribute& a : c.inherited)
+                    if (a.name == opacity)
+                        setAttribute(out, opacity, a.value);
+        }
+        foldColourAlpha(out, alphas);
         return out;
     }
 
     // An instance's bounds in its own space (y negated): its content read
-    // as art, a bounded number of times per file against instances of
-    // instances multiplying.
+    // as art. Each element is measured once and remembered, so that
+    // instances of instances cost what the file holds, not what they
+    // multiply to (nine instances of nine instances, twenty deep, is 9^20
+    // shapes drawn but twenty measurings).
     TvRealRect instanceBounds(const pugi::xml_node& n, const Context& c)
     {
-        constexpr size_t kMaxInstanceReads = 10'000;
+        if (localName(n) != "use")
+            return measuredContent(n, c, false);
+        const pugi::xml_node target = byId(href(n));
+        // An instance of its own ancestor draws nothing of itself.
+        for (pugi::xml_node up = n; up; up = up.parent())
+            if (up == target)
+                return {};
+        if (!target)
+            return {};
+        const TvRealRect r = measuredContent(target, c, true);
+        if (isEmptyRect(r))
+            return r;
+        const float x = toFloat(attr(n, c, "x")), y = toFloat(attr(n, c, "y"));
+        return {r.left + x, r.top - y, r.right + x, r.bottom - y};
+    }
+
+    // The bounds of what an element draws, in its own space with y negated.
+    // `referenced`: content that cannot be read measures nothing, and is
+    // kept as it stands; otherwise the error is the file's.
+    TvRealRect measuredContent(const pugi::xml_node& n, const Context& c, bool referenced)
+    {
+        const auto known = measured_.find(n.internal_object());
+        if (known != measured_.end())
+            return known->second; // while it is being read, a cycle: nothing
+        measured_[n.internal_object()] = {};
         Context inside = c;
         inside.ctm = TvRealMatrix{1, 0, 0, -1, 0, 0};
         inside.measuring = true;
         std::vector<ArtData> art;
-        const std::string_view name = localName(n);
-        if (name == "use") {
-            const pugi::xml_node target = byId(href(n));
-            // An instance of its own ancestor draws nothing of itself.
-            for (pugi::xml_node up = n; up; up = up.parent())
-                if (up == target)
-                    return {};
-            if (!target || ++instanceReads_ > kMaxInstanceReads)
-                return {};
-            inside.ctm =
-                thenApply(TvRealMatrix{1, 0, 0, 1, static_cast<float>(attr(n, "x")), static_cast<float>(attr(n, "y"))},
-                          inside.ctm);
-            // Content that cannot be read measures nothing; it is kept as it stands.
-            try {
-                readContent(target, inside, art);
-            } catch (const std::runtime_error&) {
-                return {};
-            }
-        } else {
-            if (++instanceReads_ > kMaxInstanceReads)
-                return {};
+        try {
             readContent(n, inside, art);
+        } catch (const std::runtime_error&) {
+            if (!referenced || measuredElements_ > kMaxMeasuredElements)
+                throw;
+            art.clear();
         }
         TvRealRect r{};
         for (const ArtData& a : art)
             r = unionRect(r, artBounds(a));
+        measured_[n.internal_object()] = r;
         return r;
     }
 
@@ -630,9 +696,11 @@ private:
         }
     }
 
-    // The root's namespaces and the page size as the file wrote it.
+    // The root's namespaces, its opacity and the page size as the file wrote it.
     void keepRoot(const pugi::xml_node& svg, DocumentData& doc)
     {
+        if (auto opacity = property(svg, "opacity"); opacity && svg::opacityValue(*opacity).value_or(1) < 1)
+            doc.rootAttributes.push_back({"opacity", shortest(static_cast<float>(*svg::opacityValue(*opacity)))});
         // Only what export would not write the same way anyway.
         static constexpr std::pair<std::string_view, std::string_view> usual[] = {
             {"xmlns", "http://www.w3.org/2000/svg"},
@@ -667,6 +735,11 @@ private:
             keepDefinition(n, parent); // a reference may still name it
             return;
         }
+        // Measuring reads each instanced element once, so this is reached
+        // only by a file that holds that many elements in its instances.
+        if (parent.measuring && ++measuredElements_ > kMaxMeasuredElements)
+            fail("has instances (<use>, nested <svg>) whose content comes to more than " +
+                 std::to_string(kMaxMeasuredElements) + " elements to measure");
         const Context c = enter(n, parent);
         auto shape = [&](Subpath s) {
             std::vector<Subpath> v;
@@ -704,28 +777,28 @@ private:
             }
             out.push_back(pathArt(std::move(subpaths), c, n));
         } else if (name == "rect") {
-            const double w = attr(n, "width"), h = attr(n, "height");
+            const double w = attr(n, c, "width"), h = attr(n, c, "height");
             if (!(w > 0 && h > 0)) {
                 warn("skipped rectangles without area:", describe(n));
                 return;
             }
             const bool hasRx = n.attribute("rx"), hasRy = n.attribute("ry");
-            double rx = attr(n, "rx"), ry = attr(n, "ry");
+            double rx = attr(n, c, "rx"), ry = attr(n, c, "ry");
             if (hasRx && !hasRy)
                 ry = rx;
             if (hasRy && !hasRx)
                 rx = ry;
-            shape(rectPath(attr(n, "x"), attr(n, "y"), w, h, rx, ry));
+            shape(rectPath(attr(n, c, "x"), attr(n, c, "y"), w, h, rx, ry));
         } else if (name == "circle" || name == "ellipse") {
-            const double rx = attr(n, name == "circle" ? "r" : "rx");
-            const double ry = name == "circle" ? rx : attr(n, "ry");
+            const double rx = attr(n, c, name == "circle" ? "r" : "rx");
+            const double ry = name == "circle" ? rx : attr(n, c, "ry");
             if (!(rx > 0 && ry > 0)) {
                 warn("skipped circles and ellipses without radius:", describe(n));
                 return;
             }
-            shape(ellipsePath(attr(n, "cx"), attr(n, "cy"), rx, ry));
+            shape(ellipsePath(attr(n, c, "cx"), attr(n, c, "cy"), rx, ry));
         } else if (name == "line") {
-            const double v[4] = {attr(n, "x1"), attr(n, "y1"), attr(n, "x2"), attr(n, "y2")};
+            const double v[4] = {attr(n, c, "x1"), attr(n, c, "y1"), attr(n, c, "x2"), attr(n, c, "y2")};
             shape(polyPath(v, false));
         } else if (name == "polyline" || name == "polygon") {
             bool ok = false;
@@ -741,6 +814,10 @@ private:
             out.push_back(opaque(n, c, ArtType::Text));
         } else if (name == "image") {
             out.push_back(opaque(n, c, ArtType::PlacedImage));
+        } else if (std::string_view(n.name()).find(':') != std::string_view::npos) {
+            // Another vocabulary's element (an XInclude, an editor's own)
+            // is not ours to draw; it goes back as it stood.
+            keepDefinition(n, parent);
         } else {
             warn("skipped the unknown element", describe(n));
         }
@@ -758,7 +835,8 @@ private:
     std::string definitions_;
     std::vector<PaintServer> servers_;
     std::unordered_map<std::string, pugi::xml_node> ids_;
-    size_t instanceReads_ = 0;
+    std::unordered_map<const void*, TvRealRect> measured_; // instance content, by element
+    size_t measuredElements_ = 0;
     svg::LengthContext viewport_;
 };
 

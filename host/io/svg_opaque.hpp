@@ -15,8 +15,14 @@ namespace tovrins::host::svg {
 std::string allText(const pugi::xml_node& n);
 
 // The element as XML without its id and transform attributes (export
-// writes them first), with `extra` attributes added.
+// writes them first), with `extra` attributes set: each replaces the
+// property of that name the element had, as attribute or in style="".
 std::string sourceForArt(const pugi::xml_node& n, const std::vector<Attribute>& extra);
+
+// `element` (XML as sourceForArt writes it) with `values` set on it: the
+// value of each attribute its start tag has replaced, the others added at
+// the end of the start tag. Values are written escaped.
+std::string withAttributes(std::string_view element, const std::vector<Attribute>& values);
 
 // Bounds in the element's own space with y negated (y up), for a line of
 // `characters` characters on the baseline at SVG (x, y): estimated, since

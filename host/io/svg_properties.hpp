@@ -64,6 +64,10 @@ inline constexpr std::array<const char*, 18> kOwnProperties = {"clip-path",
                                                                "stop-color",
                                                                "stop-opacity"};
 
+// CSS properties that SVG has no presentation attribute for: renderers
+// honour them only in style="", so they are written there.
+inline bool styleOnly(std::string_view name) { return name == "mix-blend-mode" || name == "isolation"; }
+
 // Properties that draw in the element's own coordinates: art that has one
 // keeps its user space rather than having it multiplied into its points.
 inline bool boundToUserSpace(std::string_view name)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/io/svg_number.hpp"
+
 namespace tovrins::host {
 
 namespace {
@@ -9,7 +11,7 @@ namespace {
 // The handle length of a cubic quarter circle of radius 1.
 constexpr double kKappa = 0.5522847498307936;
 
-TvRealPoint at(double x, double y) { return {static_cast<float>(x), static_cast<float>(y)}; }
+TvRealPoint at(double x, double y) { return {toFloat(x), toFloat(y)}; }
 
 void anchor(Subpath& s, double x, double y) { s.segments.push_back({at(x, y), at(x, y), at(x, y), true}); }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "host/io/svg_number.hpp"
+
 namespace tovrins::host {
 
 TvRealMatrix thenApply(const TvRealMatrix& f, const TvRealMatrix& s)
@@ -22,9 +24,8 @@ TvRealPoint applyMatrix(const TvRealMatrix& m, TvRealPoint p)
 
 namespace {
 
-// The numbers path data accepts: larger ones would not survive the
-// single-precision matrix and the coordinates it makes.
-bool finiteCoordinate(double v) { return std::isfinite(v) && std::fabs(v) <= 1e30; }
+// The numbers path data accepts: those a float holds.
+bool finiteCoordinate(double v) { return fitsFloat(v); }
 
 [[noreturn]] void outOfRange(std::string_view text)
 {
@@ -74,7 +75,7 @@ std::optional<TvRealMatrix> parseSvgTransform(std::string_view text)
             args.push_back(v);
         }
         const size_t n = args.size();
-        auto f = [](double v) { return static_cast<float>(v); };
+        auto f = [](double v) { return toFloat(v); };
         TvRealMatrix m{1, 0, 0, 1, 0, 0};
         const double rad = n > 0 ? args[0] * std::numbers::pi / 180 : 0;
         if (name == "matrix" && n == 6) {

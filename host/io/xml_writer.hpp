@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,13 +16,22 @@ class XmlWriter {
 public:
     explicit XmlWriter(std::string& out) : out_(out) { }
 
-    void raw(std::string_view text) { out_ += text; }
-    void number(float v)
+    // Room enough for any float's shortest spelling.
+    static constexpr size_t kNumberRoom = 24;
+    // Spells v at `at`, which has kNumberRoom chars free; returns the end.
+    // What is not finite is written as 0.
+    static char* spell(char* at, float v)
     {
         if (!std::isfinite(v))
             v = 0;
-        char buf[32];
-        out_.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+        return std::to_chars(at, at + kNumberRoom, v).ptr;
+    }
+
+    void raw(std::string_view text) { out_ += text; }
+    void number(float v)
+    {
+        char buf[kNumberRoom];
+        out_.append(buf, spell(buf, v));
     }
     void escaped(std::string_view text)
     {

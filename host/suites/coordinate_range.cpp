@@ -1,6 +1,7 @@
 #include "host/suites/coordinate_range.hpp"
 
 #include <cmath>
+#include <string>
 
 #include "host/document/geometry.hpp"
 #include "host/host_context.hpp"
@@ -25,16 +26,17 @@ TvErr checkCoordinateRange(const Document& document, ArtId art, const TvRealMatr
     const Node* node = document.find(art);
     if (!node)
         return 0;
-    const std::string name = node->name.empty() ? "an unnamed art object" : "art '" + node->name + "'";
+    // Named only when refused: a transform of every copy passes through here.
+    auto name = [node] { return node->name.empty() ? std::string("an unnamed art object") : "art '" + node->name + "'"; };
     if (!isFinite(matrix))
         return noteRefusal(TV_ERR_OUT_OF_RANGE,
-                           "the matrix to transform " + name + " by has overflowed, beyond about 3.4e38");
+                           "the matrix to transform " + name() + " by has overflowed, beyond about 3.4e38");
     // An affine map keeps every point within the image of the bounds.
     TvRealRect bounds{};
     if (document.bounds(art, bounds) != 0 || isFiniteRect(transformedBounds(matrix, bounds)))
         return 0;
     return noteRefusal(TV_ERR_OUT_OF_RANGE,
-                       "transforming " + name + " would carry it beyond about 3.4e38 points either way");
+                       "transforming " + name() + " would carry it beyond about 3.4e38 points either way");
 }
 
 } // namespace tovrins::host

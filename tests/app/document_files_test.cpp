@@ -1,6 +1,7 @@
 #include "app/document_files.hpp"
 
 #include <fstream>
+#include <stdexcept>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -112,15 +113,80 @@ TEST_F(FilesTest, SavingWritesEveryOutputOrNone)
     fs::create_directories(dir_ / "busy.svg" / "x");
     const std::vector<OutputFile> failing = {
         {kept, FileFormat::Json}, {dir_ / "new.png", FileFormat::Png}, {dir_ / "busy.svg", FileFormat::Svg}};
-    EXPECT_THROW(saveDocuments(host::DocumentData{}, failing), RunError);
+    EXPECT_THROW(saveDocuments(host::Document(host::DocumentData{}), failing), RunError);
     EXPECT_EQ(read(kept), "old");
     EXPECT_THAT(entries(), ::testing::UnorderedElementsAre("keep.json", "busy.svg"));
 
     const std::vector<OutputFile> outputs = {{kept, FileFormat::Json}, {dir_ / "new.png", FileFormat::Png}};
-    saveDocuments(host::DocumentData{}, outputs);
+    saveDocuments(host::Document(host::DocumentData{}), outputs);
     EXPECT_THAT(read(kept), HasSubstr("tovrins-document"));
     EXPECT_EQ(read(dir_ / "new.png").substr(1, 3), "PNG");
     EXPECT_THAT(entries(), ::testing::UnorderedElementsAre("keep.json", "new.png", "busy.svg"));
+}
+
+// A document whose first megabytes write fine and whose last art is nested
+// deeper than any writer takes: the failure comes after text reached disk.
+host::DocumentData failingLate()
+{
+    host::DocumentData d;
+    d.layers.emplace_back().name = "L";
+    for (int i = 0; i < 20000; ++i) {
+        host::ArtData& path = d.layers[0].art.emplace_back();
+        for (float x : {1.0f, 2.5f, 7.25f, 9.125f})
+            path.segments.push_back({{x + i, x}, {x + i, x}, {x + i, x}, true});
+    }
+    host::ArtData deep = d.layers[0].art.back();
+    for (int i = 0; i <= host::kMaxArtDepth; ++i) {
+        host::ArtData group;
+        group.type = host::ArtType::Group;
+        group.children.push_back(std::move(deep));
+        deep = std::move(group);
+    }
+    d.layers[0].art.push_back(std::move(deep));
+    return d;
+}
+
+TEST_F(FilesTest, AWriterFailingPartWayLeavesNoOutput)
+{
+    const host::Document document(failingLate());
+    const fs::path kept = dir_ / "keep.svg";
+    writeFileAtomically(kept, "old");
+    for (const FileFormat format : {FileFormat::Svg, FileFormat::Json}) {
+        const std::vector<OutputFile> outputs = {{kept, format}};
+        try {
+            saveDocuments(document, outputs);
+            ADD_FAILURE() << "art nested too deeply was written";
+        } catch (const RunError& e) {
+            EXPECT_THAT(e.what(), HasSubstr("cannot write " + kept.string()));
+            EXPECT_THAT(e.what(), HasSubstr("levels deep"));
+        }
+        EXPECT_EQ(read(kept), "old");
+        EXPECT_THAT(entries(), ::testing::ElementsAre("keep.svg"));
+    }
+}
+
+TEST_F(FilesTest, StreamedContentIsWrittenWholeOrRemoved)
+{
+    const fs::path target = dir_ / "out.txt";
+    StagedFiles files;
+    files.write(target, [](const auto& put) {
+        put("one ");
+        put("");
+        put("two");
+    });
+    files.commit();
+    EXPECT_EQ(read(target), "one two");
+    {
+        StagedFiles failing;
+        EXPECT_THROW(failing.write(target,
+                                   [](const auto& put) {
+                                       put(std::string(3 << 20, 'x'));
+                                       throw std::runtime_error("the producer failed");
+                                   }),
+                     std::runtime_error);
+    }
+    EXPECT_EQ(read(target), "one two");
+    EXPECT_THAT(entries(), ::testing::ElementsAre("out.txt"));
 }
 
 TEST_F(FilesTest, APngTooLargeToRenderIsRefusedBeforeAnythingIsWritten)
@@ -139,7 +205,7 @@ TEST_F(FilesTest, APngTooLargeToRenderIsRefusedBeforeAnythingIsWritten)
                       ": the document would render as a 20000 x 301 pixel image, and a PNG "
                       "must be from 1 to 10000 pixels a side");
     }
-    EXPECT_THROW(saveDocuments(big, outputs), RunError);
+    EXPECT_THROW(saveDocuments(host::Document(big), outputs), RunError);
     EXPECT_THAT(entries(), ::testing::IsEmpty());
     // Without a PNG output any size is fine; so is the largest PNG.
     EXPECT_NO_THROW(checkPngSizes(big, std::span(outputs).first(1)));

@@ -165,6 +165,48 @@ TEST(UndoTest, LayerPropertiesAndTheCurrentLayerAreUndone)
     doc.endCommand();
 }
 
+// A layer per copy makes each new layer current in turn; the journal keeps
+// one record of the current layer, and undo and redo still land exactly.
+TEST(UndoTest, ALayerPerCopyKeepsOneCurrentLayerRecordAndUndoesExactly)
+{
+    Document doc(sampleDocument());
+    const DocumentData before = doc.data();
+    const LayerId front = doc.currentLayer();
+    const LayerId back = doc.layerOrder()[0];
+    const ArtId b = idOf(doc, "b");
+    auto makeLayers = [&](std::vector<LayerId>& made) {
+        ASSERT_EQ(doc.setCurrentLayer(back), 0);
+        for (int i = 0; i < 3; ++i) {
+            LayerId layer = 0;
+            ASSERT_EQ(doc.insertLayer(i == 1 ? TV_PLACE_BELOW_ALL : TV_PLACE_ABOVE_ALL, 0, layer), 0);
+            ASSERT_EQ(doc.setCurrentLayer(layer), 0);
+            ArtId copy = 0;
+            ASSERT_EQ(doc.duplicate(b, TV_PLACE_ABOVE_ALL, 0, copy), 0);
+            made.push_back(layer);
+        }
+    };
+    doc.beginCommand();
+    std::vector<LayerId> made;
+    makeLayers(made);
+    EXPECT_EQ(doc.pendingChanges(), 7u); // a layer and a copy each, and the layer current at first
+    doc.undoChanges();
+    expectSameDocument(doc.data(), before);
+    EXPECT_EQ(doc.currentLayer(), front);
+
+    made.clear();
+    makeLayers(made); // after an undo the first change of the current layer is recorded again
+    ASSERT_EQ(doc.currentLayer(), made.back());
+    const DocumentData after = doc.data();
+    doc.endCommand();
+    ASSERT_TRUE(doc.undo());
+    expectSameDocument(doc.data(), before);
+    EXPECT_EQ(doc.currentLayer(), front);
+    ASSERT_TRUE(doc.redo());
+    expectSameDocument(doc.data(), after);
+    EXPECT_EQ(doc.currentLayer(), made.back());
+    EXPECT_EQ(doc.layerOrder().front(), made[1]);
+}
+
 TEST(UndoTest, UndoCostFollowsTheChangesNotTheDocument)
 {
     // A large document: undoing one copy records and reverts one change.
@@ -184,6 +226,47 @@ TEST(UndoTest, UndoCostFollowsTheChangesNotTheDocument)
     doc.undoChanges();
     EXPECT_EQ(doc.findLayer(doc.layerOrder()[0])->art.front(), first);
     EXPECT_EQ(doc.objectCount(), 20001u);
+}
+
+// Bounds are kept once asked for, so every way a path's points change must
+// show in them: a move, a move undone or redone, and a copy moved on its own.
+TEST(UndoTest, BoundsFollowThePointsThroughMovesCopiesUndoAndRedo)
+{
+    Document doc(sampleDocument());
+    const ArtId b = idOf(doc, "b"); // 100,100 to 110,120
+    const ArtId g = idOf(doc, "g");
+    auto boundsOf = [&doc](ArtId id) {
+        TvRealRect r{};
+        EXPECT_EQ(doc.bounds(id, r), 0);
+        return std::vector<float>{r.left, r.bottom, r.right, r.top};
+    };
+    const std::vector<float> original{100, 100, 110, 120};
+    EXPECT_EQ(boundsOf(b), original);
+    const std::vector<float> groupBefore = boundsOf(g);
+
+    doc.beginCommand();
+    ArtId copy = 0;
+    ASSERT_EQ(doc.duplicate(b, TV_PLACE_ABOVE_ALL, 0, copy), 0);
+    EXPECT_EQ(boundsOf(copy), original); // known already, from the original
+    ASSERT_EQ(doc.transform(copy, {1, 0, 0, 1, 5, 7}, 1, 1), 0);
+    EXPECT_EQ(boundsOf(copy), (std::vector<float>{105, 107, 115, 127}));
+    EXPECT_EQ(boundsOf(b), original); // the original did not move with its copy
+    ASSERT_EQ(doc.transform(b, {2, 0, 0, 2, 0, 0}, 1, 1), 0);
+    EXPECT_EQ(boundsOf(b), (std::vector<float>{200, 200, 220, 240}));
+    // A member moved inside a group moves the group's bounds.
+    ASSERT_EQ(doc.transform(idOf(doc, "g2"), {1, 0, 0, 1, 0, 100}, 1, 1), 0);
+    EXPECT_EQ(boundsOf(g)[3], 160);
+    doc.undoChanges();
+    EXPECT_EQ(boundsOf(b), original);
+    EXPECT_EQ(boundsOf(g), groupBefore);
+    doc.endCommand();
+
+    ASSERT_EQ(doc.transform(b, {1, 0, 0, 1, -100, -100}, 1, 1), 0); // a lone edit: one undo step
+    EXPECT_EQ(boundsOf(b), (std::vector<float>{0, 0, 10, 20}));
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(boundsOf(b), original);
+    ASSERT_TRUE(doc.redo());
+    EXPECT_EQ(boundsOf(b), (std::vector<float>{0, 0, 10, 20}));
 }
 
 } // namespace

@@ -80,6 +80,10 @@ TEST(CssPseudoClass, NotLangLinkAndEmpty)
     EXPECT_THAT(matching("rect:lang(en)"), ElementsAreArray({"r1", "r2", "r3"}));
     EXPECT_THAT(matching(":lang('FR')"), ElementsAreArray({"g", "t", "a", "p"}));
     EXPECT_THAT(matching(":lang(e)"), ::testing::IsEmpty()) << "a prefix is not a language";
+    // A list of languages matches any of them.
+    EXPECT_THAT(matching("rect:lang(de, en)"), ElementsAreArray({"r1", "r2", "r3"}));
+    EXPECT_THAT(matching(":lang(de, 'fr')"), ElementsAreArray({"g", "t", "a", "p"}));
+    EXPECT_THAT(matching("rect:lang(de, e)"), ::testing::IsEmpty());
     EXPECT_THAT(matching(":link"), ElementsAreArray({"a"}));
     EXPECT_THAT(matching("rect:empty"), ElementsAreArray({"r1", "r2", "r3"}));
     EXPECT_THAT(matching("text:empty"), ElementsAreArray({"t"})) << "white space alone is no content";

@@ -1,6 +1,10 @@
 // JSON documents: a full round trip, and errors that name the file and field.
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <fstream>
 #include <limits>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +22,12 @@ using ::testing::AllOf;
 using testing::corner;
 using ::testing::HasSubstr;
 using testing::straightPath;
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 void expectSameColour(const TvColor& a, const TvColor& b, const std::string& where)
 {
@@ -156,16 +166,90 @@ TEST(JsonDocument, RoundTripKeepsEveryField)
     }
 }
 
-// The writer streams the document one object at a time; its text must be
-// exactly what one dump of the whole tree gives, empty layers included.
-TEST(JsonDocument, StreamedTextIsTheLayoutOfAWholeTreeDump)
+// The layout is compact: every segment on a line of its own, whole, and
+// no line holding a lone number; keys still come in alphabetical order.
+TEST(JsonDocument, WritesOneSegmentALineWithKeysInOrder)
 {
     DocumentData d = everything();
     d.layers.push_back({"Empty \"quoted\"", false, true, {}});
     for (const DocumentData& doc : {d, DocumentData{}}) {
         const std::string text = writeJson(doc);
-        EXPECT_EQ(text, nlohmann::json::parse(text).dump(1, '\t') + "\n");
+        const nlohmann::json tree = nlohmann::json::parse(text);
+        // Parsed and dumped again (std::map keys), the order is the same.
+        EXPECT_EQ(nlohmann::json::parse(tree.dump()), tree);
+        EXPECT_EQ(text.find("\t"), std::string::npos);
+        std::istringstream lines(text);
+        for (std::string line; std::getline(lines, line);) {
+            const size_t first = line.find_first_not_of(' ');
+            ASSERT_NE(first, std::string::npos) << "an empty line";
+            EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(line[first])) || line[first] == '-') << line;
+            if (line.find("\"p\":") != std::string::npos) {
+                EXPECT_THAT(line,
+                            ::testing::MatchesRegex(R"( *\{"corner":(true|false)(,"in":\[[^]]*\])?)"
+                                                    R"((,"out":\[[^]]*\])?,"p":\[[^]]*\]\},?)"));
+            }
+        }
     }
+    const nlohmann::json tree = nlohmann::json::parse(writeJson(d));
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : tree["layers"][0]["art"][0].items())
+        keys.push_back(key);
+    EXPECT_TRUE(std::ranges::is_sorted(keys));
+}
+
+// A handle lying on its anchor is left out and read back as the anchor;
+// one that differs by as little as the sign of zero is written.
+TEST(JsonDocument, HandlesOnTheirAnchorAreLeftOutAndReadBack)
+{
+    ArtData path = straightPath({{0, 0}, {5, 5}, {9, 1}}, false);
+    path.segments[1].in = {4, 6};
+    path.segments[2] = testing::corner(0, 1);
+    path.segments[2].out = {-0.0f, 1};
+    DocumentData d;
+    d.layers.push_back({"L", true, false, {path}});
+    const std::string text = writeJson(d);
+    EXPECT_THAT(text, HasSubstr(R"({"corner":true,"p":[0.0,0.0]})"));
+    EXPECT_THAT(text, HasSubstr(R"({"corner":true,"in":[4.0,6.0],"p":[5.0,5.0]})"));
+    EXPECT_THAT(text, HasSubstr(R"({"corner":true,"out":[-0.0,1.0],"p":[0.0,1.0]})"));
+    const ArtData back = readJson(text, "handles.json").layers[0].art[0];
+    expectSameArt(back, path, "path");
+    EXPECT_TRUE(std::signbit(back.segments[2].out.h));
+    EXPECT_FALSE(std::signbit(back.segments[2].in.h));
+}
+
+// Files written in the earlier layout (tabs, one number a line, every
+// handle written) read as they did, and are written anew in the compact one.
+TEST(JsonDocument, TheEarlierLayoutStillReads)
+{
+    const std::string older = readFile(std::string(TOVRINS_OLDER_LAYOUT_DIR) + "/star.json");
+    const std::string current = readFile(std::string(TOVRINS_EXAMPLES_DIR) + "/star.json");
+    ASSERT_NE(older, current);
+    const DocumentData a = readJson(older, "older.json");
+    const DocumentData b = readJson(current, "star.json");
+    ASSERT_EQ(a.layers.size(), b.layers.size());
+    for (size_t i = 0; i < a.layers.size(); ++i) {
+        ASSERT_EQ(a.layers[i].art.size(), b.layers[i].art.size());
+        for (size_t k = 0; k < a.layers[i].art.size(); ++k)
+            expectSameArt(a.layers[i].art[k], b.layers[i].art[k], "art " + std::to_string(k));
+    }
+    EXPECT_EQ(writeJson(a), current);
+}
+
+// Names pass through as JSON strings: quotes, backslashes and control
+// characters escaped, UTF-8 kept, bytes that are not UTF-8 made U+FFFD.
+TEST(JsonDocument, StringsAreEscapedAndReadBack)
+{
+    DocumentData d;
+    ArtData path = straightPath({{1, 2}}, false);
+    path.id = "a\"b\\c\nd\x01 \xc3\xa9";
+    d.layers.push_back({"tab\there", true, false, {path}});
+    d.layers.push_back({"bad \xff byte", true, false, {}});
+    const std::string text = writeJson(d);
+    const DocumentData back = readJson(text, "strings.json");
+    EXPECT_EQ(back.layers[0].art[0].id, path.id);
+    EXPECT_EQ(back.layers[0].name, "tab\there");
+    EXPECT_EQ(back.layers[1].name, "bad \xef\xbf\xbd byte");
+    EXPECT_THAT(text, HasSubstr(R"("id":"a\"b\\c\nd\u0001 )"));
 }
 
 TEST(JsonDocument, WritesShortNumbersAndNoSeedWhenUnset)

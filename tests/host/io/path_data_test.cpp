@@ -196,7 +196,9 @@ TEST(PathData, ErrorsSayWhatAndWhere)
     expectErrorAt("M 0 0 L 5 1e", "unknown path command 'e'", 11);
     expectErrorAt("M 0 0 A 5 5 0 2 0 1 1", "expected a flag 0 or 1 for 'A'", 14);
     expectErrorAt("M 0 1e999", "number out of range for 'M'", 4);
-    expectErrorAt("M 0 0 L 1e31 0", "number out of range", 8);
+    // Just past the largest float (3.4028234664e38 plus half a unit in its last place).
+    expectErrorAt("M 0 0 L 3.4028236e38 0", "number out of range", 8);
+    expectErrorAt("M 0 0 L 0 -1e39", "number out of range", 10);
     expectErrorAt("M 0 0 L 5 5 \xff", "unknown path command byte 0xff", 12);
 }
 
@@ -245,7 +247,7 @@ TEST(PathData, ReadingUpToAnErrorKeepsTheWholeSegments)
         EXPECT_THAT(p.error, HasSubstr("unknown path command 'X'"));
     }
     {
-        const PartialPathData p = readPathData("M0 0 L10 0 L 1e39 0");
+        const PartialPathData p = readPathData("M0 0 L10 0 L 3.5e38 0");
         EXPECT_EQ(points(p.subpaths.at(0)), 2u);
         EXPECT_THAT(p.error, HasSubstr("out of range"));
     }

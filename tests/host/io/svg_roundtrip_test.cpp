@@ -1,6 +1,7 @@
 // SVG export read back by the importer, and the shipped example artwork.
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,6 +151,71 @@ TEST(SvgRoundTrip, TextKeepsItsMatrixBoundsAndContent)
         EXPECT_NEAR(t.bounds.left, want.bounds.left, 1e-4);
         EXPECT_NEAR(t.bounds.top, want.bounds.top, 1e-4);
         EXPECT_NEAR(t.bounds.bottom, want.bounds.bottom, 1e-4);
+    }
+}
+
+// Export writes any float the document holds, the largest included
+// ("3.4028235e+38"), and import reads every such number back exactly.
+TEST(SvgRoundTrip, CoordinatesUpToTheLargestFloatReadBack)
+{
+    constexpr float kMax = std::numeric_limits<float>::max();
+    DocumentData d;
+    d.width = 500;
+    d.height = 300;
+    ArtData far = straightPath({{kMax, 0}, {-kMax, 3e38f}, {1, -kMax}, {-3e-38f, 1e-45f}}, true);
+    far.id = "far";
+    ArtData text;
+    text.type = ArtType::Text;
+    text.id = "faraway";
+    text.content = "far";
+    text.matrix = {1, 0, 0, 1, -kMax, kMax};
+    text.bounds = {0, 12, 30, -3};
+    d.layers.push_back({"Layer 1", true, false, {far, text}});
+    const std::string svg = writeSvg(d);
+    EXPECT_THAT(svg, HasSubstr("3.4028235e+38"));
+    std::vector<std::string> warnings;
+    const DocumentData back = readSvg(svg, "far.svg", warnings);
+    EXPECT_THAT(warnings, ::testing::IsEmpty());
+    ASSERT_EQ(back.layers.size(), 1u);
+    ASSERT_EQ(back.layers[0].art.size(), 2u);
+    const ArtData& path = back.layers[0].art[0];
+    ASSERT_EQ(path.segments.size(), far.segments.size());
+    for (size_t i = 0; i < far.segments.size(); ++i) {
+        // y goes through height - y twice: lost at this size only below 1e-6 of it.
+        expectNear(path.segments[i].p, far.segments[i].p, 300, "anchor " + std::to_string(i));
+        EXPECT_EQ(std::fabs(path.segments[i].p.h), std::fabs(far.segments[i].p.h)) << i;
+    }
+    EXPECT_EQ(path.segments[0].p.h, kMax);
+    EXPECT_EQ(path.segments[2].p.v, -kMax);
+    const ArtData& t = back.layers[0].art[1];
+    EXPECT_EQ(t.matrix.tx, -kMax);
+    EXPECT_EQ(t.matrix.ty, kMax);
+}
+
+// Just beyond the largest float a number is out of range: one clear
+// sentence naming the element, never an infinity in the document.
+TEST(SvgRoundTrip, NumbersJustBeyondTheLargestFloatAreRefused)
+{
+    std::vector<std::string> warnings;
+    const DocumentData d =
+        readSvg(R"(<svg width="10" height="10"><path id="p" d="M 0 0 L 3.4028235e+38 0 L 3.4028236e+38 0"/></svg>)",
+                "big.svg", warnings);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_THAT(warnings[0], HasSubstr("\"p\" up to its error: number out of range for 'L'"));
+    ASSERT_EQ(d.layers.at(0).art.size(), 1u);
+    EXPECT_EQ(d.layers[0].art[0].segments.size(), 2u) << "the path up to the number a float cannot hold";
+    for (const char* text : {R"~(<svg><path id="p" d="M 3e38 0 l 3e38 0"/></svg>)~",
+                             R"~(<svg><rect id="p" x="3e38" width="3e38" height="1"/></svg>)~",
+                             R"~(<svg><path id="p" transform="translate(3.4028236e38 0)" d="M 0 0 L 1 1"/></svg>)~"}) {
+        try {
+            readSvg(text, "big.svg", warnings);
+            ADD_FAILURE() << "no error for " << text;
+        } catch (const std::runtime_error& e) {
+            EXPECT_THAT(e.what(),
+                        ::testing::AnyOf(HasSubstr("big.svg has an element <path> \"p\""),
+                                         HasSubstr("big.svg has an element <rect> \"p\"")))
+                << text;
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // The transform attribute: well-formed lists, malformed ones (nullopt), and
 // numbers no matrix can hold (an error, as in path data).
+#include <limits>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -23,7 +24,12 @@ TEST(SvgTransform, ListsComposeRightToLeft)
     EXPECT_NEAR(p.h, 12, 1e-5);
     EXPECT_NEAR(p.v, 24, 1e-5);
     EXPECT_TRUE(parseSvgTransform(""));
-    EXPECT_TRUE(parseSvgTransform("scale(1e30)")) << "the largest number path data takes";
+    EXPECT_TRUE(parseSvgTransform("scale(1e30)"));
+    // The largest float, as export spells it, and the number read as it.
+    const auto largest = parseSvgTransform("matrix(1 0 0 1 3.4028235e+38 -3.4028235e+38)");
+    ASSERT_TRUE(largest);
+    EXPECT_EQ(largest->tx, std::numeric_limits<float>::max());
+    EXPECT_EQ(largest->ty, -std::numeric_limits<float>::max());
 }
 
 TEST(SvgTransform, MalformedListsAreNullopt)
@@ -36,7 +42,8 @@ TEST(SvgTransform, MalformedListsAreNullopt)
 TEST(SvgTransform, NumbersNoMatrixCanHoldAreErrors)
 {
     for (const char* huge : {"translate(NaN,0)", "translate(0, inf)", "scale(-Infinity)", "scale(1e39)", "scale(1e400)",
-                             "rotate(1e31)", "scale(1e30) scale(1e30)", "matrix(1 0 0 1 0 1e31)", "skewX(1e300)"})
+                             "rotate(3.5e38)", "scale(1e30) scale(1e30)", "matrix(1 0 0 1 0 3.4028236e38)",
+                             "skewX(1e300)", "scale(3.4028235e38) translate(2 0)"})
         EXPECT_THROW(parseSvgTransform(huge), SvgTransformRangeError) << huge;
 }
 
