@@ -43,6 +43,19 @@ Examples:
       --zoom 50 --pick 60=30,0 --pick 61=300,300
 )";
 
+constexpr const char* kStudioExamples = R"(
+It prints the page's address and serves until Ctrl-C. Unless --host says
+otherwise it listens on this machine only; it answers only its own pages,
+reads only the document named and writes nothing: saving is a download.
+
+Examples:
+  The bundled example at http://127.0.0.1:8470/:
+    tovrins studio
+
+  A drawing of your own, a free port, and a seed to reproduce with run:
+    tovrins studio drawing.svg --port 0 --seed 42
+)";
+
 // Records each occurrence of a dialog action as CLI11 reads it, so the
 // order across options is the order typed.
 void addActionOption(CLI::App& run, std::vector<ActionRequest>& actions, const std::string& names,
@@ -161,6 +174,7 @@ CommandLine parseCommandLine(std::span<const std::string> args, const std::files
 
     CLI::App* studio =
         app.add_subcommand("studio", "Serve the workbench to a browser, with the plug-in's dialogs live.");
+    studio->footer(kStudioExamples);
     std::string studioDocument, studioSeedText;
     studio->add_option("DOCUMENT", studioDocument, "The document to open: .svg or .json (default: the bundled example)")
         ->type_name("");

@@ -4,13 +4,14 @@
 #include "app/outcome_report.hpp"
 #include "host/loader/plugin_file.hpp"
 #include "host/workbench/workbench.hpp"
+#include "resources/tovrins_ids.h"
 
 namespace tovrins::app {
 
 namespace {
 
 // The dialog resource the plug-in shows as its About box.
-constexpr std::int32_t kAboutDialogResource = 16050;
+constexpr std::int32_t kAboutDialogResource = TOVRINS_ABOUT_DIALOG;
 
 // A plug-in built for another platform cannot run here; its About box's
 // texts are read from its resources instead: the items without ids.

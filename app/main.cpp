@@ -17,9 +17,6 @@
 #ifndef TOVRINS_DEFAULT_PLUGIN
 #error "the build passes the plug-in's path, relative to the program, as TOVRINS_DEFAULT_PLUGIN"
 #endif
-#ifndef TOVRINS_EXAMPLE_DOCUMENT
-#error "the build passes the bundled example's path as TOVRINS_EXAMPLE_DOCUMENT"
-#endif
 
 int main(int argc, char** argv)
 {
@@ -34,7 +31,7 @@ int main(int argc, char** argv)
         case CommandLine::Command::Filters: listFilters(commandLine.plugin, std::cout); break;
         case CommandLine::Command::About: showAbout(commandLine.plugin, std::cout); break;
         case CommandLine::Command::Studio:
-            return runStudio(commandLine.studio, commandLine.plugin, TOVRINS_EXAMPLE_DOCUMENT, std::cout, std::cerr);
+            return runStudio(commandLine.studio, commandLine.plugin, std::cout, std::cerr);
         case CommandLine::Command::Run:
             runFilterCommand(commandLine.run, commandLine.plugin, std::cout, std::cerr);
             break;

@@ -13,13 +13,14 @@
 #include "app/field_table.hpp"
 #include "app/outcome_report.hpp"
 #include "host/workbench/workbench.hpp"
+#include "resources/tovrins_ids.h"
 
 namespace tovrins::app {
 
 namespace {
 
 constexpr TvErr kCancelCode = 0x53544F50; // STOP
-constexpr int32_t kErrorDialogResource = 16051;
+constexpr int32_t kErrorDialogResource = TOVRINS_ERROR_DIALOG;
 
 // Throws for the error dialog the command showed, or for a failing code
 // the plug-in did not report itself. Where the host noted why it refused

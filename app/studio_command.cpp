@@ -7,8 +7,10 @@
 
 #include "app/app_error.hpp"
 #include "app/document_files.hpp"
+#include "studio/bundled_example.hpp"
 #include "studio/studio_server.hpp"
 #include "studio/studio_session.hpp"
+#include "host/io/svg_import.hpp"
 #include "host/workbench/workbench.hpp"
 
 namespace tovrins::app {
@@ -53,12 +55,13 @@ private:
 
 } // namespace
 
-int runStudio(const StudioRequest& request, const std::filesystem::path& plugin, const std::filesystem::path& example,
-              std::ostream& out, std::ostream& err)
+int runStudio(const StudioRequest& request, const std::filesystem::path& plugin, std::ostream& out, std::ostream& err)
 {
-    const std::filesystem::path path = request.document.value_or(example);
     std::vector<std::string> warnings;
-    const host::DocumentData data = loadDocument(path, warnings);
+    const studio::BundledExample example = studio::bundledExample();
+    const host::DocumentData data = request.document ? loadDocument(*request.document, warnings)
+                                                     : host::readSvg(example.svg, std::string(example.name), warnings);
+    const std::string name = request.document ? request.document->filename().string() : std::string(example.name);
     for (const std::string& warning : warnings)
         err << "tovrins: warning: " << warning << '\n';
     const uint64_t seed = request.seed ? *request.seed : host::RandomGenerator::fromClock().seed();
@@ -67,7 +70,7 @@ int runStudio(const StudioRequest& request, const std::filesystem::path& plugin,
     workbench.open(data);
     std::optional<studio::StudioSession> session;
     studio::HostQueue queue([&] { return studio::Reply::json(session->state().dump()); });
-    session.emplace(workbench, queue, seed, path.filename().string());
+    session.emplace(workbench, queue, seed, name);
     const StopSignals stopSignals(queue);
     std::optional<studio::StudioServer> server;
     try {

@@ -11,7 +11,7 @@ namespace tovrins::app {
 
 // Returns the exit code. Throws UsageError or RunError for a document or
 // plug-in it cannot open and an address it cannot listen on.
-int runStudio(const StudioRequest& request, const std::filesystem::path& plugin, const std::filesystem::path& example,
-              std::ostream& out, std::ostream& err);
+// With no document it opens the example built into the program.
+int runStudio(const StudioRequest& request, const std::filesystem::path& plugin, std::ostream& out, std::ostream& err);
 
 } // namespace tovrins::app

@@ -6,8 +6,7 @@
 
 namespace tovrins::app {
 
-int runStudio(const StudioRequest&, const std::filesystem::path&, const std::filesystem::path&, std::ostream&,
-              std::ostream&)
+int runStudio(const StudioRequest&, const std::filesystem::path&, std::ostream&, std::ostream&)
 {
     throw UsageError("this build of tovrins has no studio (it needs cpp-httplib); use run, filters or about");
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "dialog/item_bindings.hpp"
 #include "dialog/notifiers.hpp"
 #include "resources/tovrins_ids.h"
 #include "shell/selection.hpp"
@@ -180,6 +181,17 @@ void DialogBuilder::finish()
 {
     gatherSelection(); // the previews and the Go that follows work on this list
     announceChange(dialog_);
+}
+
+TvErr buildFilterDialog(TvDialogRef dialog, void (*layOut)(DialogBuilder&, const FilterParams&))
+{
+    FilterParams* found = nullptr;
+    if (const TvErr code = dialogParams(dialog, found); code != TV_ERR_NONE)
+        return code;
+    DialogBuilder builder(dialog);
+    layOut(builder, *found);
+    builder.finish();
+    return TV_ERR_NONE;
 }
 
 } // namespace tovrins

@@ -71,4 +71,10 @@ private:
     TvDialogRef dialog_;
 };
 
+// What every filter dialog's init procedure does around its own layout:
+// finds the block in the dialog's user data (when it cannot, the dialog
+// closes at once and the command reports the host's code), lets layOut
+// create the filter's items from it, then finishes.
+TvErr buildFilterDialog(TvDialogRef dialog, void (*layOut)(DialogBuilder&, const FilterParams&));
+
 } // namespace tovrins

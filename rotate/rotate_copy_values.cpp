@@ -131,8 +131,8 @@ void rotateAdvanceAngle(int32_t mode, int32_t i, int32_t n, float v, float& a, R
     }
 }
 
-void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& inputs,
-                     std::optional<CopyPlacement>& placement, RandomSource& random, HostMath& math)
+void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const RotateCopyInputs& inputs,
+                     std::optional<RotateCopyPlacement>& placement, RandomSource& random, HostMath& math)
 {
     const TvRealRect& box = inputs.bounds;
     const float cx = toFloat(box.left + (static_cast<double>(box.right) - box.left) / 2.0);
@@ -144,16 +144,16 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
     // The pivot plus (horizontal + rx, vertical + ry) at phi = angle.
     const auto shared = [&](TvRealPoint pivot) {
         const Polar p = polarOffset(inputs.radial, angle, math);
-        return CopyPlacement{pivot, angle, {toFloat(pivot.h + (h + p.x)), toFloat(pivot.v + (v + p.y))}};
+        return RotateCopyPlacement{pivot, angle, {toFloat(pivot.h + (h + p.x)), toFloat(pivot.v + (v + p.y))}};
     };
     const auto userCentre = [&](float turn) {
         const Polar p = polarOffset(inputs.radial, turn, math);
-        return CopyPlacement{{inputs.horizontal, inputs.vertical}, turn, {toFloat(h + p.x), toFloat(v + p.y)}};
+        return RotateCopyPlacement{{inputs.horizontal, inputs.vertical}, turn, {toFloat(h + p.x), toFloat(v + p.y)}};
     };
     // A banded copy past its last band turns about its own pivot but keeps
     // the previous target of the run; with none yet it stays where it is.
     const auto keepTarget = [&](TvRealPoint pivot) {
-        return CopyPlacement{pivot, angle, placement ? placement->target : pivot};
+        return RotateCopyPlacement{pivot, angle, placement ? placement->target : pivot};
     };
 
     switch (static_cast<RotateCentreMode>(mode)) {
@@ -167,7 +167,7 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
             const float flipped = -angle;
             const Polar p = polarOffset(inputs.radial, flipped, math);
             placement =
-                CopyPlacement{{cx, box.bottom}, flipped, {toFloat(cx + h + p.x), toFloat(box.bottom + v + p.y)}};
+                RotateCopyPlacement{{cx, box.bottom}, flipped, {toFloat(cx + h + p.x), toFloat(box.bottom + v + p.y)}};
         }
         break;
     case RotateCentreMode::PathCentre: placement = shared({cx, cy}); break;
@@ -181,7 +181,7 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
             break;
         }
         const Polar p = polarOffset(inputs.radial, angle, math);
-        placement = CopyPlacement{{cx, cy}, angle, {toFloat(cx + band * p.x + h), toFloat(cy + band * p.y + v)}};
+        placement = RotateCopyPlacement{{cx, cy}, angle, {toFloat(cx + band * p.x + h), toFloat(cy + band * p.y + v)}};
         break;
     }
     case RotateCentreMode::CentreAlternateRadius:
@@ -189,7 +189,7 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
             placement = userCentre(angle);
         } else {
             placement =
-                CopyPlacement{{inputs.horizontal, inputs.vertical}, angle, {inputs.horizontal, inputs.vertical}};
+                RotateCopyPlacement{{inputs.horizontal, inputs.vertical}, angle, {inputs.horizontal, inputs.vertical}};
         }
         break;
     case RotateCentreMode::PathWorm: {
@@ -200,7 +200,7 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         }
         const QuadrantSigns s = quadrantSigns(band);
         const Polar p = polarOffset(inputs.radial, angle, math);
-        placement = CopyPlacement{{cx, cy}, angle, {toFloat(cx + p.x + s.x * h), toFloat(cy + p.y + s.y * v)}};
+        placement = RotateCopyPlacement{{cx, cy}, angle, {toFloat(cx + p.x + s.x * h), toFloat(cy + p.y + s.y * v)}};
         break;
     }
     case RotateCentreMode::RadiusSplitter: {
@@ -213,8 +213,8 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         const Polar p = polarOffset(inputs.radial, toFloat(2.0 * angle), math);
         const double r1 = random.next();
         const double r2 = random.next();
-        placement =
-            CopyPlacement{{cx, cy}, angle, {signedSpread(cx + p.x, s.x, r1 * h), signedSpread(cy + p.y, s.y, r2 * v)}};
+        placement = RotateCopyPlacement{
+            {cx, cy}, angle, {signedSpread(cx + p.x, s.x, r1 * h), signedSpread(cy + p.y, s.y, r2 * v)}};
         break;
     }
     case RotateCentreMode::AverageOfPaths: placement = shared(inputs.averageCentre); break;
@@ -231,15 +231,15 @@ void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& input
         break;
     case RotateCentreMode::Marching: {
         const Polar p = polarOffset(inputs.radial, angle, math);
-        placement =
-            CopyPlacement{{cx, box.bottom}, angle, {toFloat(cx + i * h + p.x), toFloat(box.bottom + i * v + p.y)}};
+        placement = RotateCopyPlacement{
+            {cx, box.bottom}, angle, {toFloat(cx + i * h + p.x), toFloat(box.bottom + i * v + p.y)}};
         break;
     }
     default:
         // An unknown mode keeps the previous placement of the run; the first
         // copy of a run turns in place about its centre.
         if (!placement)
-            placement = CopyPlacement{{cx, cy}, angle, {cx, cy}};
+            placement = RotateCopyPlacement{{cx, cy}, angle, {cx, cy}};
         break;
     }
 }

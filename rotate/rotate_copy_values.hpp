@@ -10,7 +10,7 @@
 
 namespace tovrins {
 
-struct CopyInputs {
+struct RotateCopyInputs {
     TvRealRect bounds;        // of the copy just made
     TvRealPoint documentSize; // h = width, v = height
     float radial;
@@ -22,7 +22,7 @@ struct CopyInputs {
 };
 
 // A point p of the copy goes to R(angle)(p - pivot) + target.
-struct CopyPlacement {
+struct RotateCopyPlacement {
     TvRealPoint pivot;
     float angle;
     TvRealPoint target;
@@ -33,7 +33,7 @@ void rotateAdvanceOffset(int32_t mode, int32_t i, int32_t n, float v, float& a, 
 void rotateAdvanceAngle(int32_t mode, int32_t i, int32_t n, float v, float& a, RandomSource& random, HostMath& math);
 // placement holds the previous placement of the run (nullopt before the
 // first) and receives this copy's; it is always engaged afterwards.
-void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const CopyInputs& inputs,
-                     std::optional<CopyPlacement>& placement, RandomSource& random, HostMath& math);
+void rotatePlaceCopy(int32_t mode, int32_t i, int32_t n, const RotateCopyInputs& inputs,
+                     std::optional<RotateCopyPlacement>& placement, RandomSource& random, HostMath& math);
 
 } // namespace tovrins

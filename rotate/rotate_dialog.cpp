@@ -2,19 +2,15 @@
 
 #include "dialog/dialog_builder.hpp"
 #include "resources/tovrins_ids.h"
-#include "dialog/item_bindings.hpp"
 #include "dialog/notifiers.hpp"
 #include "rotate/rotate_settings.hpp"
 
 namespace tovrins {
 
-TvErr rotateDialogBuilder(TvDialogRef dialog)
+namespace {
+
+void layOutRotateDialog(DialogBuilder& b, const FilterParams& p)
 {
-    FilterParams* found = nullptr;
-    if (const TvErr code = dialogParams(dialog, found); code != TV_ERR_NONE)
-        return code; // the dialog closes at once and the command reports the host's code
-    const FilterParams& p = *found;
-    DialogBuilder b(dialog);
     b.placeAndSize(p.rotateDialogBounds, p.rotateBoundsSaved == 1, 385, 300);
 
     b.integerSpin(item::kCopies, spinRect(0), p.rotateCopies, 1, 100, changeNotifier);
@@ -43,9 +39,10 @@ TvErr rotateDialogBuilder(TvDialogRef dialog)
     b.fillPopup(item::kVerticalMode, rotatePopupLabels(item::kVerticalMode), p.rotateVerticalMode);
     b.fillPopup(item::kLayerOption, rotatePopupLabels(item::kLayerOption), p.rotateLayerOption);
     b.fillPopup(item::kColourTarget, rotatePopupLabels(item::kColourTarget), p.rotateInterpolateMode);
-
-    b.finish();
-    return 0;
 }
+
+} // namespace
+
+TvErr rotateDialogBuilder(TvDialogRef dialog) { return buildFilterDialog(dialog, layOutRotateDialog); }
 
 } // namespace tovrins

@@ -4,6 +4,7 @@
 
 #include "rotate/rotate_copy_values.hpp"
 #include "rotate/rotate_modes.hpp"
+#include "rotate/rotate_filter.hpp"
 #include "shell/copy_engine.hpp"
 #include "shell/engine_support.hpp"
 #include "shell/suites.hpp"
@@ -58,8 +59,8 @@ private:
     void placeCopy(std::size_t, int32_t i, const TvRealRect& bounds, TvRealMatrix& matrix) override
     {
         const RotateRunning& r = running_;
-        const CopyInputs inputs{bounds,       documentSize_, r.radial,       r.angle,
-                                r.horizontal, r.vertical,    averageCentre_, firstCentre_};
+        const RotateCopyInputs inputs{bounds,       documentSize_, r.radial,       r.angle,
+                                      r.horizontal, r.vertical,    averageCentre_, firstCentre_};
         rotatePlaceCopy(p.rotateCentreMode, i, p.rotateCopies, inputs, placement_, random, math);
         suites().math->matrixSetTranslate(&matrix, -placement_->pivot.h, -placement_->pivot.v);
         suites().math->matrixConcatRotate(&matrix, placement_->angle);
@@ -71,7 +72,7 @@ private:
     TvRealPoint averageCentre_{};
     TvRealPoint firstCentre_{};
     RotateRunning running_;
-    std::optional<CopyPlacement> placement_; // the last placement of the run
+    std::optional<RotateCopyPlacement> placement_; // the last placement of the run
 };
 
 } // namespace
@@ -79,17 +80,7 @@ private:
 TvErr rotateEngine(FilterParams& params)
 {
     RotateCopies copies(params);
-    return copies.run({.goRun = &FilterParams::rotateGoRun,
-                       .previewApplied = &FilterParams::rotatePreviewApplied,
-                       .deleteOriginal = params.rotateDeleteOriginal == 1,
-                       .copies = params.rotateCopies,
-                       .copiesPerLayer = params.rotateCopiesPerLayer,
-                       .layerOption = params.rotateLayerOption,
-                       .baseOnOriginal = params.rotateBaseOnOriginal == 1,
-                       .placeAbove = params.rotatePlaceAbove == 1,
-                       .colourPercent = params.rotateColourFactor,
-                       .colourTarget = params.rotateInterpolateMode,
-                       .advanceBeforeLayer = false});
+    return copies.run(copyRunSettings(params, kRotateFilter, AdvanceOrder::AfterLayer));
 }
 
 } // namespace tovrins

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "resources/tovrins_ids.h"
+#include "shell/copy_engine.hpp"
 #include "rotate/rotate_dialog.hpp"
 #include "rotate/rotate_engine.hpp"
 #include "rotate/rotate_settings.hpp"
@@ -33,6 +34,7 @@ constexpr std::array kItems = {
     binding::popup(item::kLayerOption, &P::rotateLayerOption),
     binding::popup(item::kColourTarget, &P::rotateInterpolateMode),
 };
+static_assert(bindsCopyRunItems(kItems));
 
 constexpr std::array<PickBinding, 6> kPicks{{
     {item::kFirstPick + 0, item::kCopies, PickSource::CopiesFromX, 1.0f, &P::rotateCopies, nullptr},
@@ -55,16 +57,16 @@ constinit const FilterRecord kRotateFilter{
     .kind = FilterKind::Rotate,
     .registeredName = "KM47_TovrinRotate",
     .handle = &PluginGlobals::rotateFilter,
-    .menuCategoryString = 1,
-    .menuTitleString = 2,
+    .menuCategoryString = TOVRINS_ROTATE_MENU_CATEGORY,
+    .menuTitleString = TOVRINS_ROTATE_MENU_TITLE,
     .dialogName = "KM47_Tovrins",
     .dialogBuilder = rotateDialogBuilder,
     .engine = rotateEngine,
-    .writeDefaults = rotateWriteDefaults,
+    .resetSection = rotateResetSection,
     .applyPreset = rotateApplyPreset,
     .drawRandomSettings = rotateDrawRandomSettings,
     .words = {&P::rotatePreviewApplied, &P::rotateGoRun, &P::rotatePreview, &P::rotateViewZoom, &P::rotateDialogBounds,
-              &P::rotateBoundsSaved},
+              &P::rotateBoundsSaved, &P::rotatePreset},
     .items = kItems,
     .picks = kPicks,
     .modeEnables = kModeEnables,

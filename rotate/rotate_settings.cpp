@@ -11,30 +11,6 @@ namespace tovrins {
 
 namespace {
 
-// The values that both the defaults and every preset start from; the view
-// zoom is not among them because a preset keeps it.
-void resetSection(FilterParams& params)
-{
-    params.rotatePreview = 1;
-    params.rotateCopies = 7;
-    params.rotateAngleStep = 10.0f;
-    params.rotateRadialStep = 50.0f;
-    params.rotateHorizontalStep = 0.0f;
-    params.rotateVerticalStep = 0.0f;
-    params.rotateCopiesPerLayer = 1;
-    params.rotateBaseOnOriginal = 1;
-    params.rotateDeleteOriginal = 1;
-    params.rotatePlaceAbove = 1;
-    params.rotateColourFactor = 100.0f;
-    params.rotateCentreMode = modeValue(RotateCentreMode::CopiesCentre);
-    params.rotateAngleMode = modeValue(RotateAngleMode::Default);
-    params.rotateRadialMode = modeValue(RotateOffsetMode::Ignore);
-    params.rotateHorizontalMode = modeValue(RotateOffsetMode::AsSet);
-    params.rotateVerticalMode = modeValue(RotateOffsetMode::AsSet);
-    params.rotateLayerOption = modeValue(RotateLayerOption::NewLayers);
-    params.rotateInterpolateMode = modeValue(InterpolateTarget::Interpolate1);
-}
-
 // trunc(scale * r): the product in double, so that r just below 1 can never
 // round up to scale itself.
 int32_t truncScaled(double scale, RandomSource& random)
@@ -55,20 +31,37 @@ float drawSpread(RandomSource& random)
 
 } // namespace
 
-void rotateWriteDefaults(FilterParams& params)
+// A fresh block (writeDefaults) selects preset 0.
+static_assert(modeValue(RotatePreset::Reset) == 0);
+
+// The values that both the defaults and every preset start from; the view
+// zoom is not among them because a preset keeps it.
+void rotateResetSection(FilterParams& params)
 {
-    params.filterKind = static_cast<int32_t>(FilterKind::Rotate);
-    params.rotatePreviewApplied = 0;
-    params.rotateBoundsSaved = 0;
-    resetSection(params);
-    params.rotatePreset = 0;
-    params.rotateViewZoom = 100.0f;
+    params.rotatePreview = 1;
+    params.rotateCopies = 7;
+    params.rotateAngleStep = 10.0f;
+    params.rotateRadialStep = 50.0f;
+    params.rotateHorizontalStep = 0.0f;
+    params.rotateVerticalStep = 0.0f;
+    params.rotateCopiesPerLayer = 1;
+    params.rotateBaseOnOriginal = 1;
+    params.rotateDeleteOriginal = 1;
+    params.rotatePlaceAbove = 1;
+    params.rotateColourFactor = 100.0f;
+    params.rotateCentreMode = modeValue(RotateCentreMode::CopiesCentre);
+    params.rotateAngleMode = modeValue(RotateAngleMode::Default);
+    params.rotateRadialMode = modeValue(RotateOffsetMode::Ignore);
+    params.rotateHorizontalMode = modeValue(RotateOffsetMode::AsSet);
+    params.rotateVerticalMode = modeValue(RotateOffsetMode::AsSet);
+    params.rotateLayerOption = modeValue(RotateLayerOption::NewLayers);
+    params.rotateInterpolateMode = modeValue(InterpolateTarget::AllZero);
 }
 
 void rotateApplyPreset(FilterParams& params, int32_t preset)
 {
     params.rotatePreset = preset;
-    resetSection(params);
+    rotateResetSection(params);
     params.rotatePreviewApplied = 0;
     switch (static_cast<RotatePreset>(preset)) {
     case RotatePreset::Bunched: params.rotateAngleStep = 2.0f; break;

@@ -11,17 +11,17 @@
 
 namespace tovrins {
 
-// filterKind 1, rotatePreviewApplied 0, rotateBoundsSaved 0 and the section
-// defaults; no other word.
-void rotateWriteDefaults(FilterParams& params);
-// Preset p (0 to 10): reset, then the preset's values. rotateViewZoom keeps
-// its value. A p outside 0 to 10 only stores p and resets.
+// The section's values that its defaults (writeDefaults) and every preset
+// start from: all but the zoom and the preset.
+void rotateResetSection(FilterParams& params);
+// Stores preset, resets the section (the zoom keeps its value), then writes
+// the preset's own values; a value outside the presets only resets.
 void rotateApplyPreset(FilterParams& params, int32_t preset);
-// The "Tumble" settings, drawing from random in the documented order.
+// The "Tumble" settings, drawing from random in the filter's own order.
 void rotateDrawRandomSettings(FilterParams& params, RandomSource& random);
 
-// Labels of a rotate popup by its dialog item id (30 to 36, 39), entry id =
-// position; empty for any other id.
+// The labels of the rotate dialog's popup with this item id, an entry's id
+// being its position; empty for an item that is not one of its popups.
 std::span<const std::string_view> rotatePopupLabels(int32_t itemId);
 
 } // namespace tovrins

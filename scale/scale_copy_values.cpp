@@ -96,7 +96,7 @@ struct Pivot {
 
 class PivotCalculator {
 public:
-    PivotCalculator(const ScalePivotInputs& in, RandomSource& random, HostMath& math)
+    PivotCalculator(const ScaleCopyInputs& in, RandomSource& random, HostMath& math)
         : in_(in),
           random_(random),
           math_(math),
@@ -187,7 +187,7 @@ private:
     double cosTheta() { return math_.cosine(static_cast<float>(theta())); }
     double sinTheta() { return math_.sine(static_cast<float>(theta())); }
 
-    const ScalePivotInputs& in_;
+    const ScaleCopyInputs& in_;
     RandomSource& random_;
     HostMath& math_;
     double cx_;
@@ -203,17 +203,17 @@ TvRealPoint toReal(Point p) { return {static_cast<float>(p.x), static_cast<float
 
 } // namespace
 
-void nextScaleFactor(int32_t mode, int32_t i, int32_t n, float s, float& f, RandomSource& random)
+void scaleAdvanceFactor(int32_t mode, int32_t i, int32_t n, float s, float& f, RandomSource& random)
 {
     store(scaleFactor(mode, i, n, s, f, isOdd(i), random), f);
 }
 
-void nextHorizontalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random)
+void scaleAdvanceHorizontalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random)
 {
     store(offset(mode, i, n, d, o, isOdd(i), random), o);
 }
 
-void nextVerticalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random)
+void scaleAdvanceVerticalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random)
 {
     // Vertical " Random <= " is the signed one and " Random either way" the
     // unsigned one: the opposite of the horizontal list.
@@ -222,11 +222,11 @@ void nextVerticalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, R
     const int32_t horizontalMode = mode == kRandomUpTo ? kRandomEitherWay
         : mode == kRandomEitherWay                     ? kRandomUpTo
                                                        : mode;
-    nextHorizontalOffset(horizontalMode, i, n, d, o, random);
+    scaleAdvanceHorizontalOffset(horizontalMode, i, n, d, o, random);
 }
 
-void scalePivot(int32_t mode, const ScalePivotInputs& inputs, TvRealPoint& averageCentre,
-                ScaleTranslations& translations, RandomSource& random, HostMath& math)
+void scalePlaceCopy(int32_t mode, const ScaleCopyInputs& inputs, TvRealPoint& averageCentre,
+                    ScaleCopyPlacement& translations, RandomSource& random, HostMath& math)
 {
     PivotCalculator calculator(inputs, random, math);
     const std::optional<Pivot> pivot = calculator.compute(mode, averageCentre);

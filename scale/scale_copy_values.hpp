@@ -9,11 +9,11 @@
 
 namespace tovrins {
 
-void nextScaleFactor(int32_t mode, int32_t i, int32_t n, float s, float& f, RandomSource& random);
-void nextHorizontalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random);
-void nextVerticalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random);
+void scaleAdvanceFactor(int32_t mode, int32_t i, int32_t n, float s, float& f, RandomSource& random);
+void scaleAdvanceHorizontalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random);
+void scaleAdvanceVerticalOffset(int32_t mode, int32_t i, int32_t n, float d, float& o, RandomSource& random);
 
-struct ScalePivotInputs {
+struct ScaleCopyInputs {
     int32_t j;                  // copy index
     int32_t n;                  // scaleCopies
     float width;                // W
@@ -26,7 +26,7 @@ struct ScalePivotInputs {
 };
 
 // A point (x, y) of the copy goes to ((x + t1.h) fh + t2.h, (y + t1.v) fv + t2.v).
-struct ScaleTranslations {
+struct ScaleCopyPlacement {
     TvRealPoint t1;
     TvRealPoint t2;
 };
@@ -34,7 +34,7 @@ struct ScaleTranslations {
 // Writes translations for mode 0 to 23; any other mode writes nothing, so
 // the engine's previous values (0, 0 at the start of a run) stay. Mode 15
 // replaces averageCentre by the new pivot.
-void scalePivot(int32_t mode, const ScalePivotInputs& inputs, TvRealPoint& averageCentre,
-                ScaleTranslations& translations, RandomSource& random, HostMath& math);
+void scalePlaceCopy(int32_t mode, const ScaleCopyInputs& inputs, TvRealPoint& averageCentre,
+                    ScaleCopyPlacement& translations, RandomSource& random, HostMath& math);
 
 } // namespace tovrins

@@ -2,19 +2,15 @@
 
 #include "dialog/dialog_builder.hpp"
 #include "resources/tovrins_ids.h"
-#include "dialog/item_bindings.hpp"
 #include "dialog/notifiers.hpp"
 #include "scale/scale_settings.hpp"
 
 namespace tovrins {
 
-TvErr scaleDialogBuilder(TvDialogRef dialog)
+namespace {
+
+void layOutScaleDialog(DialogBuilder& b, const FilterParams& p)
 {
-    FilterParams* found = nullptr;
-    if (const TvErr code = dialogParams(dialog, found); code != TV_ERR_NONE)
-        return code; // the dialog closes at once and the command reports the host's code
-    const FilterParams& p = *found;
-    DialogBuilder b(dialog);
     b.placeAndSize(p.scaleDialogBounds, p.scaleBoundsSaved != 0, 385, 300);
 
     b.integerSpin(item::kCopies, spinRect(0), p.scaleCopies, 1, 100, changeNotifier);
@@ -44,9 +40,10 @@ TvErr scaleDialogBuilder(TvDialogRef dialog)
     b.fillPopup(item::kHorizontalMode, scalePopupLabels(item::kHorizontalMode), p.scaleHorizontalTranslationMode);
     b.fillPopup(item::kVerticalMode, scalePopupLabels(item::kVerticalMode), p.scaleVerticalTranslationMode);
     b.fillPopup(item::kColourTarget, scalePopupLabels(item::kColourTarget), p.scaleInterpolate);
-
-    b.finish();
-    return 0;
 }
+
+} // namespace
+
+TvErr scaleDialogBuilder(TvDialogRef dialog) { return buildFilterDialog(dialog, layOutScaleDialog); }
 
 } // namespace tovrins

@@ -4,6 +4,7 @@
 
 #include "scale/scale_copy_values.hpp"
 #include "scale/scale_modes.hpp"
+#include "scale/scale_filter.hpp"
 #include "shell/copy_engine.hpp"
 #include "shell/engine_support.hpp"
 #include "shell/suites.hpp"
@@ -52,23 +53,25 @@ private:
     {
         const int32_t n = p.scaleCopies;
         ScaleRunning& r = running_;
-        nextScaleFactor(p.scaleHorizontalScaleMode, i, n, p.scaleHorizontalScale * 0.01f, r.horizontalFactor, random);
-        nextScaleFactor(p.scaleVerticalScaleMode, i, n, p.scaleVerticalScale * 0.01f, r.verticalFactor, random);
-        nextHorizontalOffset(p.scaleHorizontalTranslationMode, i, n, p.scaleHorizontalTranslation, r.horizontalOffset,
-                             random);
-        nextVerticalOffset(p.scaleVerticalTranslationMode, i, n, p.scaleVerticalTranslation, r.verticalOffset, random);
+        scaleAdvanceFactor(p.scaleHorizontalScaleMode, i, n, p.scaleHorizontalScale * 0.01f, r.horizontalFactor,
+                           random);
+        scaleAdvanceFactor(p.scaleVerticalScaleMode, i, n, p.scaleVerticalScale * 0.01f, r.verticalFactor, random);
+        scaleAdvanceHorizontalOffset(p.scaleHorizontalTranslationMode, i, n, p.scaleHorizontalTranslation,
+                                     r.horizontalOffset, random);
+        scaleAdvanceVerticalOffset(p.scaleVerticalTranslationMode, i, n, p.scaleVerticalTranslation, r.verticalOffset,
+                                   random);
     }
 
     void placeCopy(std::size_t k, int32_t i, const TvRealRect& bounds, TvRealMatrix& matrix) override
     {
         const ScaleRunning& r = running_;
-        const ScalePivotInputs inputs{i,       p.scaleCopies,       width_,
-                                      height_, selectedCentres_[k], firstCentre_,
-                                      bounds,  r.horizontalOffset,  r.verticalOffset};
-        scalePivot(p.scaleCentreMode, inputs, averageCentre_, translations_, random, math);
-        suites().math->matrixSetTranslate(&matrix, translations_.t1.h, translations_.t1.v);
+        const ScaleCopyInputs inputs{i,       p.scaleCopies,       width_,
+                                     height_, selectedCentres_[k], firstCentre_,
+                                     bounds,  r.horizontalOffset,  r.verticalOffset};
+        scalePlaceCopy(p.scaleCentreMode, inputs, averageCentre_, placement_, random, math);
+        suites().math->matrixSetTranslate(&matrix, placement_.t1.h, placement_.t1.v);
         suites().math->matrixConcatScale(&matrix, r.horizontalFactor, r.verticalFactor);
-        suites().math->matrixConcatTranslate(&matrix, translations_.t2.h, translations_.t2.v);
+        suites().math->matrixConcatTranslate(&matrix, placement_.t2.h, placement_.t2.v);
     }
 
     float width_ = 0;
@@ -77,7 +80,7 @@ private:
     TvRealPoint firstCentre_{};
     std::vector<TvRealPoint> selectedCentres_; // by position in the list, read before the first copy
     ScaleRunning running_;
-    ScaleTranslations translations_{}; // kept across copies: an unknown centre mode writes none
+    ScaleCopyPlacement placement_{}; // kept across copies: an unknown centre mode writes none
 };
 
 } // namespace
@@ -85,17 +88,7 @@ private:
 TvErr scaleEngine(FilterParams& params)
 {
     ScaleCopies copies(params);
-    return copies.run({.goRun = &FilterParams::scaleGoRun,
-                       .previewApplied = &FilterParams::scalePreviewApplied,
-                       .deleteOriginal = params.scaleDeleteOriginal == 1,
-                       .copies = params.scaleCopies,
-                       .copiesPerLayer = params.scaleCopiesPerLayer,
-                       .layerOption = params.scaleLayerOption,
-                       .baseOnOriginal = params.scaleBaseOnOriginal == 1,
-                       .placeAbove = params.scalePlaceAbove == 1,
-                       .colourPercent = params.scaleColourPercent,
-                       .colourTarget = params.scaleInterpolate,
-                       .advanceBeforeLayer = true});
+    return copies.run(copyRunSettings(params, kScaleFilter, AdvanceOrder::BeforeLayer));
 }
 
 } // namespace tovrins

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "resources/tovrins_ids.h"
+#include "shell/copy_engine.hpp"
 #include "scale/scale_dialog.hpp"
 #include "scale/scale_engine.hpp"
 #include "scale/scale_settings.hpp"
@@ -33,6 +34,7 @@ constexpr std::array kItems = {
     binding::popup(item::kVerticalScaleMode, &P::scaleVerticalScaleMode),
     binding::popup(item::kColourTarget, &P::scaleInterpolate),
 };
+static_assert(bindsCopyRunItems(kItems));
 
 constexpr std::array<PickBinding, 6> kPicks{{
     {item::kFirstPick + 0, item::kCopies, PickSource::CopiesFromX, 1.0f, &P::scaleCopies, nullptr},
@@ -54,16 +56,16 @@ constinit const FilterRecord kScaleFilter{
     .kind = FilterKind::Scale,
     .registeredName = "KM47_TovrinScale",
     .handle = &PluginGlobals::scaleFilter,
-    .menuCategoryString = 3,
-    .menuTitleString = 4,
+    .menuCategoryString = TOVRINS_SCALE_MENU_CATEGORY,
+    .menuTitleString = TOVRINS_SCALE_MENU_TITLE,
     .dialogName = "KM47_TovrinScale",
     .dialogBuilder = scaleDialogBuilder,
     .engine = scaleEngine,
-    .writeDefaults = scaleWriteDefaults,
+    .resetSection = scaleResetSection,
     .applyPreset = scaleApplyPreset,
     .drawRandomSettings = scaleDrawRandomSettings,
     .words = {&P::scalePreviewApplied, &P::scaleGoRun, &P::scalePreview, &P::scaleZoom, &P::scaleDialogBounds,
-              &P::scaleBoundsSaved},
+              &P::scaleBoundsSaved, &P::scalePreset},
     .items = kItems,
     .picks = kPicks,
     .modeEnables = kModeEnables,

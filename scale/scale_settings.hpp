@@ -11,13 +11,17 @@
 
 namespace tovrins {
 
-void scaleWriteDefaults(FilterParams& params);
-// Preset 0 to 7. The reset writes 2 into both translation modes, the
-// defaults, so that presets 3 and 7 move the copies.
+// The section's values that its defaults (writeDefaults) and every preset
+// start from: all but the zoom and the preset.
+void scaleResetSection(FilterParams& params);
+// Stores preset, resets the section (the zoom keeps its value), then writes
+// the preset's own values; a value outside the presets only resets.
 void scaleApplyPreset(FilterParams& params, int32_t preset);
+// The "Tumble" settings, drawing from random in the filter's own order.
 void scaleDrawRandomSettings(FilterParams& params, RandomSource& random);
 
-// Labels of a scale popup by item id (30, 33 to 39); empty for other ids.
+// The labels of the scale dialog's popup with this item id, an entry's id
+// being its position; empty for an item that is not one of its popups.
 std::span<const std::string_view> scalePopupLabels(int32_t itemId);
 
 } // namespace tovrins

@@ -7,8 +7,9 @@ namespace tovrins {
 
 namespace {
 
-// Which components a mode keeps and which it forces to 0 or 1: for the
-// modes 9 to 14 each colour keeps one or two of its own components.
+// Which components a target keeps and which it forces to 0 or 1: the
+// targets from FirstOthersZero on keep one of the colour's own components
+// (and a process colour's black, for the last three).
 enum class Keep { Zero, One, Same };
 
 void applyPattern(std::span<TvReal> x, std::span<const Keep> pattern)
@@ -43,63 +44,86 @@ void reflect(std::span<TvReal> x, std::size_t count)
         x[c] = static_cast<float>(s - x[c]);
 }
 
-void applyGray(int32_t mode, TvReal& g, RandomSource& random)
+// The six targets that keep one colour component: their position from
+// FirstOthersZero.
+std::size_t keptPattern(InterpolateTarget target)
 {
-    if (mode == 0 || (mode >= 9 && mode <= 11))
-        g = 0.0f;
-    else if (mode == 1 || (mode >= 12 && mode <= 14))
-        g = 1.0f;
-    else if (mode == 2)
-        g = 0.5f;
-    else if (mode == 3 || mode == 4)
-        g = random.next();
-    else if (mode >= 5 && mode <= 8)
-        g = static_cast<float>(1.0 - g);
+    return static_cast<std::size_t>(target) - static_cast<std::size_t>(InterpolateTarget::FirstOthersZero);
 }
 
-void applyProcess(int32_t mode, std::span<TvReal, 4> cmyk, RandomSource& random)
+// Gray has one component: the targets that keep one component make it 0 or 1,
+// and reflecting it is inverting it.
+void applyGray(InterpolateTarget target, TvReal& g, RandomSource& random)
+{
+    using enum InterpolateTarget;
+    switch (target) {
+    case AllZero:
+    case FirstOthersZero:
+    case SecondOthersZero:
+    case ThirdOthersZero: g = 0.0f; break;
+    case AllOne:
+    case FirstOthersFull:
+    case SecondOthersFull:
+    case ThirdOthersFull: g = 1.0f; break;
+    case AllHalf: g = 0.5f; break;
+    case RandomAll:
+    case RandomNoBlack: g = random.next(); break;
+    case InvertAll:
+    case InvertNoBlack:
+    case ReflectAll:
+    case ReflectKeepBlack: g = static_cast<float>(1.0 - g); break;
+    case Count: break;
+    }
+}
+
+void applyProcess(InterpolateTarget target, std::span<TvReal, 4> cmyk, RandomSource& random)
 {
     using enum Keep;
     static constexpr Keep kPatterns[6][4] = {{Same, Zero, Zero, Zero}, {Zero, Same, Zero, Zero},
                                              {Zero, Zero, Same, Zero}, {Same, One, One, Same},
                                              {One, Same, One, Same},   {One, One, Same, Same}};
     const std::span<TvReal> cmy = cmyk.first<3>();
-    switch (mode) {
-    case 0: fill(cmyk, 0.0f); break;
-    case 1: fill(cmyk, 1.0f); break;
-    case 2: fill(cmyk, 0.5f); break;
-    case 3: drawEach(cmyk, random); break;
-    case 4:
+    using enum InterpolateTarget;
+    switch (target) {
+    case AllZero: fill(cmyk, 0.0f); break;
+    case AllOne: fill(cmyk, 1.0f); break;
+    case AllHalf: fill(cmyk, 0.5f); break;
+    case RandomAll: drawEach(cmyk, random); break;
+    case RandomNoBlack:
         drawEach(cmy, random);
         cmyk[3] = 0.0f;
         break;
-    case 5: invert(cmyk); break;
-    case 6:
+    case InvertAll: invert(cmyk); break;
+    case InvertNoBlack:
         invert(cmy);
         cmyk[3] = 0.0f;
         break;
-    case 7: reflect(cmyk, 4); break;
-    case 8: reflect(cmyk, 3); break;
-    default: applyPattern(cmyk, kPatterns[mode - 9]); break;
+    case ReflectAll: reflect(cmyk, 4); break;
+    case ReflectKeepBlack: reflect(cmyk, 3); break;
+    case Count: break;
+    default: applyPattern(cmyk, kPatterns[keptPattern(target)]); break;
     }
 }
 
-void applyRgb(int32_t mode, std::span<TvReal, 3> rgb, RandomSource& random)
+// RGB has no black: the targets that spare it act on all three components.
+void applyRgb(InterpolateTarget target, std::span<TvReal, 3> rgb, RandomSource& random)
 {
     using enum Keep;
     static constexpr Keep kPatterns[6][3] = {{Same, Zero, Zero}, {Zero, Same, Zero}, {Zero, Zero, Same},
                                              {Same, One, One},   {One, Same, One},   {One, One, Same}};
-    switch (mode) {
-    case 0: fill(rgb, 0.0f); break;
-    case 1: fill(rgb, 1.0f); break;
-    case 2: fill(rgb, 0.5f); break;
-    case 3:
-    case 4: drawEach(rgb, random); break;
-    case 5:
-    case 6: invert(rgb); break;
-    case 7:
-    case 8: reflect(rgb, 3); break;
-    default: applyPattern(rgb, kPatterns[mode - 9]); break;
+    using enum InterpolateTarget;
+    switch (target) {
+    case AllZero: fill(rgb, 0.0f); break;
+    case AllOne: fill(rgb, 1.0f); break;
+    case AllHalf: fill(rgb, 0.5f); break;
+    case RandomAll:
+    case RandomNoBlack: drawEach(rgb, random); break;
+    case InvertAll:
+    case InvertNoBlack: invert(rgb); break;
+    case ReflectAll:
+    case ReflectKeepBlack: reflect(rgb, 3); break;
+    case Count: break;
+    default: applyPattern(rgb, kPatterns[keptPattern(target)]); break;
     }
 }
 
@@ -107,13 +131,14 @@ void applyRgb(int32_t mode, std::span<TvReal, 3> rgb, RandomSource& random)
 
 void applyInterpolateTarget(int32_t mode, const TvColor& reference, TvColor& target, RandomSource& random)
 {
-    if (mode < 0 || mode > 14)
+    if (mode < 0 || mode >= static_cast<int32_t>(InterpolateTarget::Count))
         return;
+    const auto named = static_cast<InterpolateTarget>(mode);
     const std::span<TvReal, 4> components{target.components};
     switch (reference.kind) {
-    case TV_COLOR_GRAY: applyGray(mode, components[0], random); break;
-    case TV_COLOR_PROCESS: applyProcess(mode, components, random); break;
-    case TV_COLOR_RGB: applyRgb(mode, components.first<3>(), random); break;
+    case TV_COLOR_GRAY: applyGray(named, components[0], random); break;
+    case TV_COLOR_PROCESS: applyProcess(named, components, random); break;
+    case TV_COLOR_RGB: applyRgb(named, components.first<3>(), random); break;
     default: break;
     }
 }

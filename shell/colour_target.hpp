@@ -13,23 +13,25 @@
 
 namespace tovrins {
 
-// The targets by their labels' numbers: Interpolate1 is value 0.
+// The targets, named by what they make of the fill; " Interpolate 1" is
+// AllZero (value 0). "Black" is the black ink of a process colour; "first",
+// "second" and "third" are cyan, magenta and yellow, or red, green and blue.
 enum class InterpolateTarget : int32_t {
-    Interpolate1 = 0,
-    Interpolate2,
-    Interpolate3,
-    Interpolate4,
-    Interpolate5,
-    Interpolate6,
-    Interpolate7,
-    Interpolate8,
-    Interpolate9,
-    Interpolate10,
-    Interpolate11,
-    Interpolate12,
-    Interpolate13,
-    Interpolate14,
-    Interpolate15,
+    AllZero = 0,
+    AllOne,
+    AllHalf,
+    RandomAll,
+    RandomNoBlack, // black 0
+    InvertAll,
+    InvertNoBlack, // black 0
+    ReflectAll,    // each component becomes S - x, S the largest plus the last
+    ReflectKeepBlack,
+    FirstOthersZero, // the first component kept, the others 0
+    SecondOthersZero,
+    ThirdOthersZero,
+    FirstOthersFull, // the first component and black kept, the others 1
+    SecondOthersFull,
+    ThirdOthersFull,
     Count
 };
 
@@ -39,9 +41,10 @@ inline constexpr std::array<std::string_view, 15> kInterpolateTargetLabels = {
     " Interpolate 11", " Interpolate 12", " Interpolate 13", " Interpolate 14", " Interpolate 15"};
 static_assert(kInterpolateTargetLabels.size() == static_cast<std::size_t>(InterpolateTarget::Count));
 
-// Changes target's components by mode, for the colour kind of reference
-// (gray, process or RGB); other kinds and modes outside 0 to 14 leave
-// target as it is. Random components draw from random in component order.
+// Changes target's components by mode (an InterpolateTarget value), for the
+// colour kind of reference (gray, process or RGB); other kinds and values
+// outside the enumeration leave target as it is. Random components draw
+// from random in component order.
 void applyInterpolateTarget(int32_t mode, const TvColor& reference, TvColor& target, RandomSource& random);
 
 } // namespace tovrins

@@ -5,6 +5,48 @@
 
 namespace tovrins {
 
+namespace {
+
+const ItemBinding* bindingOf(std::span<const ItemBinding> items, int32_t item)
+{
+    for (const ItemBinding& b : items)
+        if (b.item == item)
+            return &b;
+    return nullptr;
+}
+
+// An unbound item reads as 0; bindsCopyRunItems keeps every filter's table
+// from leaving one out.
+int32_t integerOf(const FilterParams& params, std::span<const ItemBinding> items, int32_t item)
+{
+    const ItemBinding* b = bindingOf(items, item);
+    return b && b->integerField ? params.*(b->integerField) : 0;
+}
+
+float realOf(const FilterParams& params, std::span<const ItemBinding> items, int32_t item)
+{
+    const ItemBinding* b = bindingOf(items, item);
+    return b && b->realField ? params.*(b->realField) : 0.0f;
+}
+
+} // namespace
+
+CopyRunSettings copyRunSettings(const FilterParams& params, const FilterRecord& filter, AdvanceOrder order)
+{
+    const std::span<const ItemBinding> items = filter.items;
+    return {.goRun = filter.words.goRun,
+            .previewApplied = filter.words.previewApplied,
+            .deleteOriginal = integerOf(params, items, item::kDeleteOriginal) == 1,
+            .copies = integerOf(params, items, item::kCopies),
+            .copiesPerLayer = integerOf(params, items, item::kCopiesPerLayer),
+            .layerOption = integerOf(params, items, item::kLayerOption),
+            .baseOnOriginal = integerOf(params, items, item::kBaseOnOriginal) == 1,
+            .placeAbove = integerOf(params, items, item::kPlaceAbove) == 1,
+            .colourPercent = realOf(params, items, item::kColourPercent),
+            .colourTarget = integerOf(params, items, item::kColourTarget),
+            .advanceBeforeLayer = order == AdvanceOrder::BeforeLayer};
+}
+
 TvErr CopyEngine::run(const CopyRunSettings& settings)
 {
     if (p.*settings.goRun == 1 && p.*settings.previewApplied == 1) {

@@ -11,7 +11,9 @@
 #include <optional>
 #include <span>
 
+#include "resources/tovrins_ids.h"
 #include "shell/filter_params.hpp"
+#include "shell/filter_record.hpp"
 #include "shell/layer_option.hpp"
 #include "shell/suite_services.hpp"
 #include "sdk/tv_sdk.h"
@@ -34,6 +36,29 @@ struct CopyRunSettings {
     // after it: the order of the host calls and draws is the filter's own.
     bool advanceBeforeLayer;
 };
+
+// Whether a filter's running values advance before or after the layer step:
+// the order of the host calls and draws is the filter's own.
+enum class AdvanceOrder { AfterLayer, BeforeLayer };
+
+// The settings of one run, read from the fields that the filter binds to the
+// dialog items every filter has (copies, layers, options, colour).
+CopyRunSettings copyRunSettings(const FilterParams& params, const FilterRecord& filter, AdvanceOrder order);
+
+// Whether items bind every field copyRunSettings reads, each with a field of
+// its type; each filter checks its table with it at compile time.
+constexpr bool bindsCopyRunItems(std::span<const ItemBinding> items)
+{
+    const auto bound = [items](int32_t item, bool real) {
+        for (const ItemBinding& b : items)
+            if (b.item == item)
+                return real ? b.realField != nullptr : b.integerField != nullptr;
+        return false;
+    };
+    return bound(item::kCopies, false) && bound(item::kCopiesPerLayer, false) && bound(item::kLayerOption, false) &&
+        bound(item::kBaseOnOriginal, false) && bound(item::kDeleteOriginal, false) && bound(item::kPlaceAbove, false) &&
+        bound(item::kColourPercent, true) && bound(item::kColourTarget, false);
+}
 
 class CopyEngine {
 public:

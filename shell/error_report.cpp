@@ -71,11 +71,11 @@ TvItemRef itemOf(TvDialogRef dialog, int32_t id)
     return item;
 }
 
-TvErr attachPassThrough(TvDialogRef dialog)
+TvErr attachPassThrough(TvDialogRef dialog, int32_t okItem)
 {
     if (!suites().item)
         return TV_ERR_NONE;
-    if (TvItemRef ok = itemOf(dialog, TOVRINS_ERROR_OK_ITEM))
+    if (TvItemRef ok = itemOf(dialog, okItem))
         return suites().item->setNotifyProc(ok, passThroughNotifier);
     return TV_ERR_NONE;
 }
@@ -85,7 +85,7 @@ TvErr errorDialogInit(TvDialogRef dialog)
     void* data = nullptr;
     if (const TvErr code = suites().dialog->getUserData(dialog, &data); code != TV_ERR_NONE)
         return code;
-    if (const TvErr code = attachPassThrough(dialog); code != TV_ERR_NONE)
+    if (const TvErr code = attachPassThrough(dialog, TOVRINS_ERROR_OK_ITEM); code != TV_ERR_NONE)
         return code;
     const auto* text = static_cast<const ErrorText*>(data);
     if (!text || !suites().item)
@@ -97,7 +97,7 @@ TvErr errorDialogInit(TvDialogRef dialog)
     return TV_ERR_NONE;
 }
 
-TvErr aboutDialogInit(TvDialogRef dialog) { return attachPassThrough(dialog); }
+TvErr aboutDialogInit(TvDialogRef dialog) { return attachPassThrough(dialog, TOVRINS_ABOUT_OK_ITEM); }
 
 } // namespace
 
@@ -113,7 +113,7 @@ void reportError(TvPluginRef self, TvErr code)
         return;
 
     std::array<char, 256> key{};
-    int32_t index = 1;
+    int32_t index = TOVRINS_ERROR_FIRST_KEY;
     bool matched = false;
     if (!readEntry(self, index, key, 255))
         return;
@@ -129,7 +129,7 @@ void reportError(TvPluginRef self, TvErr code)
     }
     // Without a match the last message before the end entry is the fallback.
     const int32_t messageIndex = matched ? index + 1 : index - 1;
-    if (messageIndex < 1)
+    if (messageIndex < TOVRINS_ERROR_FIRST_KEY)
         return;
 
     ErrorText text;

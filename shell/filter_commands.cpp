@@ -53,7 +53,7 @@ TvErr filterGetParameters(TvFilterMessage& message)
     if (!params)
         return code;
     if (fresh)
-        command->writeDefaults(*params);
+        writeDefaults(*params, *command);
 
     const FilterParams snapshot = *params;
     int32_t result = 0;

@@ -50,6 +50,7 @@ struct FilterWords {
     float FilterParams::*zoom;
     DialogBounds FilterParams::*bounds;
     int32_t FilterParams::*boundsSaved;
+    int32_t FilterParams::*preset;
 };
 
 // What a picture button takes from the artwork point it picks.
@@ -87,9 +88,9 @@ struct FilterRecord {
     const char* dialogName;
     TvADMDialogInitProc dialogBuilder;
     TvErr (*engine)(FilterParams&);
-    // Writes filterKind, the preview-applied and bounds-saved flags and the
-    // section defaults; no other word.
-    void (*writeDefaults)(FilterParams&);
+    // Writes the section's values that its defaults and every preset start
+    // from: all but the zoom, which a preset keeps, and the preset itself.
+    void (*resetSection)(FilterParams&);
     void (*applyPreset)(FilterParams&, int32_t preset);
     void (*drawRandomSettings)(FilterParams&, RandomSource&);
     FilterWords words;
@@ -97,5 +98,10 @@ struct FilterRecord {
     std::span<const PickBinding> picks;
     std::span<const ModeEnable> modeEnables;
 };
+
+// A fresh block's words for the filter: filterKind, the preview-applied and
+// bounds-saved flags cleared, the section reset, the first preset (the reset,
+// 0 in every filter) and a zoom of 100; no other word.
+void writeDefaults(FilterParams& params, const FilterRecord& filter);
 
 } // namespace tovrins

@@ -2,6 +2,8 @@
 
 #include <httplib.h>
 
+#include <chrono>
+
 #include "studio/page_assets.hpp"
 
 namespace tovrins::studio {
@@ -55,6 +57,17 @@ StudioServer::StudioServer(StudioSession& session, HostQueue& queue, const std::
     : session_(session), queue_(queue), host_(host), server_(std::make_unique<httplib::Server>())
 {
     server_->set_payload_max_length(kMostUploadBytes);
+    // Small answers go out at once: with Nagle's algorithm a reply written
+    // as headers then body waits for the client's delayed ACK (40 ms).
+    server_->set_tcp_nodelay(true);
+    // cpp-httplib's default also sets SO_REUSEPORT, which lets a second
+    // studio share the port and take half of this one's requests: a port in
+    // use must refuse it. SO_REUSEADDR alone still restarts on a port whose
+    // last connections are closing.
+    server_->set_socket_options([](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&yes), sizeof yes);
+    });
     addRoutes();
     port_ = port == 0 ? server_->bind_to_any_port(host) : (server_->bind_to_port(host, port) ? port : -1);
     if (port_ <= 0)
@@ -73,7 +86,15 @@ std::string StudioServer::url() const
 
 void StudioServer::start()
 {
-    thread_ = std::thread([this] { server_->listen_after_bind(); });
+    listenEnded_ = false;
+    thread_ = std::thread([this] {
+        server_->listen_after_bind();
+        listenEnded_ = true;
+    });
+    // The server's stop() ends only a server that has begun to listen: a
+    // Ctrl-C straight after starting would otherwise leave it running.
+    while (!server_->is_running() && !listenEnded_)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 void StudioServer::stop()
@@ -138,6 +159,14 @@ void StudioServer::addRoutes()
     document(".svg", "image/svg+xml; charset=utf-8", [this] { return session_.documentSvg(); });
     document(".json", kJsonType, [this] { return session_.documentJson(); });
     document(".png", "image/png", [this] { return session_.documentPng(); });
+    server_->Get(R"(/api/artwork/([0-9a-f]+-[0-9a-f]+)\.svg)", onHost([this](const httplib::Request& r) -> Result {
+                     const std::string* image = session_.artworkImage(r.matches[1]);
+                     if (!image)
+                         throw StudioError(404,
+                                           "the artwork image " + std::string(r.matches[1]) +
+                                               " is of an older revision; ask for the state again");
+                     return Reply{200, "image/svg+xml; charset=utf-8", *image, {}};
+                 }));
 
     // Actions answer with the state once the host next waits for the user.
     server_->Post("/api/command", onHost([this](const httplib::Request& r) -> Result {

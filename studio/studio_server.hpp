@@ -3,6 +3,7 @@
 // hands every request that touches the workbench to the host thread.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <thread>
@@ -44,6 +45,7 @@ private:
     int port_ = 0;
     std::unique_ptr<httplib::Server> server_;
     std::thread thread_;
+    std::atomic<bool> listenEnded_ = false;
 };
 
 } // namespace tovrins::studio

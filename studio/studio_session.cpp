@@ -75,9 +75,14 @@ void StudioSession::refuseWhileModal(std::string_view what) const
         throw StudioError(kConflict, "cannot " + std::string(what) + " while a dialog is open; close it first");
 }
 
-std::string StudioSession::documentSvg() const { return host::writeSvg(document().data()); }
+std::string StudioSession::documentSvg() const { return host::writeSvg(document()); }
 
-std::string StudioSession::documentJson() const { return host::writeJson(document().data()); }
+const std::vector<std::string>& StudioSession::artworkKeys()
+{
+    return artwork_.keys(revision_, [this] { return document().data(); });
+}
+
+std::string StudioSession::documentJson() const { return host::writeJson(document()); }
 
 std::string StudioSession::documentPng() const
 {

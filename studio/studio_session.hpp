@@ -10,6 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "studio/artwork_chunks.hpp"
 #include "studio/host_queue.hpp"
 #include "studio/studio_front_end.hpp"
 #include "host/workbench/workbench.hpp"
@@ -26,8 +27,13 @@ public:
     // The document must be open in the workbench already.
     StudioSession(host::Workbench& workbench, HostQueue& queue, uint64_t seed, std::string documentName);
 
-    nlohmann::json state() const;
+    nlohmann::json state();
     std::string documentSvg() const;
+    // The artwork as images to draw one over another (artwork_chunks.hpp):
+    // their keys for this revision, and an image by its key (null if it is
+    // of neither this revision nor the one before).
+    const std::vector<std::string>& artworkKeys();
+    const std::string* artworkImage(const std::string& key) const { return artwork_.find(key); }
     std::string documentJson() const;
     std::string documentPng() const;
     const std::string& documentName() const { return documentName_; }
@@ -75,6 +81,7 @@ private:
     std::string documentName_;
     uint64_t revision_ = 1;
     host::RegisteredFilter* lastFilter_ = nullptr;
+    ArtworkCache artwork_;
 };
 
 } // namespace tovrins::studio

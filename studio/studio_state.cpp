@@ -91,7 +91,7 @@ nlohmann::json StudioSession::menuState() const
             {"help", nlohmann::json::array({command(kAboutTitle, free)})}};
 }
 
-nlohmann::json StudioSession::state() const
+nlohmann::json StudioSession::state()
 {
     const host::Document& doc = document();
     const host::DocumentView& view = doc.view();
@@ -109,6 +109,7 @@ nlohmann::json StudioSession::state() const
               {"width", view.width},
               {"height", view.height}}},
             {"layers", std::move(layers)},
+            {"artwork", artworkKeys()},
             {"selection", selectionState()},
             {"canUndo", doc.canUndo()},
             {"canRedo", doc.canRedo()},

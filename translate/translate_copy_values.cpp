@@ -8,7 +8,7 @@
 namespace tovrins {
 namespace {
 
-using Move = TranslateMove;
+using Move = TranslateCopyPlacement;
 
 float sign(RandomSource& random) { return random.next() > 0.5f ? 1.0f : -1.0f; }
 
@@ -240,8 +240,8 @@ std::optional<Move> placementMove(int32_t mode, const TranslateCopyInputs& in, R
 
 // A placement outside the list writes nothing either, like the tail of
 // " Lined": the engine keeps the move it holds.
-void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, TranslateMove& move, RandomSource& random,
-                        HostMath& math)
+void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, TranslateCopyPlacement& move,
+                        RandomSource& random, HostMath& math)
 {
     if (const std::optional<Move> placed = placementMove(placement, inputs, random, math))
         move = *placed;

@@ -19,7 +19,7 @@ struct TranslateRunning {
 };
 
 // The move of one copy.
-struct TranslateMove {
+struct TranslateCopyPlacement {
     float tx = 0;
     float ty = 0;
 };
@@ -44,7 +44,7 @@ struct TranslateCopyInputs {
 
 // Writes the move; " Lined" writes nothing for i >= 4q, so the engine's
 // previous move (0, 0 at the start of a run) stays.
-void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, TranslateMove& move, RandomSource& random,
-                        HostMath& math);
+void translatePlaceCopy(int32_t placement, const TranslateCopyInputs& inputs, TranslateCopyPlacement& move,
+                        RandomSource& random, HostMath& math);
 
 } // namespace tovrins

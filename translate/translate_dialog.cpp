@@ -2,19 +2,15 @@
 
 #include "dialog/dialog_builder.hpp"
 #include "resources/tovrins_ids.h"
-#include "dialog/item_bindings.hpp"
 #include "dialog/notifiers.hpp"
 #include "translate/translate_settings.hpp"
 
 namespace tovrins {
 
-TvErr translateDialogBuilder(TvDialogRef dialog)
+namespace {
+
+void layOutTranslateDialog(DialogBuilder& b, const FilterParams& p)
 {
-    FilterParams* found = nullptr;
-    if (const TvErr code = dialogParams(dialog, found); code != TV_ERR_NONE)
-        return code; // the dialog closes at once and the command reports the host's code
-    const FilterParams& p = *found;
-    DialogBuilder b(dialog);
     b.placeAndSize(p.translateDialogBounds, p.translateBoundsSaved == 1, 385, 300);
 
     b.integerSpin(item::kCopies, spinRect(0), p.translateCopies, 1, 100, changeNotifier);
@@ -43,9 +39,10 @@ TvErr translateDialogBuilder(TvDialogRef dialog)
     b.attach(item::kOk, okNotifier);
     b.attach(item::kShuffle, changeNotifier);
     b.attach(item::kPreset, presetNotifier);
-
-    b.finish();
-    return 0;
 }
+
+} // namespace
+
+TvErr translateDialogBuilder(TvDialogRef dialog) { return buildFilterDialog(dialog, layOutTranslateDialog); }
 
 } // namespace tovrins

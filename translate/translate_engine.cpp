@@ -6,6 +6,7 @@
 #include "shell/suites.hpp"
 #include "translate/translate_copy_values.hpp"
 #include "translate/translate_modes.hpp"
+#include "translate/translate_filter.hpp"
 
 namespace tovrins {
 
@@ -61,14 +62,14 @@ private:
                                          document_.v,
                                          running_.x,
                                          running_.y};
-        translatePlaceCopy(p.translatePlacement, inputs, move_, random, math);
-        suites().math->matrixSetTranslate(&matrix, move_.tx, move_.ty);
+        translatePlaceCopy(p.translatePlacement, inputs, placement_, random, math);
+        suites().math->matrixSetTranslate(&matrix, placement_.tx, placement_.ty);
     }
 
     TvRealPoint document_{}; // width, depth
     TvRealPoint anchor_{};   // stays at the document origin when nothing is selected
     TranslateRunning running_;
-    TranslateMove move_; // kept from copy to copy: " Lined" may write none
+    TranslateCopyPlacement placement_; // kept from copy to copy: " Lined" may write none
 };
 
 } // namespace
@@ -76,17 +77,7 @@ private:
 TvErr translateEngine(FilterParams& params)
 {
     TranslateCopies copies(params);
-    return copies.run({.goRun = &FilterParams::translateGoRun,
-                       .previewApplied = &FilterParams::translatePreviewApplied,
-                       .deleteOriginal = params.translateDeleteOriginal == 1,
-                       .copies = params.translateCopies,
-                       .copiesPerLayer = params.translateCopiesPerLayer,
-                       .layerOption = params.translateLayerOption,
-                       .baseOnOriginal = params.translateBaseOnOriginal == 1,
-                       .placeAbove = params.translatePlaceAbove == 1,
-                       .colourPercent = params.translateColourPercent,
-                       .colourTarget = params.translateInterpolate,
-                       .advanceBeforeLayer = true});
+    return copies.run(copyRunSettings(params, kTranslateFilter, AdvanceOrder::BeforeLayer));
 }
 
 } // namespace tovrins

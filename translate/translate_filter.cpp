@@ -3,6 +3,7 @@
 #include <array>
 
 #include "resources/tovrins_ids.h"
+#include "shell/copy_engine.hpp"
 #include "translate/translate_dialog.hpp"
 #include "translate/translate_engine.hpp"
 #include "translate/translate_settings.hpp"
@@ -28,6 +29,7 @@ constexpr std::array kItems = {
     binding::popup(item::kLayerOption, &P::translateLayerOption),
     binding::popup(item::kColourTarget, &P::translateInterpolate),
 };
+static_assert(bindsCopyRunItems(kItems));
 
 constexpr std::array<PickBinding, 4> kPicks{{
     {item::kFirstPick + 0, item::kCopies, PickSource::CopiesFromX, 1.0f, &P::translateCopies, nullptr},
@@ -44,16 +46,16 @@ constinit const FilterRecord kTranslateFilter{
     .kind = FilterKind::Translate,
     .registeredName = "KM47_TovrinTranslate",
     .handle = &PluginGlobals::translateFilter,
-    .menuCategoryString = 5,
-    .menuTitleString = 6,
+    .menuCategoryString = TOVRINS_TRANSLATE_MENU_CATEGORY,
+    .menuTitleString = TOVRINS_TRANSLATE_MENU_TITLE,
     .dialogName = "KM47_TovrinTranslate",
     .dialogBuilder = translateDialogBuilder,
     .engine = translateEngine,
-    .writeDefaults = translateWriteDefaults,
+    .resetSection = translateResetSection,
     .applyPreset = translateApplyPreset,
     .drawRandomSettings = translateDrawRandomSettings,
     .words = {&P::translatePreviewApplied, &P::translateGoRun, &P::translatePreview, &P::translateZoom,
-              &P::translateDialogBounds, &P::translateBoundsSaved},
+              &P::translateDialogBounds, &P::translateBoundsSaved, &P::translatePreset},
     .items = kItems,
     .picks = kPicks,
     .modeEnables = kModeEnables,

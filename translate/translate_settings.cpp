@@ -11,55 +11,36 @@ namespace {
 
 int32_t truncated(float value) { return static_cast<int32_t>(value); }
 
-// Everything a preset starts from; the zoom is the user's and stays.
-void resetSection(FilterParams& params, int32_t preset)
-{
-    params.translateHorizontal = 10.0f;
-    params.translateVertical = 10.0f;
-    params.translatePreset = preset;
-    params.translatePreview = 1;
-    params.translateCopies = 7;
-    params.translateCopiesPerLayer = 1;
-    params.translateColourPercent = 100.0f;
-    params.translateBaseOnOriginal = 1;
-    params.translateDeleteOriginal = 1;
-    params.translatePlaceAbove = 1;
-    params.translatePlacement = modeValue(TranslatePlacement::Default);
-    params.translateLayerOption = modeValue(TranslateLayerOption::AllOnNewLayer);
-    params.translateVariation = modeValue(TranslateVariation::Default);
-    params.translateInterpolate = 0;
-    params.translatePreviewApplied = 0;
-}
-
 } // namespace
 
-void translateWriteDefaults(FilterParams& params)
-{
-    params.filterKind = static_cast<int32_t>(FilterKind::Translate);
-    params.translatePreviewApplied = 0;
-    params.translateBoundsSaved = 0;
+// A fresh block (writeDefaults) selects preset 0.
+static_assert(modeValue(TranslatePreset::Reset) == 0);
 
-    params.translateInterpolate = 0;
-    params.translatePreset = 0;
-    params.translateCopies = 7;
-    params.translateCopiesPerLayer = 1;
-    params.translatePlacement = modeValue(TranslatePlacement::Default);
-    params.translateVariation = modeValue(TranslateVariation::Default);
-    params.translateLayerOption = modeValue(TranslateLayerOption::AllOnNewLayer);
-    params.translateColourPercent = 100.0f;
-    params.translateZoom = 100.0f;
+// The values that both the defaults and every preset start from; the zoom
+// is the user's and a preset keeps it.
+void translateResetSection(FilterParams& params)
+{
     params.translateHorizontal = 10.0f;
     params.translateVertical = 10.0f;
-    params.translateDeleteOriginal = 1;
-    params.translateBaseOnOriginal = 1;
     params.translatePreview = 1;
+    params.translateCopies = 7;
+    params.translateCopiesPerLayer = 1;
+    params.translateColourPercent = 100.0f;
+    params.translateBaseOnOriginal = 1;
+    params.translateDeleteOriginal = 1;
     params.translatePlaceAbove = 1;
+    params.translatePlacement = modeValue(TranslatePlacement::Default);
+    params.translateLayerOption = modeValue(TranslateLayerOption::AllOnNewLayer);
+    params.translateVariation = modeValue(TranslateVariation::Default);
+    params.translateInterpolate = modeValue(InterpolateTarget::AllZero);
+    params.translatePreviewApplied = 0;
 }
 
 // A value outside the presets list only resets the section.
 void translateApplyPreset(FilterParams& params, int32_t preset)
 {
-    resetSection(params, preset);
+    params.translatePreset = preset;
+    translateResetSection(params);
     switch (static_cast<TranslatePreset>(preset)) {
     case TranslatePreset::ToTheRight:
         params.translateHorizontal = 20.0f;

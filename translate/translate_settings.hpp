@@ -11,11 +11,17 @@
 
 namespace tovrins {
 
-void translateWriteDefaults(FilterParams& params);
+// The section's values that its defaults (writeDefaults) and every preset
+// start from: all but the zoom and the preset.
+void translateResetSection(FilterParams& params);
+// Stores preset, resets the section (the zoom keeps its value), then writes
+// the preset's own values; a value outside the presets only resets.
 void translateApplyPreset(FilterParams& params, int32_t preset);
+// The "Tumble" settings, drawing from random in the filter's own order.
 void translateDrawRandomSettings(FilterParams& params, RandomSource& random);
 
-// Labels of a translate popup by item id (33 to 36, 39); empty otherwise.
+// The labels of the translate dialog's popup with this item id, an entry's id
+// being its position; empty for an item that is not one of its popups.
 std::span<const std::string_view> translatePopupLabels(int32_t itemId);
 
 } // namespace tovrins

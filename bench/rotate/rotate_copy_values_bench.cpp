@@ -37,12 +37,12 @@ public:
 void RotateCopyValuesDefaults(benchmark::State& state)
 {
     FilterParams params{};
-    rotateWriteDefaults(params);
+    writeDefaults(params, FilterKind::Rotate);
     LcgRandom random;
     FloatMath math;
     const float angleStep = math.degreesToRadians(params.rotateAngleStep);
     const int32_t n = params.rotateCopies;
-    CopyInputs inputs{};
+    RotateCopyInputs inputs{};
     inputs.bounds = {10.0f, 60.0f, 50.0f, 20.0f};
     inputs.documentSize = {612.0f, 792.0f};
 
@@ -51,7 +51,7 @@ void RotateCopyValuesDefaults(benchmark::State& state)
         float radial = 0.0f;
         float horizontal = 0.0f;
         float vertical = 0.0f;
-        std::optional<CopyPlacement> placement;
+        std::optional<RotateCopyPlacement> placement;
         for (int32_t i = 0; i < n; ++i) {
             rotateAdvanceAngle(params.rotateAngleMode, i, n, angleStep, angle, random, math);
             rotateAdvanceOffset(params.rotateRadialMode, i, n, params.rotateRadialStep, radial, random);

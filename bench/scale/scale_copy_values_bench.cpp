@@ -38,7 +38,7 @@ private:
 void BM_ScaleDefaultCopyValues(benchmark::State& state)
 {
     FilterParams p{};
-    scaleWriteDefaults(p);
+    writeDefaults(p, FilterKind::Scale);
     const int32_t n = p.scaleCopies;
     const float sh = p.scaleHorizontalScale * 0.01f;
     const float sv = p.scaleVerticalScale * 0.01f;
@@ -48,14 +48,15 @@ void BM_ScaleDefaultCopyValues(benchmark::State& state)
     TvRealPoint average{50.0f, 25.0f};
     for (auto _ : state) {
         float fh = 1.0f, fv = 1.0f, oh = 0.0f, ov = 0.0f;
-        ScaleTranslations t{};
+        ScaleCopyPlacement t{};
         for (int32_t i = 0; i < n; ++i) {
-            nextScaleFactor(p.scaleHorizontalScaleMode, i, n, sh, fh, random);
-            nextScaleFactor(p.scaleVerticalScaleMode, i, n, sv, fv, random);
-            nextHorizontalOffset(p.scaleHorizontalTranslationMode, i, n, p.scaleHorizontalTranslation, oh, random);
-            nextVerticalOffset(p.scaleVerticalTranslationMode, i, n, p.scaleVerticalTranslation, ov, random);
-            const ScalePivotInputs in{i, n, 612.0f, 792.0f, {50.0f, 25.0f}, {50.0f, 25.0f}, bounds, oh, ov};
-            scalePivot(p.scaleCentreMode, in, average, t, random, math);
+            scaleAdvanceFactor(p.scaleHorizontalScaleMode, i, n, sh, fh, random);
+            scaleAdvanceFactor(p.scaleVerticalScaleMode, i, n, sv, fv, random);
+            scaleAdvanceHorizontalOffset(p.scaleHorizontalTranslationMode, i, n, p.scaleHorizontalTranslation, oh,
+                                         random);
+            scaleAdvanceVerticalOffset(p.scaleVerticalTranslationMode, i, n, p.scaleVerticalTranslation, ov, random);
+            const ScaleCopyInputs in{i, n, 612.0f, 792.0f, {50.0f, 25.0f}, {50.0f, 25.0f}, bounds, oh, ov};
+            scalePlaceCopy(p.scaleCentreMode, in, average, t, random, math);
             benchmark::DoNotOptimize(t);
         }
         benchmark::DoNotOptimize(fh);

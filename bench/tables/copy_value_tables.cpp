@@ -40,17 +40,17 @@ constexpr TvRealPoint kDocument{612, 792};
 void printRotate(HostMath& math, RandomSource& random)
 {
     FilterParams p{};
-    rotateWriteDefaults(p);
+    writeDefaults(p, FilterKind::Rotate);
     const float v = math.degreesToRadians(p.rotateAngleStep);
     float angle = 0, radial = 0, horizontal = 0, vertical = 0;
-    std::optional<CopyPlacement> placement;
+    std::optional<RotateCopyPlacement> placement;
     std::printf("rotate (defaults, %d copies)\n  copy  angle(rad)  pivot            target\n", p.rotateCopies);
     for (int32_t i = 0; i < p.rotateCopies; ++i) {
         rotateAdvanceAngle(p.rotateAngleMode, i, p.rotateCopies, v, angle, random, math);
         rotateAdvanceOffset(p.rotateRadialMode, i, p.rotateCopies, p.rotateRadialStep, radial, random);
         rotateAdvanceOffset(p.rotateHorizontalMode, i, p.rotateCopies, p.rotateHorizontalStep, horizontal, random);
         rotateAdvanceOffset(p.rotateVerticalMode, i, p.rotateCopies, p.rotateVerticalStep, vertical, random);
-        const CopyInputs inputs{kObject, kDocument, radial, angle, horizontal, vertical, {}, {}};
+        const RotateCopyInputs inputs{kObject, kDocument, radial, angle, horizontal, vertical, {}, {}};
         rotatePlaceCopy(p.rotateCentreMode, i, p.rotateCopies, inputs, placement, random, math);
         std::printf("  %4d  %10.6f  (%6.2f, %6.2f) (%6.2f, %6.2f)\n", i, placement->angle, placement->pivot.h,
                     placement->pivot.v, placement->target.h, placement->target.v);
@@ -60,19 +60,20 @@ void printRotate(HostMath& math, RandomSource& random)
 void printScale(HostMath& math, RandomSource& random)
 {
     FilterParams p{};
-    scaleWriteDefaults(p);
+    writeDefaults(p, FilterKind::Scale);
     float fh = 1, fv = 1, oh = 0, ov = 0;
     TvRealPoint average{50, 25};
-    ScaleTranslations translations{};
+    ScaleCopyPlacement translations{};
     std::printf("scale (defaults, %d copies)\n  copy  fh        fv        T1                T2\n", p.scaleCopies);
     for (int32_t i = 0; i < p.scaleCopies; ++i) {
-        nextScaleFactor(p.scaleHorizontalScaleMode, i, p.scaleCopies, p.scaleHorizontalScale * 0.01f, fh, random);
-        nextScaleFactor(p.scaleVerticalScaleMode, i, p.scaleCopies, p.scaleVerticalScale * 0.01f, fv, random);
-        nextHorizontalOffset(p.scaleHorizontalTranslationMode, i, p.scaleCopies, p.scaleHorizontalTranslation, oh,
-                             random);
-        nextVerticalOffset(p.scaleVerticalTranslationMode, i, p.scaleCopies, p.scaleVerticalTranslation, ov, random);
-        const ScalePivotInputs inputs{i, p.scaleCopies, kDocument.h, kDocument.v, {50, 25}, {50, 25}, kObject, oh, ov};
-        scalePivot(p.scaleCentreMode, inputs, average, translations, random, math);
+        scaleAdvanceFactor(p.scaleHorizontalScaleMode, i, p.scaleCopies, p.scaleHorizontalScale * 0.01f, fh, random);
+        scaleAdvanceFactor(p.scaleVerticalScaleMode, i, p.scaleCopies, p.scaleVerticalScale * 0.01f, fv, random);
+        scaleAdvanceHorizontalOffset(p.scaleHorizontalTranslationMode, i, p.scaleCopies, p.scaleHorizontalTranslation,
+                                     oh, random);
+        scaleAdvanceVerticalOffset(p.scaleVerticalTranslationMode, i, p.scaleCopies, p.scaleVerticalTranslation, ov,
+                                   random);
+        const ScaleCopyInputs inputs{i, p.scaleCopies, kDocument.h, kDocument.v, {50, 25}, {50, 25}, kObject, oh, ov};
+        scalePlaceCopy(p.scaleCentreMode, inputs, average, translations, random, math);
         std::printf("  %4d  %.6f  %.6f  (%6.2f, %6.2f)  (%6.2f, %6.2f)\n", i, fh, fv, translations.t1.h,
                     translations.t1.v, translations.t2.h, translations.t2.v);
     }
@@ -81,9 +82,9 @@ void printScale(HostMath& math, RandomSource& random)
 void printTranslate(HostMath& math, RandomSource& random)
 {
     FilterParams p{};
-    translateWriteDefaults(p);
+    writeDefaults(p, FilterKind::Translate);
     TranslateRunning r{p.translateHorizontal, p.translateVertical, 0, 0};
-    TranslateMove move{};
+    TranslateCopyPlacement move{};
     std::printf("translate (defaults, %d copies)\n  copy  move\n", p.translateCopies);
     for (int32_t i = 0; i < p.translateCopies; ++i) {
         translateAdvanceOffset(p.translateVariation, i, p.translateCopies, kDocument, r, random, math);

@@ -32,7 +32,7 @@ void runCopies(benchmark::State& state, int32_t variation, int32_t placement)
     const TvRealRect bounds{0.0f, 50.0f, 50.0f, 0.0f};
     for (auto _ : state) {
         tovrins::TranslateRunning r{10.0f, 10.0f, 0.0f, 0.0f};
-        tovrins::TranslateMove move{};
+        tovrins::TranslateCopyPlacement move{};
         for (int32_t i = 0; i < kCopies; ++i) {
             tovrins::translateAdvanceOffset(variation, i, kCopies, {612.0f, 792.0f}, r, random, math);
             const tovrins::TranslateCopyInputs in{i, 0, kCopies, bounds, {0.0f, 0.0f}, r.v, 612.0f, 792.0f, r.x, r.y};

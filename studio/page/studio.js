@@ -60,7 +60,7 @@ async function render(state) {
   $('#document-name').textContent = state.document.name;
   $('#zoom-text').textContent = 'Zoom ' + Math.round(state.view.zoom * 10000) / 100 + ' %';
   $('#seed').textContent = 'Seed ' + state.seed;
-  if (state.revision !== studio.shownRevision) await paintArtwork(state.revision);
+  if (state.revision !== studio.shownRevision) await paintArtwork(state.revision, state.artwork);
 }
 
 function commandButton(command, label) {
@@ -136,26 +136,48 @@ function artworkPlacement(state) {
 }
 
 function placeArtwork() {
-  const picture = $('#artwork > img');
-  if (!picture || !studio.state) return;
+  if (!studio.state) return;
   const p = artworkPlacement(studio.state);
-  Object.assign(picture.style, { left: p.left + 'px', top: p.top + 'px', width: p.width + 'px', height: p.height + 'px' });
+  for (const picture of $('#artwork').children)
+    Object.assign(picture.style, { left: p.left + 'px', top: p.top + 'px', width: p.width + 'px', height: p.height + 'px' });
 }
 
-// The artwork is shown as an SVG image: the browser decodes it off the
-// page's DOM, which keeps a preview of many thousands of paths quick.
-async function paintArtwork(revision) {
-  const picture = new Image();
-  picture.alt = 'the document';
-  picture.draggable = false;
-  picture.src = '/api/document.svg?revision=' + revision;
-  try {
-    await picture.decode();
-  } catch (error) {
-    return; // a later revision is on its way
-  }
+// The artwork is a stack of SVG images, each a run of one layer's art named
+// by its content (state.artwork, bottom to top). Images the page shows
+// already stay as they are; only new ones are fetched and decoded, off the
+// page's DOM, so a preview costs the browser what it changed.
+async function paintArtwork(revision, keys) {
+  const shown = new Map(); // "key/n" (the nth image of that key) -> its element
+  const counts = new Map();
+  const named = (key) => {
+    const n = (counts.get(key) || 0) + 1;
+    counts.set(key, n);
+    return key + '/' + n;
+  };
+  for (const picture of $('#artwork').children) shown.set(picture.dataset.chunk, picture);
+  counts.clear();
+  const wanted = keys.map((key) => {
+    const name = named(key);
+    const kept = shown.get(name);
+    if (kept) return kept;
+    const picture = new Image();
+    picture.alt = '';
+    picture.draggable = false;
+    picture.dataset.chunk = name;
+    picture.src = '/api/artwork/' + key + '.svg?revision=' + revision;
+    return picture;
+  });
+  // An image that cannot be had is left empty, as the browser shows any
+  // broken image: the next state paints again.
+  await Promise.allSettled(wanted.filter((p) => !p.isConnected).map((p) => p.decode()));
   if (revision < studio.shownRevision) return; // a later answer was painted already
-  $('#artwork').replaceChildren(picture);
+  // Only what changed moves: kept images stay where they are in the DOM.
+  const artwork = $('#artwork');
+  const keep = new Set(wanted);
+  for (const picture of [...artwork.children]) if (!keep.has(picture)) picture.remove();
+  wanted.forEach((picture, index) => {
+    if (artwork.children[index] !== picture) artwork.insertBefore(picture, artwork.children[index] || null);
+  });
   studio.shownRevision = revision;
   placeArtwork();
   requestAnimationFrame(() => {

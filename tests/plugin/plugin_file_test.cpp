@@ -7,6 +7,7 @@
 
 #include "elf_image.hpp"
 #include "plugin_file.hpp"
+#include "resources/tovrins_ids.h"
 #include "test_files.hpp"
 
 namespace tovrins::host {
@@ -48,6 +49,33 @@ TEST_F(BuiltPlugin, FilterRegistrationStrings)
                 ElementsAre("<First Mac index is 1>", "QRX <Paths>", "TovrinRotate...", "QRX <Paths>", "TovrinScale...",
                             "QRX <Paths>", "TovrinTranslate..."));
     EXPECT_FALSE(resources_.strings.contains(16007));
+}
+
+// The names the code reads the lists by find the strings they name.
+TEST_F(BuiltPlugin, NamedStringEntriesFindTheirStrings)
+{
+    const auto menu = [](int entry) { return resources_.strings.at(TOVRINS_MENU_TEXT_LIST + entry); };
+    EXPECT_EQ(menu(TOVRINS_ROTATE_MENU_CATEGORY), "QRX <Paths>");
+    EXPECT_EQ(menu(TOVRINS_ROTATE_MENU_TITLE), "TovrinRotate...");
+    EXPECT_EQ(menu(TOVRINS_SCALE_MENU_CATEGORY), "QRX <Paths>");
+    EXPECT_EQ(menu(TOVRINS_SCALE_MENU_TITLE), "TovrinScale...");
+    EXPECT_EQ(menu(TOVRINS_TRANSLATE_MENU_CATEGORY), "QRX <Paths>");
+    EXPECT_EQ(menu(TOVRINS_TRANSLATE_MENU_TITLE), "TovrinTranslate...");
+
+    const auto error = [](int entry) { return resources_.strings.at(TOVRINS_ERROR_TABLE_LIST + entry); };
+    EXPECT_EQ(error(TOVRINS_ERROR_FIRST_KEY), "-108");
+    EXPECT_EQ(error(TOVRINS_ERROR_NO_MEMORY_KEY), "-108");
+    EXPECT_EQ(error(TOVRINS_ERROR_NO_HOST_MEMORY_KEY), "271");
+    EXPECT_EQ(error(TOVRINS_ERROR_LAYER_LOCKED_KEY), "SEGM");
+    EXPECT_EQ(error(TOVRINS_ERROR_TOO_MANY_ANCHORS_KEY), "NESS");
+    EXPECT_EQ(error(TOVRINS_ERROR_BAD_SELECTION_KEY), "!sel");
+    EXPECT_EQ(error(TOVRINS_ERROR_OTHERS_KEY), "<Others>");
+    EXPECT_FALSE(resources_.strings.contains(TOVRINS_ERROR_TABLE_LIST + TOVRINS_ERROR_OTHERS_KEY + 2));
+
+    ASSERT_TRUE(resources_.dialogs.contains(TOVRINS_ABOUT_DIALOG));
+    const auto& items = resources_.dialogs.at(TOVRINS_ABOUT_DIALOG).items;
+    EXPECT_TRUE(std::ranges::any_of(
+        items, [](const auto& item) { return item.id == TOVRINS_ABOUT_OK_ITEM && item.text == "OK"; }));
 }
 
 TEST_F(BuiltPlugin, ErrorTableEndsAtTheFirstAbsentIndex)

@@ -63,7 +63,7 @@ void expectResetValues(const FilterParams& p)
 TEST(RotateDefaults, WritesSectionAndItsThreeHeaderWordsOnly)
 {
     FilterParams p = sentinelBlock();
-    rotateWriteDefaults(p);
+    writeDefaults(p, FilterKind::Rotate);
     expectResetValues(p);
     EXPECT_EQ(p.rotatePreset, 0);
     EXPECT_EQ(p.rotateViewZoom, 100.0f);
@@ -143,7 +143,7 @@ TEST(RotatePresets, EachPresetIsTheResetPlusItsOwnValues)
     for (const PresetCase& c : cases) {
         SCOPED_TRACE("preset " + std::to_string(c.preset));
         FilterParams expected{};
-        rotateWriteDefaults(expected);
+        writeDefaults(expected, FilterKind::Rotate);
         expected.rotateViewZoom = 42.0f;
         expected.rotatePreset = c.preset;
         c.change(expected);
@@ -167,7 +167,7 @@ TEST(RotatePresets, EachPresetIsTheResetPlusItsOwnValues)
 FilterParams tumbleStart()
 {
     FilterParams p{};
-    rotateWriteDefaults(p);
+    writeDefaults(p, FilterKind::Rotate);
     p.rotateHorizontalStep = 5.0f;
     p.rotateVerticalStep = 6.0f;
     p.rotateHorizontalMode = 9;

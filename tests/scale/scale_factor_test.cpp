@@ -18,7 +18,7 @@ std::vector<float> factorSeries(int32_t mode, int32_t n, float s, RandomSource& 
     std::vector<float> series;
     float f = 1.0f;
     for (int32_t i = 0; i < n; ++i) {
-        nextScaleFactor(mode, i, n, s, f, random);
+        scaleAdvanceFactor(mode, i, n, s, f, random);
         series.push_back(f);
     }
     return series;
@@ -115,7 +115,7 @@ TEST(ScaleFactor, UnknownModeLeavesTheFactor)
     ScriptedRandom noDraws;
     for (int32_t mode : {-1, 14, 100}) {
         float f = 0.7f;
-        nextScaleFactor(mode, 0, 7, 0.5f, f, noDraws);
+        scaleAdvanceFactor(mode, 0, 7, 0.5f, f, noDraws);
         EXPECT_EQ(f, 0.7f) << "mode " << mode;
     }
     EXPECT_EQ(noDraws.draws(), 0u);

@@ -28,8 +28,8 @@ std::vector<float> offsetSeries(OffsetFunction next, int32_t mode, int32_t n, fl
 std::vector<float> bothAxes(int32_t mode, int32_t n, float d)
 {
     ScriptedRandom noDraws;
-    const auto horizontal = offsetSeries(nextHorizontalOffset, mode, n, d, noDraws);
-    const auto vertical = offsetSeries(nextVerticalOffset, mode, n, d, noDraws);
+    const auto horizontal = offsetSeries(scaleAdvanceHorizontalOffset, mode, n, d, noDraws);
+    const auto vertical = offsetSeries(scaleAdvanceVerticalOffset, mode, n, d, noDraws);
     EXPECT_EQ(horizontal, vertical) << "mode " << mode;
     EXPECT_EQ(noDraws.draws(), 0u) << "mode " << mode;
     return horizontal;
@@ -65,8 +65,8 @@ TEST(ScaleOffset, NegativeStepsRunBackwards)
 TEST(ScaleOffset, RandomStarAndEitherWayAccumulate)
 {
     ScriptedRandom random({0.5f, 0.25f, 0.9f, 0.5f});
-    EXPECT_EQ(offsetSeries(nextHorizontalOffset, 8, 2, 8.0f, random), (std::vector<float>{4, 6}));
-    EXPECT_EQ(offsetSeries(nextVerticalOffset, 13, 2, 3.0f, random), (std::vector<float>{3, 0}));
+    EXPECT_EQ(offsetSeries(scaleAdvanceHorizontalOffset, 8, 2, 8.0f, random), (std::vector<float>{4, 6}));
+    EXPECT_EQ(offsetSeries(scaleAdvanceVerticalOffset, 13, 2, 3.0f, random), (std::vector<float>{3, 0}));
     EXPECT_EQ(random.draws(), 4u);
 }
 
@@ -75,16 +75,16 @@ TEST(ScaleOffset, SignedAndUnsignedRandomSwapBetweenAxes)
     // Unsigned: one draw. Signed: the sign draw first, then the size.
     ScriptedRandom unsignedDraws({0.25f, 0.75f});
     float o = 99.0f;
-    nextHorizontalOffset(10, 0, 7, 8.0f, o, unsignedDraws);
+    scaleAdvanceHorizontalOffset(10, 0, 7, 8.0f, o, unsignedDraws);
     EXPECT_EQ(o, 2.0f);
-    nextVerticalOffset(11, 1, 7, 8.0f, o, unsignedDraws);
+    scaleAdvanceVerticalOffset(11, 1, 7, 8.0f, o, unsignedDraws);
     EXPECT_EQ(o, 6.0f);
     EXPECT_EQ(unsignedDraws.draws(), 2u);
 
     ScriptedRandom signedDraws({0.4f, 0.5f, 0.9f, 0.25f});
-    nextHorizontalOffset(11, 0, 7, 8.0f, o, signedDraws);
+    scaleAdvanceHorizontalOffset(11, 0, 7, 8.0f, o, signedDraws);
     EXPECT_EQ(o, -4.0f);
-    nextVerticalOffset(10, 1, 7, 8.0f, o, signedDraws);
+    scaleAdvanceVerticalOffset(10, 1, 7, 8.0f, o, signedDraws);
     EXPECT_EQ(o, 2.0f);
     EXPECT_EQ(signedDraws.draws(), 4u);
 }
@@ -93,11 +93,11 @@ TEST(ScaleOffset, OnlyVerticalRandomAtMostCanGoNegative)
 {
     const std::vector<float> draws{0.1f, 0.3f, 0.2f, 0.7f, 0.45f, 0.05f, 0.3f, 0.9f};
     ScriptedRandom horizontalRandom(draws);
-    for (float o : offsetSeries(nextHorizontalOffset, 10, 8, 5.0f, horizontalRandom))
+    for (float o : offsetSeries(scaleAdvanceHorizontalOffset, 10, 8, 5.0f, horizontalRandom))
         EXPECT_GE(o, 0.0f);
 
     ScriptedRandom verticalRandom(draws);
-    const auto vertical = offsetSeries(nextVerticalOffset, 10, 4, 5.0f, verticalRandom);
+    const auto vertical = offsetSeries(scaleAdvanceVerticalOffset, 10, 4, 5.0f, verticalRandom);
     const std::vector<float> expected{-1.5f, -3.5f, -0.25f, -4.5f};
     ASSERT_EQ(vertical.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
@@ -110,8 +110,8 @@ TEST(ScaleOffset, UnknownModeLeavesTheOffset)
     for (int32_t mode : {-1, 16, 40}) {
         float horizontal = 3.5f;
         float vertical = -2.5f;
-        nextHorizontalOffset(mode, 0, 7, 10.0f, horizontal, noDraws);
-        nextVerticalOffset(mode, 0, 7, 10.0f, vertical, noDraws);
+        scaleAdvanceHorizontalOffset(mode, 0, 7, 10.0f, horizontal, noDraws);
+        scaleAdvanceVerticalOffset(mode, 0, 7, 10.0f, vertical, noDraws);
         EXPECT_EQ(horizontal, 3.5f) << "mode " << mode;
         EXPECT_EQ(vertical, -2.5f) << "mode " << mode;
     }

@@ -56,7 +56,7 @@ std::set<std::size_t> scaleSectionWords()
 TEST(ScaleDefaults, FreshBlockHoldsTheDefaultsAndNothingElse)
 {
     FilterParams p = sentinelBlock();
-    scaleWriteDefaults(p);
+    writeDefaults(p, FilterKind::Scale);
 
     EXPECT_EQ(p.filterKind, 2);
     EXPECT_EQ(p.scalePreviewApplied, 0);
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ScalePresetReset, RestoresAFreshBlockExceptZoom)
 {
     FilterParams fresh = sentinelBlock();
-    scaleWriteDefaults(fresh);
+    writeDefaults(fresh, FilterKind::Scale);
 
     FilterParams edited = fresh;
     scaleApplyPreset(edited, 7);

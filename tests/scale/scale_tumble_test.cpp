@@ -17,7 +17,7 @@ using test::ScriptedRandom;
 FilterParams editedBlock()
 {
     FilterParams p{};
-    scaleWriteDefaults(p);
+    writeDefaults(p, FilterKind::Scale);
     p.scalePreviewApplied = 1;
     p.scalePreset = 5;
     p.scaleCopies = 42;

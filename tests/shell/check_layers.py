@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when a shared folder includes a filter folder's header.
+"""Fails when a shared folder includes a filter folder's header, or when the
+workbench's file readers and writers reach past the document.
 
     check_layers.py ROOT
 
@@ -8,6 +9,11 @@ through the filter registry; a filter folder is any folder whose record
 header NAME/NAME_filter.hpp exists. An include names a filter's header when
 its path starts with a filter folder or, said by bare file name, when only a
 filter folder has a file of that name.
+
+host/io links only tovrins_document of the workbench, so of host/ it may
+include only that library's headers besides its own folder and sdk/: each
+source's own header, and every header of a subfolder of host/ that the
+library takes sources from.
 """
 import os
 import re
@@ -23,6 +29,40 @@ def files_in(root, folder):
         for name in names:
             if name.endswith(SOURCES):
                 yield os.path.join(dirpath, name)
+
+
+def document_headers(root):
+    with open(os.path.join(root, "host", "CMakeLists.txt"), encoding="utf-8") as f:
+        text = f.read()
+    library = re.search(r"add_library\(tovrins_document STATIC([^)]*)\)", text)
+    if not library:
+        return None
+    sources = library.group(1).split()
+    headers = {"host/" + os.path.splitext(source)[0] + ".hpp" for source in sources}
+    for folder in {os.path.dirname(source) for source in sources} - {""}:
+        for name in os.listdir(os.path.join(root, "host", folder)):
+            if name.endswith((".h", ".hpp")):
+                headers.add(f"host/{folder}/{name}")
+    return headers
+
+
+def host_io_faults(root):
+    allowed = document_headers(root)
+    if allowed is None:
+        return ["host/CMakeLists.txt defines no tovrins_document library"]
+    faults = []
+    for path in files_in(root, os.path.join("host", "io")):
+        with open(path, encoding="utf-8") as f:
+            text = f.read()
+        for include in INCLUDE.findall(text):
+            if include.startswith(("sdk/", "host/io/")) or include in allowed:
+                continue
+            faults.append(f"{os.path.relpath(path, root)} includes \"{include}\", which is not host/io's, "
+                          f"sdk/'s or the document's ({', '.join(sorted(allowed))})")
+    with open(os.path.join(root, "host", "io", "CMakeLists.txt"), encoding="utf-8") as f:
+        if re.search(r"target_link_libraries\(tovrins_document_io[^)]*\btovrins_workbench\b", f.read()):
+            faults.append("host/io/CMakeLists.txt links tovrins_document_io with the whole workbench")
+    return faults
 
 
 def main(root):
@@ -45,10 +85,12 @@ def main(root):
                         "/" not in include and name in filter_names and name not in shared_names):
                     faults.append(f"{os.path.relpath(path, root)} includes \"{include}\", a header of the "
                                   f"{first if '/' in include else filter_names[name]} filter")
-    for fault in faults:
+    io_faults = host_io_faults(root)
+    for fault in faults + io_faults:
         print(fault)
-    print(f"{len(faults)} shared-folder includes of filter headers (filters: {', '.join(filters)})")
-    return 1 if faults else 0
+    print(f"{len(faults)} shared-folder includes of filter headers (filters: {', '.join(filters)}); "
+          f"{len(io_faults)} host/io reaches past the document")
+    return 1 if faults or io_faults else 0
 
 
 if __name__ == "__main__":

@@ -1,13 +1,18 @@
 """The studio in a real browser, used as a person would: headless Chromium
-against `tovrins studio --port 0`. Usage: studio_browser_test.py TOVRINS EXAMPLE"""
+against `tovrins studio --port 0`; and the program moved away from its build,
+stopped with Ctrl-C inside a dialog.
+Usage: studio_browser_test.py TOVRINS EXAMPLE PLUGIN"""
 import hashlib
 import json
 import os
+import shutil
+import signal
 import subprocess
 import sys
 import tempfile
 import time
 import unittest
+import urllib.request
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
@@ -15,7 +20,7 @@ from selenium.webdriver.support.ui import Select
 
 from studio_driver import Browser, Studio
 
-TOVRINS, EXAMPLE = sys.argv[1], sys.argv[2]
+TOVRINS, EXAMPLE, PLUGIN = sys.argv[1], sys.argv[2], sys.argv[3]
 SEED = "4242"
 
 
@@ -86,6 +91,10 @@ class StudioInABrowser(unittest.TestCase):
             .release().perform()
         return self.browser.settled()
 
+    def artwork_images(self):
+        """The artwork's images as the page shows them, bottom to top."""
+        return [i.get_attribute("data-chunk") for i in self.browser.driver.find_elements("css selector", "#artwork img")]
+
     def document_json(self):
         """The document as JSON, by its digest: failures stay readable."""
         text = self.browser.driver.execute_async_script(
@@ -145,11 +154,17 @@ class StudioInABrowser(unittest.TestCase):
         self.assertEqual(state["dialog"]["resourceId"], 16100)
         self.assertTrue(b.driver.execute_script("return document.getElementById('app').inert"),
                         "the page is not inert under a dialog")
-        before = b.find("#artwork img").get_attribute("src")
         state = self.choose(36, 2)
-        self.assertNotEqual(b.find("#artwork img").get_attribute("src"), before, "the preset made no new preview")
+        # A preview repaints only what changed: the sky's image is the very element it was.
+        before = self.artwork_images()
+        b.driver.execute_script("document.querySelector('#artwork img').dataset.marked = 'yes'")
         state = self.type_into(4, "12")
         self.assertEqual(self.item(state, 4)["display"], "12")
+        after = self.artwork_images()
+        self.assertNotEqual(after, before, "twelve copies made no new preview")
+        self.assertEqual(after[0], before[0])
+        self.assertEqual(b.find("#artwork img").get_attribute("data-marked"), "yes", "the unchanged sky was redrawn")
+        self.assertEqual(len(after), len(state["artwork"]))
         state = self.choose(30, 3)
         self.assertEqual(self.item(state, 30)["value"], 3)
         self.click_item(51)
@@ -219,6 +234,50 @@ class StudioInABrowser(unittest.TestCase):
         self.assertIn("broken.svg", notice[0].text)
         b.find("[data-notice-ok]").click()
         self.assertEqual(self.document_json(), after_translate)
+
+
+class StudioMovedAway(unittest.TestCase):
+    """The program and its plug-in copied elsewhere: the bundled example
+    still opens, and Ctrl-C with a dialog open cancels it and exits 0."""
+
+    def call(self, studio, path, body=None):
+        request = urllib.request.Request(studio.url.rstrip("/") + path, method="POST" if body else "GET",
+                                         data=json.dumps(body).encode() if body else None,
+                                         headers={"Content-Type": "application/json"})
+        with urllib.request.urlopen(request, timeout=20) as answer:
+            return answer.read()
+
+    def test_the_bundled_example_opens_and_ctrl_c_stops_a_dialog_cleanly(self):
+        moved = tempfile.mkdtemp(prefix="tovrins-moved-")
+        try:
+            program = os.path.join(moved, "tovrins")
+            shutil.copy2(TOVRINS, program)
+            shutil.copy2(PLUGIN, os.path.join(moved, os.path.basename(PLUGIN)))
+            studio = Studio(program, ["--seed", SEED])
+            try:
+                state = json.loads(self.call(studio, "/api/state"))
+                self.assertEqual(state["document"]["name"], "star.svg")
+                self.assertEqual(self.call(studio, "/api/document.svg"), self.run_example_unchanged(program, moved))
+                self.call(studio, "/api/command", {"command": "Select All"})
+                state = json.loads(self.call(studio, "/api/command", {"command": "TovrinScale..."}))
+                self.assertEqual(state["dialog"]["kind"], "dialog")
+                studio.process.send_signal(signal.SIGINT)
+                out, err = studio.process.communicate(timeout=20)
+                self.assertEqual(studio.process.returncode, 0, err)
+                self.assertIn("Tovrins studio stopped.", out)
+                self.assertEqual(err, "")
+            finally:
+                studio.stop()
+        finally:
+            shutil.rmtree(moved, ignore_errors=True)
+
+    def run_example_unchanged(self, program, directory):
+        """The example as `tovrins run` writes it back after a cancelled command."""
+        out = os.path.join(directory, "example.svg")
+        subprocess.run([program, "run", "scale", EXAMPLE, "-o", out, "--cancel", "--seed", SEED], check=True,
+                       capture_output=True)
+        with open(out, "rb") as f:
+            return f.read()
 
 
 if __name__ == "__main__":

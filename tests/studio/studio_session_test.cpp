@@ -184,6 +184,41 @@ TEST_F(StudioApi, UploadsAreReadByTheDocumentReadersAndRefusedWithTheirSentence)
     });
 }
 
+TEST_F(StudioApi, APortInUseIsRefusedNotShared)
+{
+    try {
+        StudioServer second(*session, queue, "127.0.0.1", server->port());
+        ADD_FAILURE() << "a second studio listens on port " << server->port();
+    } catch (const StudioError& e) {
+        EXPECT_NE(std::string(e.what()).find("cannot listen on 127.0.0.1:" + std::to_string(server->port())),
+                  std::string::npos)
+            << e.what();
+    }
+}
+
+TEST_F(StudioApi, TheArtworkImagesOfTheStateAreServedAndOthersAreNot)
+{
+    withClient([&] {
+        auto c = client();
+        const auto state = c.Get("/api/state");
+        ASSERT_TRUE(state);
+        const json keys = json::parse(state->body)["artwork"];
+        ASSERT_EQ(keys.size(), 2u); // the sky's layer, the star's and moon's
+        for (const json& key : keys) {
+            const auto image = c.Get(("/api/artwork/" + key.get<std::string>() + ".svg").c_str());
+            ASSERT_TRUE(image);
+            EXPECT_EQ(image->status, 200);
+            EXPECT_EQ(image->body.rfind("<?xml", 0), 0u);
+        }
+        const auto unknown = c.Get("/api/artwork/0123456789abcdef-1.svg");
+        ASSERT_TRUE(unknown);
+        EXPECT_EQ(unknown->status, 404);
+        const auto malformed = c.Get("/api/artwork/..%2Fsecret.svg");
+        ASSERT_TRUE(malformed);
+        EXPECT_EQ(malformed->status, 404);
+    });
+}
+
 TEST_F(StudioApi, RequestsAddressedToAnotherHostOrFromAnotherOriginAreRefused)
 {
     const std::string port = std::to_string(server->port());

@@ -26,7 +26,7 @@ TranslateCopyInputs inputs(int32_t i, int32_t n, float x, float y, int32_t s = 0
     return {i, s, n, kBounds, {0.0f, 0.0f}, 10.0f, 400.0f, 300.0f, x, y};
 }
 
-using Move = TranslateMove;
+using Move = TranslateCopyPlacement;
 
 Move place(int32_t placement, const TranslateCopyInputs& in, RandomSource& random, HostMath& math)
 {
@@ -145,12 +145,12 @@ TEST(TranslatePlaceCopy, LinedStacksQuartersAndWritesNothingAfterThem)
     }
     ConstantRandom random(0.5f);
     StdMath math;
-    TranslateMove held{1.5f, -2.5f};
+    TranslateCopyPlacement held{1.5f, -2.5f};
     translatePlaceCopy(17, inputs(8, 9, x, 99.0f), held, random, math);
     EXPECT_EQ(held.tx, 1.5f);
     EXPECT_EQ(held.ty, -2.5f);
     // Below four copies there are no quarters: the engine's (0, 0) stays.
-    TranslateMove start{};
+    TranslateCopyPlacement start{};
     for (int32_t i = 0; i < 3; ++i)
         translatePlaceCopy(17, inputs(i, 3, x, 5.0f), start, random, math);
     EXPECT_EQ(start.tx, 0.0f);

@@ -37,7 +37,7 @@ FilterParams sentinelBlock()
 FilterParams defaults()
 {
     FilterParams params = sentinelBlock();
-    translateWriteDefaults(params);
+    writeDefaults(params, FilterKind::Translate);
     return params;
 }
 

@@ -71,6 +71,7 @@ void expectSameArt(const ArtData& a, const ArtData& b, const std::string& where)
         break;
     case ArtType::Text:
     case ArtType::PlacedImage:
+    case ArtType::Instance:
         EXPECT_EQ(a.matrix.a, b.matrix.a) << where;
         EXPECT_EQ(a.matrix.b, b.matrix.b) << where;
         EXPECT_EQ(a.matrix.c, b.matrix.c) << where;

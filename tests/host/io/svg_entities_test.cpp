@@ -54,7 +54,7 @@ TEST(SvgEntities, NestedEntitiesAndTheFirstDeclarationWins)
 TEST(SvgEntities, DocumentsWithoutAnInternalSubsetAreUntouched)
 {
     std::vector<std::string> warnings;
-    for (const std::string text :
+    for (const std::string& text :
          {std::string("<svg>&x;</svg>"), std::string("<!DOCTYPE svg SYSTEM \"svg.dtd\"><svg>&x;</svg>"),
           withDoctype("<!ELEMENT svg ANY>", "<svg>&x;</svg>")})
         EXPECT_EQ(expandDtdEntities(text, warnings), text);

@@ -13,17 +13,17 @@ using test::ScriptedRandom;
 using test::StdMath;
 
 // A copy 40 x 40 centred on (30, 40), in a 600 x 800 document.
-ScalePivotInputs inputs(int32_t j, int32_t n, float oh = 3.0f, float ov = -4.0f)
+ScaleCopyInputs inputs(int32_t j, int32_t n, float oh = 3.0f, float ov = -4.0f)
 {
-    return ScalePivotInputs{.j = j,
-                            .n = n,
-                            .width = 600.0f,
-                            .height = 800.0f,
-                            .selectedCentre = {100.0f, 200.0f},
-                            .firstCentre = {-5.0f, 7.0f},
-                            .copyBounds = {10.0f, 60.0f, 50.0f, 20.0f},
-                            .oh = oh,
-                            .ov = ov};
+    return ScaleCopyInputs{.j = j,
+                           .n = n,
+                           .width = 600.0f,
+                           .height = 800.0f,
+                           .selectedCentre = {100.0f, 200.0f},
+                           .firstCentre = {-5.0f, 7.0f},
+                           .copyBounds = {10.0f, 60.0f, 50.0f, 20.0f},
+                           .oh = oh,
+                           .ov = ov};
 }
 
 struct PivotCase {
@@ -43,8 +43,8 @@ TEST_P(ScaleCentredPivot, ScalesAboutThePivot)
     ScriptedRandom noDraws;
     StdMath math;
     TvRealPoint average{1000.0f, 2000.0f};
-    ScaleTranslations t{{999.0f, 999.0f}, {999.0f, 999.0f}};
-    scalePivot(c.mode, inputs(c.j, c.n), average, t, noDraws, math);
+    ScaleCopyPlacement t{{999.0f, 999.0f}, {999.0f, 999.0f}};
+    scalePlaceCopy(c.mode, inputs(c.j, c.n), average, t, noDraws, math);
 
     EXPECT_NEAR(t.t2.h, c.t2.h, 1e-3);
     EXPECT_NEAR(t.t2.v, c.t2.v, 1e-3);
@@ -80,42 +80,42 @@ void expectPoint(TvRealPoint actual, TvRealPoint expected, const char* what)
     EXPECT_FLOAT_EQ(actual.v, expected.v) << what;
 }
 
-TEST(ScalePivot, OriginAndDocumentEdgeModesSplitTheTranslations)
+TEST(ScalePlaceCopy, OriginAndDocumentEdgeModesSplitTheTranslations)
 {
     ScriptedRandom noDraws;
     StdMath math;
     TvRealPoint average{};
-    ScaleTranslations t{};
+    ScaleCopyPlacement t{};
 
-    scalePivot(7, inputs(0, 7), average, t, noDraws, math);
+    scalePlaceCopy(7, inputs(0, 7), average, t, noDraws, math);
     expectPoint(t.t1, {-30, -40}, "(0,0) T1: about the copy's centre");
     expectPoint(t.t2, {3, -4}, "(0,0) T2: centre placed at the offsets");
 
-    scalePivot(9, inputs(0, 7), average, t, noDraws, math);
+    scalePlaceCopy(9, inputs(0, 7), average, t, noDraws, math);
     expectPoint(t.t1, {0, -396}, "document left T1");
     expectPoint(t.t2, {3, 396}, "document left T2");
 
-    scalePivot(11, inputs(0, 7), average, t, noDraws, math);
+    scalePlaceCopy(11, inputs(0, 7), average, t, noDraws, math);
     expectPoint(t.t1, {-303, 0}, "document bottom T1");
     expectPoint(t.t2, {303, -4}, "document bottom T2");
 }
 
-TEST(ScalePivot, RandomModesDrawXThenY)
+TEST(ScalePlaceCopy, RandomModesDrawXThenY)
 {
     ScriptedRandom random({0.5f, 0.25f, 0.5f, 0.25f});
     StdMath math;
     TvRealPoint average{};
-    ScaleTranslations t{};
+    ScaleCopyPlacement t{};
 
-    scalePivot(3, inputs(0, 7), average, t, random, math);
+    scalePlaceCopy(3, inputs(0, 7), average, t, random, math);
     expectPoint(t.t2, {83, 61}, "+ Random 100pts");
     expectPoint(t.t1, {-83, -61}, "+ Random 100pts");
-    scalePivot(16, inputs(0, 7), average, t, random, math);
+    scalePlaceCopy(16, inputs(0, 7), average, t, random, math);
     expectPoint(t.t2, {303, 196}, "Random in the document");
     EXPECT_EQ(random.draws(), 4u);
 }
 
-TEST(ScalePivot, AverageOfAllPathsAccumulatesTheOffsets)
+TEST(ScalePlaceCopy, AverageOfAllPathsAccumulatesTheOffsets)
 {
     ScriptedRandom noDraws;
     StdMath math;
@@ -123,29 +123,29 @@ TEST(ScalePivot, AverageOfAllPathsAccumulatesTheOffsets)
     TvRealPoint average = start;
     float oh = 0.0f;
     float ov = 0.0f;
-    ScaleTranslations t{};
+    ScaleCopyPlacement t{};
 
-    nextHorizontalOffset(2, 0, 2, 10.0f, oh, noDraws);
-    nextVerticalOffset(0, 0, 2, 10.0f, ov, noDraws);
-    scalePivot(15, inputs(0, 2, oh, ov), average, t, noDraws, math);
+    scaleAdvanceHorizontalOffset(2, 0, 2, 10.0f, oh, noDraws);
+    scaleAdvanceVerticalOffset(0, 0, 2, 10.0f, ov, noDraws);
+    scalePlaceCopy(15, inputs(0, 2, oh, ov), average, t, noDraws, math);
     expectPoint(t.t2, {start.h + 10, start.v}, "first copy");
     expectPoint(average, t.t2, "average after the first copy");
 
-    nextHorizontalOffset(2, 1, 2, 10.0f, oh, noDraws);
-    scalePivot(15, inputs(1, 2, oh, ov), average, t, noDraws, math);
+    scaleAdvanceHorizontalOffset(2, 1, 2, 10.0f, oh, noDraws);
+    scalePlaceCopy(15, inputs(1, 2, oh, ov), average, t, noDraws, math);
     expectPoint(t.t2, {start.h + 10 + 20, start.v}, "second copy");
     expectPoint(t.t1, {-(start.h + 30), -start.v}, "second copy T1");
     expectPoint(average, t.t2, "average after the second copy");
 }
 
-TEST(ScalePivot, UnknownModeWritesNothing)
+TEST(ScalePlaceCopy, UnknownModeWritesNothing)
 {
     ScriptedRandom noDraws;
     StdMath math;
     for (int32_t mode : {-1, 24, 99}) {
         TvRealPoint average{1.0f, 2.0f};
-        ScaleTranslations t{{5.0f, 6.0f}, {7.0f, 8.0f}};
-        scalePivot(mode, inputs(1, 7), average, t, noDraws, math);
+        ScaleCopyPlacement t{{5.0f, 6.0f}, {7.0f, 8.0f}};
+        scalePlaceCopy(mode, inputs(1, 7), average, t, noDraws, math);
         expectPoint(t.t1, {5, 6}, "T1");
         expectPoint(t.t2, {7, 8}, "T2");
         expectPoint(average, {1, 2}, "average");

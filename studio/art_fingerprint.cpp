@@ -1,0 +1,89 @@
+#include "studio/art_fingerprint.hpp"
+
+namespace tovrins::studio {
+
+void ArtFingerprint::bytes(const void* data, size_t size)
+{
+    const auto* p = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < size; ++i)
+        hash_ = (hash_ ^ p[i]) * 0x100000001b3; // FNV-1a
+}
+
+// Length first, so that ("ab", "c") and ("a", "bc") differ.
+void ArtFingerprint::text(const std::string& s)
+{
+    plain(s.size());
+    bytes(s.data(), s.size());
+}
+
+void ArtFingerprint::add(std::span<const host::ArtData> art)
+{
+    plain(art.size());
+    for (const host::ArtData& a : art)
+        add(a);
+}
+
+void ArtFingerprint::add(const host::ArtData& art)
+{
+    plain(art.type);
+    text(art.id);
+    plain(art.selected);
+    // Field by field: the structs' padding holds no value.
+    for (const TvColor& c : {art.style.fill, art.style.stroke}) {
+        plain(c.kind);
+        plain(c.components);
+    }
+    plain(art.style.strokeWidth);
+    plain(art.style.opacity);
+    plain(art.closed);
+    plain(art.segments.size());
+    for (const host::Segment& s : art.segments) {
+        plain(s.p);
+        plain(s.in);
+        plain(s.out);
+        plain(s.corner);
+    }
+    add(art.children);
+    plain(art.matrix);
+    plain(art.bounds);
+    text(art.content);
+    text(art.sourceXml);
+    plain(art.space.has_value());
+    if (art.space)
+        plain(*art.space);
+    text(art.fillPaint);
+    text(art.strokePaint);
+    plain(art.attributes.size());
+    for (const host::Attribute& a : art.attributes) {
+        text(a.name);
+        text(a.value);
+    }
+}
+
+void ArtFingerprint::addShared(const host::DocumentData& document)
+{
+    plain(document.width);
+    plain(document.height);
+    text(document.definitions);
+    plain(document.paintServers.size());
+    for (const host::PaintServer& s : document.paintServers) {
+        text(s.id);
+        text(s.element);
+        plain(s.boundingBoxUnits);
+        plain(s.transform);
+    }
+    plain(document.derivedPaints.size());
+    for (const host::DerivedPaint& p : document.derivedPaints) {
+        text(p.id);
+        text(p.base);
+        text(p.element);
+        plain(p.transform);
+    }
+    plain(document.rootAttributes.size());
+    for (const host::Attribute& a : document.rootAttributes) {
+        text(a.name);
+        text(a.value);
+    }
+}
+
+} // namespace tovrins::studio

@@ -1,0 +1,10 @@
+# Turns the bundled example into a C++ source: cmake -DINPUT=... -DOUTPUT=... -P embed_example.cmake
+file(READ ${INPUT} content)
+set(delimiter "tovrins_example")
+string(FIND "${content}" ")${delimiter}\"" clash)
+if(NOT clash EQUAL -1)
+  message(FATAL_ERROR "${INPUT} holds the raw-string delimiter ${delimiter}")
+endif()
+get_filename_component(name ${INPUT} NAME)
+file(WRITE ${OUTPUT}.new "// Made from ${name} by embed_example.cmake at build time.\n#include \"studio/bundled_example.hpp\"\n\nnamespace tovrins::studio {\n\nBundledExample bundledExample()\n{\n    return {\"${name}\", R\"${delimiter}(${content})${delimiter}\"};\n}\n\n} // namespace tovrins::studio\n")
+file(RENAME ${OUTPUT}.new ${OUTPUT})
