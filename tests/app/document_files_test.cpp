@@ -6,6 +6,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_directory.hpp"
+
 #include "app/app_error.hpp"
 #include "app/atomic_file.hpp"
 
@@ -20,8 +22,7 @@ class FilesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-            ("tovrins_app_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir_ = tovrins::test::scratchDirectory("tovrins_app_");
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }

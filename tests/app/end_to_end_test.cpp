@@ -13,6 +13,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_directory.hpp"
+
 #include "host/io/json_document.hpp"
 #include "host/io/svg_export.hpp"
 #include "host/io/svg_import.hpp"
@@ -83,8 +85,7 @@ class TovrinsRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-            ("tovrins_e2e_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir_ = tovrins::test::scratchDirectory("tovrins_e2e_");
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }

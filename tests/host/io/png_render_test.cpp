@@ -11,6 +11,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_directory.hpp"
+
 #include <cairo.h>
 
 #include "tests/host/io/io_test_support.hpp"
@@ -27,8 +29,7 @@ class PngRender : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() /
-            ("tovrins_png_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        dir_ = tovrins::test::scratchDirectory("tovrins_png_");
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }

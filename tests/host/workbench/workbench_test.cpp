@@ -2,6 +2,8 @@
 // unload and reload, and the commands it refuses.
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_directory.hpp"
+
 #include "tests/host/document_fixtures.hpp"
 #include "tests/support/plugin_harness.hpp"
 
@@ -92,7 +94,7 @@ TEST(Workbench, AfterUnloadAndReloadTheFiltersRunWithTheBlocksTheyKept)
 
 TEST(Workbench, APluginThatCannotBeLoadedAgainStaysUnloaded)
 {
-    const std::filesystem::path copy = std::filesystem::temp_directory_path() / "tovrins_reload_test.aip";
+    const std::filesystem::path copy = tovrins::test::scratchDirectory("tovrins_reload_").replace_extension(".aip");
     std::filesystem::copy_file(TOVRINS_PLUGIN_PATH, copy, std::filesystem::copy_options::overwrite_existing);
     {
         Workbench bench(copy, 1);
