@@ -29,10 +29,10 @@ host::DocumentData example()
 
 class StudioApi : public ::testing::Test {
 protected:
-    StudioApi()
+    explicit StudioApi(uint64_t seed = 7) : bench(TOVRINS_PLUGIN_PATH, seed)
     {
         bench.open(example());
-        session.emplace(bench, queue, 7, "star.svg");
+        session.emplace(bench, queue, seed, "star.svg");
         server.emplace(*session, queue, "127.0.0.1", 0);
         server->start();
     }
@@ -69,7 +69,7 @@ protected:
         throw std::runtime_error("no item " + std::to_string(id));
     }
 
-    host::Workbench bench{TOVRINS_PLUGIN_PATH, 7};
+    host::Workbench bench;
     std::optional<StudioSession> session;
     HostQueue queue{[this] { return Reply::json(session->state().dump()); }};
     std::optional<StudioServer> server;
@@ -112,6 +112,34 @@ TEST_F(StudioApi, AFilterDialogIsWorkedThroughTheApiAndItsCommandIsOneUndoStep)
     ASSERT_TRUE(bench.document()->undo());
     EXPECT_FALSE(bench.document()->canUndo());
     EXPECT_NE(host::writeJson(bench.document()->data()), after);
+}
+
+// With this seed, "Tumble" on the whole example picks steps whose copies
+// overflow the coordinates, so the command fails at OK.
+class StudioApiFailingTumble : public StudioApi {
+protected:
+    StudioApiFailingTumble() : StudioApi(1) { }
+};
+
+TEST_F(StudioApiFailingTumble, AFailedCommandShowsTheErrorDialogAndLeavesTheDocumentAsItWas)
+{
+    const std::string before = host::writeJson(bench.document()->data());
+    withClient([&] {
+        auto c = client();
+        post(c, "/api/command", {{"command", "Select All"}});
+        json state = post(c, "/api/command", {{"command", "TovrinTranslate..."}});
+        ASSERT_EQ(state["dialog"]["resourceId"], 16100);
+        post(c, "/api/dialog", {{"action", "click"}, {"item", 51}});
+        state = post(c, "/api/dialog", {{"action", "ok"}});
+        ASSERT_TRUE(state["dialog"].is_object()) << state.dump();
+        EXPECT_EQ(state["dialog"]["resourceId"], 16051);
+        EXPECT_EQ(state["dialog"]["title"], "Plug-in Error");
+        post(c, "/api/command", {{"command", "Undo"}}, 409); // the error dialog is modal too
+        state = post(c, "/api/dialog", {{"action", "ok"}});
+        EXPECT_TRUE(state["dialog"].is_null());
+    });
+    ASSERT_TRUE(bench.document()->undo()); // the Select All, and nothing else
+    EXPECT_EQ(host::writeJson(bench.document()->data()), before);
 }
 
 TEST_F(StudioApi, StoppingWithADialogOpenCancelsItAndLeavesTheDocumentAsItWas)
