@@ -3,7 +3,9 @@
 // across undo), and every change goes through an undo journal.
 #pragma once
 
+#include <climits>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -15,6 +17,14 @@
 #include "sdk/tv_types.h"
 
 namespace tovrins::host {
+
+// Art and layers draw ids from ranges of their own, so each keeps its slots
+// dense (a preview with a layer per copy touches half the memory it would
+// with one shared range). Layer ids take the top half of what a handle
+// holds and art ids the bottom half: a layer's handle never names art, nor
+// the other way round.
+inline constexpr uint64_t firstLayerId = uint64_t{1} << (sizeof(uintptr_t) * CHAR_BIT - 1);
+inline constexpr uint64_t lastLayerId = std::numeric_limits<uintptr_t>::max();
 
 // Handles are ids in disguise; the document validates them on every call.
 inline TvArtHandle toHandle(ArtId id) { return reinterpret_cast<TvArtHandle>(static_cast<uintptr_t>(id)); }
@@ -173,9 +183,10 @@ private:
     std::vector<Attribute> rootAttributes_;
     PaintServers paints_;
     uint64_t objectLimit_;
-    uint64_t nextId_ = 1;
-    IdSlots<Node> nodes_;
-    IdSlots<Layer> layers_;
+    ArtId nextId_ = 1;
+    LayerId nextLayerId_ = firstLayerId;
+    IdSlots<Node> nodes_{1};
+    IdSlots<Layer> layers_{firstLayerId};
     IdList layerOrder_; // bottom to top
     LayerId currentLayer_ = 0;
     uint64_t nextLayerNumber_ = 1;

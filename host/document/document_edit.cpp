@@ -117,7 +117,7 @@ TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, Art
         return TV_ERR_LAYER_LOCKED;
     const Node& from = nodes_.at(source);
     const size_t size = from.children.empty() ? 1 : subtreeSize(source);
-    if (objectCount() + size > objectLimit_)
+    if (objectCount() + size > objectLimit_ || size > firstLayerId - nextId_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
     if (from.children.empty()) {
@@ -323,12 +323,12 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     } else {
         return TV_ERR_BAD_PARAMETER;
     }
-    if (objectCount() + 1 > objectLimit_)
+    if (objectCount() + 1 > objectLimit_ || nextLayerId_ == lastLayerId)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
     // A preview may make a layer per copy: the slot's room from the last
     // layer there is kept, so a layer costs no allocation.
-    layer = nextId_++;
+    layer = nextLayerId_++;
     Layer& fresh = layers_.claim(layer);
     fresh.name = "Layer " + std::to_string(nextLayerNumber_++);
     fresh.visible = true;

@@ -15,21 +15,28 @@
 
 namespace tovrins::host {
 
-// T has a public `id`; 0 marks a vacant slot, so 0 is never an id.
+// T has a public `id`; 0 marks a vacant slot, so 0 is never an id. The ids
+// start at firstId: two kinds of object can each keep their slots dense in
+// ranges of their own.
 template <class T> class IdSlots {
 public:
     static constexpr unsigned blockBits = 10;
     static constexpr uint64_t blockSize = uint64_t{1} << blockBits;
+
+    explicit IdSlots(uint64_t firstId = 1) : firstId_(firstId) { }
+    uint64_t firstId() const { return firstId_; }
 
     size_t size() const { return live_; }
 
     T* find(uint64_t id) { return const_cast<T*>(std::as_const(*this).find(id)); }
     const T* find(uint64_t id) const
     {
-        const uint64_t block = id >> blockBits;
-        if (id == 0 || block >= blocks_.size() || !blocks_[block].slots)
+        if (id == 0 || id < firstId_)
             return nullptr;
-        const T& slot = blocks_[block].slots[id & (blockSize - 1)];
+        const uint64_t block = (id - firstId_) >> blockBits;
+        if (block >= blocks_.size() || !blocks_[block].slots)
+            return nullptr;
+        const T& slot = blocks_[block].slots[(id - firstId_) & (blockSize - 1)];
         return slot.id == id ? &slot : nullptr;
     }
     T& at(uint64_t id) { return const_cast<T&>(std::as_const(*this).at(id)); }
@@ -46,7 +53,7 @@ public:
     template <class U> T& put(uint64_t id, U&& value)
     {
         Block& block = freeBlockFor(id);
-        T& slot = block.slots[id & (blockSize - 1)];
+        T& slot = block.slots[(id - firstId_) & (blockSize - 1)];
         slot = std::forward<U>(value); // may throw: the slot stays free
         markLive(block, slot, id);
         return slot;
@@ -57,7 +64,7 @@ public:
     T& claim(uint64_t id)
     {
         Block& block = freeBlockFor(id);
-        T& slot = block.slots[id & (blockSize - 1)];
+        T& slot = block.slots[(id - firstId_) & (blockSize - 1)];
         markLive(block, slot, id);
         return slot;
     }
@@ -101,9 +108,9 @@ private:
 
     Block& freeBlockFor(uint64_t id)
     {
-        if (id == 0 || find(id))
-            throw std::invalid_argument("IdSlots: the id is 0 or taken");
-        const uint64_t index = id >> blockBits;
+        if (id == 0 || id < firstId_ || find(id))
+            throw std::invalid_argument("IdSlots: the id is 0, below the first id or taken");
+        const uint64_t index = (id - firstId_) >> blockBits;
         if (index >= blocks_.size())
             blocks_.resize(index + 1);
         Block& block = blocks_[index];
@@ -127,14 +134,15 @@ private:
 
     void vacate(uint64_t id)
     {
-        Block& block = blocks_[id >> blockBits];
-        block.slots[id & (blockSize - 1)].id = 0;
+        Block& block = blocks_[(id - firstId_) >> blockBits];
+        block.slots[(id - firstId_) & (blockSize - 1)].id = 0;
         --live_;
         if (--block.live == 0)
             spares_.push_back(std::move(block.slots));
     }
 
-    std::vector<Block> blocks_; // block i holds ids i * blockSize onwards
+    uint64_t firstId_;
+    std::vector<Block> blocks_; // block i holds ids firstId_ + i * blockSize onwards
     std::vector<std::unique_ptr<T[]>> spares_;
     size_t live_ = 0;
 };

@@ -110,5 +110,32 @@ TEST(IdSlotsTest, AClaimedSlotKeepsTheRoomItsLastObjectHad)
     EXPECT_THROW(slots.claim(3 * block + 5), std::invalid_argument);
 }
 
+TEST(IdSlotsTest, ARangeStartingHighKeepsItsSlotsDenseAndRefusesIdsBelowIt)
+{
+    constexpr uint64_t first = uint64_t{1} << 40;
+    Slots slots(first);
+    EXPECT_EQ(slots.firstId(), first);
+    // Ids of the range's first block edges and of the block after.
+    for (uint64_t id : {first, first + block - 1, first + block})
+        slots.put(id, Item{0, std::to_string(id - first), {}});
+    EXPECT_EQ(slots.at(first).text, "0");
+    EXPECT_EQ(slots.at(first + block - 1).text, std::to_string(block - 1));
+    EXPECT_EQ(slots.at(first + block).text, std::to_string(block));
+    // The same offsets below the range name nothing, and cannot be put.
+    for (uint64_t id : {uint64_t{0}, uint64_t{1}, block, first - 1}) {
+        EXPECT_EQ(slots.find(id), nullptr) << id;
+        EXPECT_THROW(slots.put(id, Item{}), std::invalid_argument) << id;
+        EXPECT_THROW(slots.claim(id), std::invalid_argument) << id;
+    }
+    EXPECT_EQ(slots.find(first + 1), nullptr);
+    EXPECT_EQ(idsOf(slots), (std::vector<uint64_t>{first, first + block - 1, first + block}));
+    // A block emptied in the range goes spare and serves the next ids.
+    slots.erase(first + block);
+    Item& reused = slots.claim(first + 2 * block + 7);
+    EXPECT_EQ(slots.find(first + 2 * block + 7), &reused);
+    EXPECT_EQ(slots.find(first + block), nullptr);
+    EXPECT_EQ(slots.size(), 3u);
+}
+
 } // namespace
 } // namespace tovrins::host

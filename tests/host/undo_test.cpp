@@ -169,6 +169,61 @@ TEST(UndoTest, LayerPropertiesAndTheCurrentLayerAreUndone)
 
 // A layer per copy makes each new layer current in turn; the journal keeps
 // one record of the current layer, and undo and redo still land exactly.
+// A handle of either kind handed to the other's lookups must name nothing,
+// however many of each the commands, undos and redos have made.
+void expectLayersAndArtNeverResolveAsEachOther(const Document& doc)
+{
+    std::vector<ArtId> art;
+    doc.forEachInOrder([&art](const Node& n) { art.push_back(n.id); });
+    ASSERT_FALSE(art.empty());
+    for (ArtId id : art) {
+        const TvLayerHandle asLayer = reinterpret_cast<TvLayerHandle>(toHandle(id));
+        EXPECT_EQ(doc.findLayer(layerIdOf(asLayer)), nullptr) << "art " << id;
+    }
+    for (LayerId id : doc.layerOrder()) {
+        const TvArtHandle asArt = reinterpret_cast<TvArtHandle>(toLayerHandle(id));
+        EXPECT_EQ(doc.find(artIdOf(asArt)), nullptr) << "layer " << id;
+        EXPECT_EQ(doc.layerOf(artIdOf(asArt)), LayerId{0}) << "layer " << id;
+    }
+}
+
+TEST(UndoTest, LayersAndArtNeverShareAnIdWhileBothAreMade)
+{
+    Document doc(sampleDocument());
+    expectLayersAndArtNeverResolveAsEachOther(doc);
+    const ArtId a = idOf(doc, "a");
+    const ArtId b = idOf(doc, "b");
+    doc.beginCommand();
+    preview(doc, {a, b}, 3);
+    doc.undoChanges();
+    preview(doc, {a, b}, 3); // ids made after an undo are new ones
+    expectLayersAndArtNeverResolveAsEachOther(doc);
+    doc.endCommand();
+    const DocumentData first = doc.data();
+
+    // Art made by the last command, after its layers, is changed by the
+    // next one: still journaled, so undo brings it back as it was.
+    ArtId late = 0;
+    doc.forEachInOrder([&late](const Node& n) { late = std::max(late, n.id); });
+    doc.beginCommand();
+    LayerId layer = 0;
+    ASSERT_EQ(doc.insertLayer(TV_PLACE_BELOW_ALL, 0, layer), 0);
+    ASSERT_EQ(doc.transform(late, {1, 0, 0, 1, 4, 4}, 1, 1), 0);
+    EXPECT_EQ(doc.pendingChanges(), 2u); // the new layer and the move of the earlier art
+    ArtId copy = 0;
+    ASSERT_EQ(doc.duplicate(late, TV_PLACE_ABOVE_ALL, 0, copy), 0);
+    ASSERT_EQ(doc.transform(copy, {1, 0, 0, 1, 4, 4}, 1, 1), 0);
+    EXPECT_EQ(doc.pendingChanges(), 3u); // a copy made in the command is not journaled when moved
+    expectLayersAndArtNeverResolveAsEachOther(doc);
+    doc.endCommand();
+    ASSERT_TRUE(doc.undo());
+    expectSameDocument(doc.data(), first);
+    ASSERT_TRUE(doc.redo());
+    expectLayersAndArtNeverResolveAsEachOther(doc);
+    EXPECT_NE(doc.find(copy), nullptr);
+    EXPECT_NE(doc.findLayer(layer), nullptr);
+}
+
 TEST(UndoTest, ALayerPerCopyKeepsOneCurrentLayerRecordAndUndoesExactly)
 {
     Document doc(sampleDocument());
