@@ -86,12 +86,13 @@ std::string StudioSession::documentJson() const { return host::writeJson(documen
 
 std::string StudioSession::documentPng() const
 {
-    const host::DocumentData data = document().data();
-    if (!host::pngSizeFits(host::pngSize(data)))
+    const host::Document& live = document();
+    if (!host::pngSizeFits(host::pngSize(live.width(), live.height())))
         throw StudioError(kUnprocessable,
                           "the document is too large or too small to save as a PNG image; it must "
-                          "render from 1 to 10000 pixels a side");
-    return host::renderPng(data);
+                          "render from 1 to " +
+                              std::to_string(static_cast<long>(host::kMaxPngSide)) + " pixels a side");
+    return host::renderPng(live);
 }
 
 void StudioSession::open(const std::string& fileName, std::string_view bytes)

@@ -111,9 +111,10 @@ cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned in
 
 } // namespace
 
-std::string renderPng(const DocumentData& doc, double scale)
+std::string renderPng(const Document& doc, double scale)
 {
-    const auto surface = render({doc.width, doc.height, writeSvg(doc)}, scale, "document");
+    checkedSize(doc.width(), doc.height(), scale, "document"); // before the SVG text is made
+    const auto surface = render({doc.width(), doc.height(), writeSvg(doc)}, scale, "document");
     std::string bytes;
     if (cairo_surface_write_to_png_stream(surface.get(), appendBytes, &bytes) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("the PNG image could not be made.");

@@ -37,6 +37,6 @@ void writePng(const DocumentData& doc, const std::string& path, double scale = 1
 // The same, the live document's nodes read in place.
 void writePng(const Document& doc, const std::string& path, double scale = 1.0);
 // The same image as PNG file bytes in memory. Throws std::runtime_error.
-std::string renderPng(const DocumentData& doc, double scale = 1.0);
+std::string renderPng(const Document& doc, double scale = 1.0);
 
 } // namespace tovrins::host
