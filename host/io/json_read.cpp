@@ -10,6 +10,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "host/io/svg_number.hpp"
+
 namespace tovrins::host {
 
 using nlohmann::json;
@@ -39,14 +41,11 @@ public:
     {
         if (!j.is_number())
             fail(where, "expected a number");
+        // The same range as SVG reading: what export writes reads back.
         const double d = j.get<double>();
-        // Up to half a unit past the largest float still rounds to it: the
-        // shortest spelling of the largest float reads back just above it.
-        constexpr double kLimit = 0x1.ffffffp+127;
-        constexpr double kMax = std::numeric_limits<float>::max();
-        if (!std::isfinite(d) || std::fabs(d) >= kLimit)
+        if (!fitsFloat(d))
             fail(where, "the number is out of range");
-        return static_cast<float>(std::clamp(d, -kMax, kMax));
+        return toFloat(d);
     }
     bool boolean(const json& j, const std::string& where) const
     {
