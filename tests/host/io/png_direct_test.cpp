@@ -180,7 +180,12 @@ TEST(PngDirect, DrawsJoinsCapsMiterLimitsAndDashesAsLibrsvg)
         zigzag.attributes = looks[i];
         art.push_back(zigzag);
     }
-    expectSameAsLibrsvg(page(250, 160, art), 1.5);
+    // A spike whose miter is 5.8 times the width: cut off at SVG's default
+    // limit of 4 (cairo's own is 10).
+    ArtData spike = stroked(straightPath({{20, 200}, {120, 182}, {20, 164}}, false), rgb(0, 0, 0), 4);
+    spike.style.fill = {TV_COLOR_NONE, {}};
+    art.push_back(spike);
+    expectSameAsLibrsvg(page(250, 220, art), 1.5);
 }
 
 TEST(PngDirect, DrawsOpacityOfPathsGroupsAndPaintsAsLibrsvg)
@@ -201,9 +206,13 @@ TEST(PngDirect, DrawsOpacityOfPathsGroupsAndPaintsAsLibrsvg)
     ArtData b = loop(150, 110, 25);
     b.style.fill = rgb(0.2f, 0.2f, 0.2f);
     group.children = {a, b};
+    // An opacity between two bytes: librsvg rounds it to the nearer.
+    ArtData faint = straightPath({{10, 100}, {60, 100}, {60, 160}, {10, 160}}, true);
+    faint.style.fill = rgb(0, 0, 0);
+    faint.attributes = {{"fill-opacity", "0.1988"}};
     ArtData invisible = loop(50, 130, 20);
     invisible.style.opacity = 0;
-    expectSameAsLibrsvg(page(200, 170, {under, over, strokeOnly, group, invisible}));
+    expectSameAsLibrsvg(page(200, 170, {under, over, strokeOnly, group, faint, invisible}));
 }
 
 TEST(PngDirect, FillsCompoundPathsByTheirFillRuleAsLibrsvg)
