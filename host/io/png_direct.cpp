@@ -204,17 +204,56 @@ private:
         const std::optional<TvRealMatrix>& own = l.space ? l.space : a.space;
         const TvRealMatrix in = inside(own, space);
         const TvRealMatrix local = toLocal(in);
-        withOpacity(opacity, [&] {
+        const float strokeWidth = strokeWidthIn(a.style, scaleOf(in));
+        auto makePath = [&] {
             setUserSpace(in, ownSpace || own);
             cairo_new_path(cr_);
             const bool squareCaps = look.lineCap == CAIRO_LINE_CAP_SQUARE;
             forEachPart(a, [&](std::span<const Segment> segments, bool closed) {
                 pathData(segments, closed, local, squareCaps);
             });
-            if (cairo_has_current_point(cr_)) // d="" draws nothing
-                paint(a, l, strokeWidthIn(a.style, scaleOf(in)), look);
+            return cairo_has_current_point(cr_); // d="" draws nothing
+        };
+        if (opacity >= 1) {
+            if (makePath())
+                paint(a, l, strokeWidth, look);
+            cairo_new_path(cr_);
+            return;
+        }
+        if (!makePath())
+            return;
+        cairo_save(cr_);
+        clipToStrokeBounds(strokeWidth, look);
+        withOpacity(opacity, [&] {
+            makePath();
+            paint(a, l, strokeWidth, look);
             cairo_new_path(cr_);
         });
+        cairo_restore(cr_);
+    }
+
+    // Clips to whole pixels around the current path and its stroke (which
+    // reaches half the width out, a miter at most the limit times that, a
+    // square cap 1.5 times), and clears the path: a group for the path's
+    // opacity then only spans the pixels it can change.
+    void clipToStrokeBounds(float strokeWidth, const InheritedLook& look)
+    {
+        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+        const double reach =
+            strokeWidth / 2.0 * std::max(look.lineJoin == CAIRO_LINE_JOIN_MITER ? look.miterLimit : 1.0, 1.5);
+        x0 -= reach, y0 -= reach, x1 += reach, y1 += reach;
+        double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
+        for (auto [x, y] : {std::pair{x0, y0}, {x1, y0}, {x0, y1}, {x1, y1}}) {
+            cairo_user_to_device(cr_, &x, &y);
+            left = std::min(left, x), right = std::max(right, x);
+            top = std::min(top, y), bottom = std::max(bottom, y);
+        }
+        cairo_new_path(cr_);
+        cairo_identity_matrix(cr_);
+        left = std::floor(left) - 1, top = std::floor(top) - 1;
+        cairo_rectangle(cr_, left, top, std::ceil(right) + 1 - left, std::ceil(bottom) + 1 - top);
+        cairo_clip(cr_);
     }
 
     // The element's user space: the viewport's, or the space the export
