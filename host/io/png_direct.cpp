@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "host/document/geometry.hpp"
+#include "host/document/paint_servers.hpp"
 #include "host/io/art_source.hpp"
 #include "host/io/png_look.hpp"
 
@@ -147,7 +148,7 @@ private:
             return false;
         if (a.type == ArtType::Group) {
             const TvRealMatrix in = inside(a.space, space);
-            bool ok = true;
+            bool ok = invertMatrix(in).has_value();
             source_.forEachChild(a, [&](const Art& c) { ok = ok && drawable(c, in, *own, depth + 1); });
             return ok;
         }
@@ -156,8 +157,9 @@ private:
         const Art& l = lookOf(a);
         const TvRealMatrix in = inside(l.space ? l.space : a.space, space);
         const float width = strokeWidthIn(a.style, scaleOf(in));
+        // A space that cannot be undone is one librsvg draws nothing in.
         if (!solidPaint(a.style.fill, l.fillPaint) || !solidPaint(a.style.stroke, l.strokePaint) ||
-            !std::isfinite(width) || width < 0)
+            !std::isfinite(width) || width < 0 || !invertMatrix(in))
             return false;
         // Points the export would spell as "inf" or "nan".
         const TvRealMatrix local = toLocal(in);

@@ -336,6 +336,9 @@ TEST(PngDirect, LeavesGradientsStyleSheetsAndOtherArtToLibrsvg)
     EXPECT_EQ(pngRoute(cmyk), PngRoute::Librsvg);
     DocumentData nan = page(50, 50, {straightPath({{10, 10}, {40, NAN}, {25, 40}}, true)});
     EXPECT_EQ(pngRoute(nan), PngRoute::Librsvg);
+    DocumentData flattened = page(50, 50, {straightPath({{10, 10}, {40, 10}, {25, 40}}, true)});
+    flattened.layers[0].art[0].space = TvRealMatrix{1, 0, 0, 0, 0, 0};
+    EXPECT_EQ(pngRoute(flattened), PngRoute::Librsvg);
 }
 
 // The librsvg reference files the direct route takes (plain shapes and
