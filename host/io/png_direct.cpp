@@ -181,14 +181,19 @@ private:
         source_.forEachChild(a, [&](const Art& c) { visit(Source::segments(c), c.closed); });
     }
 
+    // `visit` with the properties `a` draws with: those it inherits, with
+    // its kept attributes applied (copied only when it has some).
+    template <class F> static void withLook(const Art& a, const InheritedLook& inherited, F&& visit)
+    {
+        if (a.attributes.empty())
+            visit(inherited);
+        else
+            visit(*withKeptAttributes(inherited, a.attributes));
+    }
+
     void art(const Art& a, const TvRealMatrix& space, bool ownSpace, const InheritedLook& inherited)
     {
-        if (a.attributes.empty()) {
-            artWith(a, space, ownSpace, inherited);
-        } else {
-            const std::optional<InheritedLook> own = withKeptAttributes(inherited, a.attributes);
-            artWith(a, space, ownSpace, *own);
-        }
+        withLook(a, inherited, [&](const InheritedLook& look) { artWith(a, space, ownSpace, look); });
     }
 
     void artWith(const Art& a, const TvRealMatrix& space, bool ownSpace, const InheritedLook& look)
@@ -196,65 +201,93 @@ private:
         const double opacity = unitOpacity(a.style.opacity);
         if (opacity == 0)
             return; // a group painted with alpha 0 changes no pixel
-        if (a.type == ArtType::Group) {
-            const TvRealMatrix in = inside(a.space, space);
-            withOpacity(opacity,
-                        [&] { source_.forEachChild(a, [&](const Art& c) { art(c, in, ownSpace || a.space, look); }); });
-            return;
-        }
-        const Art& l = lookOf(a);
-        const std::optional<TvRealMatrix>& own = l.space ? l.space : a.space;
-        const TvRealMatrix in = inside(own, space);
-        const TvRealMatrix local = toLocal(in);
-        const float strokeWidth = strokeWidthIn(a.style, scaleOf(in));
-        auto makePath = [&] {
-            setUserSpace(in, ownSpace || own);
-            cairo_new_path(cr_);
-            const bool squareCaps = look.lineCap == CAIRO_LINE_CAP_SQUARE;
-            forEachPart(a, [&](std::span<const Segment> segments, bool closed) {
-                pathData(segments, closed, local, squareCaps);
-            });
-            return cairo_has_current_point(cr_); // d="" draws nothing
-        };
         if (opacity >= 1) {
-            if (makePath())
-                paint(a, l, strokeWidth, look);
-            cairo_new_path(cr_);
+            drawArt(a, space, ownSpace, look);
             return;
         }
-        if (!makePath())
-            return;
+        // The group for the opacity spans only the pixels the art can change.
         cairo_save(cr_);
-        clipToStrokeBounds(strokeWidth, look);
-        withOpacity(opacity, [&] {
-            makePath();
-            paint(a, l, strokeWidth, look);
-            cairo_new_path(cr_);
-        });
+        cairo_new_path(cr_);
+        clipToOutline(outline(a, space, ownSpace, look));
+        withOpacity(opacity, [&] { drawArt(a, space, ownSpace, look); });
         cairo_restore(cr_);
     }
 
-    // Clips to whole pixels around the current path and its stroke (which
-    // reaches half the width out, a miter at most the limit times that, a
-    // square cap 1.5 times), and clears the path: a group for the path's
-    // opacity then only spans the pixels it can change.
-    void clipToStrokeBounds(float strokeWidth, const InheritedLook& look)
+    void drawArt(const Art& a, const TvRealMatrix& space, bool ownSpace, const InheritedLook& look)
     {
-        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-        cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
-        const double reach =
-            strokeWidth / 2.0 * std::max(look.lineJoin == CAIRO_LINE_JOIN_MITER ? look.miterLimit : 1.0, 1.5);
-        x0 -= reach, y0 -= reach, x1 += reach, y1 += reach;
-        double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
-        for (auto [x, y] : {std::pair{x0, y0}, {x1, y0}, {x0, y1}, {x1, y1}}) {
-            cairo_user_to_device(cr_, &x, &y);
-            left = std::min(left, x), right = std::max(right, x);
-            top = std::min(top, y), bottom = std::max(bottom, y);
+        if (a.type == ArtType::Group) {
+            const TvRealMatrix in = inside(a.space, space);
+            source_.forEachChild(a, [&](const Art& c) { art(c, in, ownSpace || a.space, look); });
+            return;
         }
+        const PathSpace p = pathSpace(a, space, ownSpace);
         cairo_new_path(cr_);
+        if (appendPath(a, p, look)) // d="" draws nothing
+            paint(a, lookOf(a), strokeWidthIn(a.style, scaleOf(p.in)), look);
+        cairo_new_path(cr_);
+    }
+
+    // The user space a path is written in, and whether it is the page's.
+    struct PathSpace {
+        TvRealMatrix in;
+        TvRealMatrix local; // document to that space
+        bool own;
+    };
+    PathSpace pathSpace(const Art& a, const TvRealMatrix& space, bool ownSpace) const
+    {
+        const Art& l = lookOf(a);
+        const std::optional<TvRealMatrix>& own = l.space ? l.space : a.space;
+        const TvRealMatrix in = inside(own, space);
+        return {in, toLocal(in), ownSpace || own.has_value()};
+    }
+
+    // Sets the path's user space and adds its outline to the current path;
+    // whether there is one.
+    bool appendPath(const Art& a, const PathSpace& p, const InheritedLook& look)
+    {
+        setUserSpace(p.in, p.own);
+        const bool squareCaps = look.lineCap == CAIRO_LINE_CAP_SQUARE;
+        forEachPart(a, [&](std::span<const Segment> segments, bool closed) {
+            pathData(segments, closed, p.local, squareCaps);
+        });
+        return cairo_has_current_point(cr_);
+    }
+
+    // Adds the outlines of `a` (a path, or every path in a group) to the
+    // current path, each in its own space; returns how far, in pixels, their
+    // strokes may reach beyond them: half the width, a miter at most the
+    // limit times that, a square cap 1.5 times.
+    double outline(const Art& a, const TvRealMatrix& space, bool ownSpace, const InheritedLook& look)
+    {
+        if (a.type == ArtType::Group) {
+            const TvRealMatrix in = inside(a.space, space);
+            double reach = 0;
+            source_.forEachChild(a, [&](const Art& c) {
+                withLook(c, look, [&](const InheritedLook& l) {
+                    reach = std::max(reach, outline(c, in, ownSpace || a.space, l));
+                });
+            });
+            return reach;
+        }
+        const PathSpace p = pathSpace(a, space, ownSpace);
+        appendPath(a, p, look);
+        cairo_matrix_t m;
+        cairo_get_matrix(cr_, &m);
+        const double stretch = std::sqrt(m.xx * m.xx + m.yx * m.yx + m.xy * m.xy + m.yy * m.yy);
+        const double joins = std::max(look.lineJoin == CAIRO_LINE_JOIN_MITER ? look.miterLimit : 1.0, 1.5);
+        return strokeWidthIn(a.style, scaleOf(p.in)) / 2.0 * joins * stretch;
+    }
+
+    // Clips to whole pixels around the current path and `reach` more, and
+    // clears the path.
+    void clipToOutline(double reach)
+    {
         cairo_identity_matrix(cr_);
-        left = std::floor(left) - 1, top = std::floor(top) - 1;
-        cairo_rectangle(cr_, left, top, std::ceil(right) + 1 - left, std::ceil(bottom) + 1 - top);
+        double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        cairo_path_extents(cr_, &x0, &y0, &x1, &y1); // in pixels: the path is held in them
+        cairo_new_path(cr_);
+        const double left = std::floor(x0 - reach) - 1, top = std::floor(y0 - reach) - 1;
+        cairo_rectangle(cr_, left, top, std::ceil(x1 + reach) + 1 - left, std::ceil(y1 + reach) + 1 - top);
         cairo_clip(cr_);
     }
 

@@ -247,6 +247,7 @@ TEST(PngDirect, DrawsArtInItsOwnUserSpaceAsLibrsvg)
     ArtData group;
     group.type = ArtType::Group;
     group.space = TvRealMatrix{0.5f, 0, 0, -0.5f, 100, 140};
+    group.style.opacity = 0.7f; // its group spans its strokes in its own space
     ArtData inner = stroked(loop(150, 60, 20), rgb(0, 0, 0), 3);
     inner.attributes = {{"stroke-dasharray", "3 3"}};
     group.children = {inner};
