@@ -2,11 +2,12 @@
 // elements our SVG export writes: the same path commands in the same user
 // space (straight segments as lines, the rest as curves, closed with a
 // close-path), the same colours rounded to bytes, opacity as a group painted
-// with that alpha, the page's viewport as the clip.
+// with that alpha.
 #include "host/io/png_direct.hpp"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string_view>
 
 #include "host/document/geometry.hpp"
