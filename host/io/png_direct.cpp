@@ -35,16 +35,24 @@ double byteOf(float v)
 
 Solid rgbBytes(double r, double g, double b) { return {false, r / 255, g / 255, b / 255}; }
 
+// Process colour as the export converts it for viewers that ignore its
+// device-cmyk() (librsvg among them): each ink times what black leaves.
+Solid processBytes(const float (&k)[4])
+{
+    const float black = 1 - std::clamp(k[3], 0.0f, 1.0f);
+    auto channel = [&](float ink) { return byteOf((1 - std::clamp(ink, 0.0f, 1.0f)) * black); };
+    return rgbBytes(channel(k[0]), channel(k[1]), channel(k[2]));
+}
+
 // None when librsvg draws the paint from elsewhere: a gradient or pattern
-// the document names, or process colour, which the export also gives as
-// device-cmyk() for the viewers that read it.
+// the document names.
 std::optional<Solid> solidPaint(const TvColor& c, const std::string& server)
 {
     const auto& k = c.components;
     switch (c.kind) {
     case TV_COLOR_RGB: return rgbBytes(byteOf(k[0]), byteOf(k[1]), byteOf(k[2]));
     case TV_COLOR_GRAY: return rgbBytes(byteOf(k[0]), byteOf(k[0]), byteOf(k[0]));
-    case TV_COLOR_PROCESS: return std::nullopt;
+    case TV_COLOR_PROCESS: return processBytes(k);
     default:
         if (isPaintServerKind(c.kind) && !server.empty())
             return std::nullopt;
