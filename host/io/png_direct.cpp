@@ -360,19 +360,35 @@ private:
         }
     }
 
-    // Fill, then stroke, of the current path.
+    // Fill and stroke of the current path, in the paint order.
     void paint(const Art& a, const Art& l, float strokeWidth, const InheritedLook& look)
     {
-        const Solid fill = *solidPaint(a.style.fill, l.fillPaint);
-        if (!fill.none) {
-            cairo_set_fill_rule(cr_, look.fillRule);
-            cairo_set_source_rgba(cr_, fill.red, fill.green, fill.blue, alphaByte(look.fillOpacity));
-            cairo_fill_preserve(cr_);
-        }
-        const Solid stroke = *solidPaint(a.style.stroke, l.strokePaint);
-        if (stroke.none || strokeWidth <= 0)
+        if (!look.visible)
             return;
-        cairo_set_line_width(cr_, strokeWidth);
+        cairo_set_antialias(cr_, look.antialias);
+        if (look.strokeFirst) {
+            stroke(*solidPaint(a.style.stroke, l.strokePaint), strokeWidth, look);
+            fill(*solidPaint(a.style.fill, l.fillPaint), look);
+        } else {
+            fill(*solidPaint(a.style.fill, l.fillPaint), look);
+            stroke(*solidPaint(a.style.stroke, l.strokePaint), strokeWidth, look);
+        }
+    }
+
+    void fill(const Solid& paint, const InheritedLook& look)
+    {
+        if (paint.none)
+            return;
+        cairo_set_fill_rule(cr_, look.fillRule);
+        cairo_set_source_rgba(cr_, paint.red, paint.green, paint.blue, alphaByte(look.fillOpacity));
+        cairo_fill_preserve(cr_);
+    }
+
+    void stroke(const Solid& paint, float width, const InheritedLook& look)
+    {
+        if (paint.none || width <= 0)
+            return;
+        cairo_set_line_width(cr_, width);
         cairo_set_miter_limit(cr_, look.miterLimit);
         cairo_set_line_cap(cr_, look.lineCap);
         cairo_set_line_join(cr_, look.lineJoin);
@@ -383,7 +399,7 @@ private:
             cairo_set_dash(cr_, look.dashes.data(), static_cast<int>(look.dashes.size()), look.dashOffset);
         else
             cairo_set_dash(cr_, nullptr, 0, 0);
-        cairo_set_source_rgba(cr_, stroke.red, stroke.green, stroke.blue, alphaByte(look.strokeOpacity));
+        cairo_set_source_rgba(cr_, paint.red, paint.green, paint.blue, alphaByte(look.strokeOpacity));
         cairo_stroke_preserve(cr_);
     }
 

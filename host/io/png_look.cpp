@@ -114,7 +114,70 @@ bool keyword(std::string_view value, const std::pair<std::string_view, T> (&name
     return false;
 }
 
-bool apply(InheritedLook& look, const Attribute& a)
+// Properties that draw nothing on a path or a group: text's, filters' and
+// gradient stops', and those of elements that set up a viewport.
+bool drawsNothingHere(std::string_view name)
+{
+    static constexpr std::string_view names[] = {"font-family",
+                                                 "font-size",
+                                                 "font-style",
+                                                 "font-variant",
+                                                 "font-weight",
+                                                 "font-stretch",
+                                                 "font-size-adjust",
+                                                 "text-anchor",
+                                                 "direction",
+                                                 "word-spacing",
+                                                 "letter-spacing",
+                                                 "text-decoration",
+                                                 "writing-mode",
+                                                 "baseline-shift",
+                                                 "dominant-baseline",
+                                                 "alignment-baseline",
+                                                 "unicode-bidi",
+                                                 "text-rendering",
+                                                 "line-height",
+                                                 "enable-background",
+                                                 "color-interpolation-filters",
+                                                 "color-interpolation",
+                                                 "color-rendering",
+                                                 "image-rendering",
+                                                 "clip-rule",
+                                                 "stop-color",
+                                                 "stop-opacity",
+                                                 "flood-color",
+                                                 "flood-opacity",
+                                                 "lighting-color",
+                                                 "overflow",
+                                                 "color"};
+    return std::find(std::begin(names), std::end(names), name) != std::end(names);
+}
+
+// paint-order: the keywords named come first, the rest in their usual
+// order (fill, stroke, markers); only whether the stroke goes under the fill
+// matters to a path without markers.
+bool paintOrder(std::string_view value, bool& strokeFirst)
+{
+    value = trimmed(value);
+    if (value == "normal") {
+        strokeFirst = false;
+        return true;
+    }
+    std::optional<bool> first; // whether "stroke" came before "fill"
+    while (!value.empty()) {
+        const size_t end = value.find_first_of(" \t\n\r");
+        const std::string_view word = value.substr(0, end);
+        if (word != "fill" && word != "stroke" && word != "markers")
+            return false;
+        if (!first && word != "markers")
+            first = word == "stroke";
+        value = trimmed(value.substr(std::min(word.size(), value.size())));
+    }
+    strokeFirst = first.value_or(false);
+    return true;
+}
+
+bool applyKeyword(InheritedLook& look, std::string_view name, std::string_view value)
 {
     static constexpr std::pair<std::string_view, cairo_fill_rule_t> rules[] = {{"nonzero", CAIRO_FILL_RULE_WINDING},
                                                                                {"evenodd", CAIRO_FILL_RULE_EVEN_ODD}};
@@ -122,39 +185,64 @@ bool apply(InheritedLook& look, const Attribute& a)
         {"miter", CAIRO_LINE_JOIN_MITER}, {"round", CAIRO_LINE_JOIN_ROUND}, {"bevel", CAIRO_LINE_JOIN_BEVEL}};
     static constexpr std::pair<std::string_view, cairo_line_cap_t> caps[] = {
         {"butt", CAIRO_LINE_CAP_BUTT}, {"round", CAIRO_LINE_CAP_ROUND}, {"square", CAIRO_LINE_CAP_SQUARE}};
-    const std::string_view name = a.name;
+    static constexpr std::pair<std::string_view, bool> visibility[] = {
+        {"visible", true}, {"hidden", false}, {"collapse", false}};
+    static constexpr std::pair<std::string_view, cairo_antialias_t> rendering[] = {
+        {"auto", CAIRO_ANTIALIAS_DEFAULT},
+        {"geometricPrecision", CAIRO_ANTIALIAS_DEFAULT},
+        {"optimizeSpeed", CAIRO_ANTIALIAS_NONE},
+        {"crispEdges", CAIRO_ANTIALIAS_NONE}};
     if (name == "fill-rule")
-        return keyword(a.value, rules, look.fillRule);
+        return keyword(value, rules, look.fillRule);
     if (name == "stroke-linejoin")
-        return keyword(a.value, joins, look.lineJoin);
+        return keyword(value, joins, look.lineJoin);
     if (name == "stroke-linecap")
-        return keyword(a.value, caps, look.lineCap);
+        return keyword(value, caps, look.lineCap);
+    if (name == "visibility")
+        return keyword(value, visibility, look.visible);
+    if (name == "shape-rendering")
+        return keyword(value, rendering, look.antialias);
+    if (name == "paint-order")
+        return paintOrder(value, look.strokeFirst);
+    return false;
+}
+
+bool applyNumber(InheritedLook& look, std::string_view name, std::string_view value)
+{
     if (name == "fill-opacity" || name == "stroke-opacity") {
-        const std::optional<double> v = wholeNumber(a.value, false);
+        const std::optional<double> v = wholeNumber(value, false);
         if (v)
             (name == "fill-opacity" ? look.fillOpacity : look.strokeOpacity) = std::clamp(*v, 0.0, 1.0);
         return v.has_value();
     }
     if (name == "stroke-miterlimit") {
-        const std::optional<double> v = wholeNumber(a.value, false);
+        const std::optional<double> v = wholeNumber(value, false);
         if (v && *v >= 1)
             look.miterLimit = *v;
         return v && *v >= 1;
     }
     if (name == "stroke-dashoffset") {
-        const std::optional<double> v = wholeNumber(a.value, true);
+        const std::optional<double> v = wholeNumber(value, true);
         if (v)
             look.dashOffset = *v;
         return v.has_value();
     }
     if (name == "stroke-dasharray") {
-        std::optional<std::vector<double>> dashes = dashList(a.value);
+        std::optional<std::vector<double>> dashes = dashList(value);
         if (dashes)
             look.dashes = std::move(*dashes);
         return dashes.has_value();
     }
+    return false;
+}
+
+bool apply(InheritedLook& look, const Attribute& a)
+{
+    const std::string_view name = a.name;
     // Another namespace's attribute (inkscape:label, sodipodi:nodetypes).
-    return name.find(':') != std::string_view::npos && !name.starts_with("xml:");
+    if (name.find(':') != std::string_view::npos)
+        return !name.starts_with("xml:");
+    return drawsNothingHere(name) || applyKeyword(look, name, a.value) || applyNumber(look, name, a.value);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The inherited SVG properties our export keeps as attributes on paths and
-// groups (fill rule, paint opacities, joins, caps, miter limit, dashes), read
-// as librsvg reads them, for drawing the document straight with cairo.
+// groups (fill rule, paint opacities, joins, caps, miter limit, dashes,
+// visibility, shape rendering, paint order), read as librsvg reads them, for
+// drawing the document straight with cairo.
 #pragma once
 
 #include <optional>
@@ -24,6 +25,9 @@ struct InheritedLook {
     double miterLimit = 4;
     std::vector<double> dashes; // in the stroked element's user units; empty: solid
     double dashOffset = 0;
+    bool visible = true;
+    cairo_antialias_t antialias = CAIRO_ANTIALIAS_DEFAULT; // shape-rendering
+    bool strokeFirst = false;                              // paint-order
 };
 
 // `inherited` with the element's kept attributes applied; none when one of
