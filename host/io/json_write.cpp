@@ -14,6 +14,7 @@
 
 #include "host/document/geometry.hpp"
 #include "host/io/art_source.hpp"
+#include "host/io/float_text.hpp"
 
 namespace tovrins::host {
 
@@ -48,13 +49,13 @@ public:
     // The shortest decimal that reads back as the same float ("0.1", not
     // "0.100000001490116"), always with a point or an exponent so that it
     // reads as a real number; null for what is not finite.
-    static constexpr size_t kNumberRoom = 32;
+    static constexpr size_t kNumberRoom = kFloatRoom + 2;
     // Spells v at `at`, which has kNumberRoom chars free; returns the end.
     static char* spell(char* at, float v)
     {
         if (!std::isfinite(v))
             return std::copy_n("null", 4, at);
-        char* end = std::to_chars(at, at + kNumberRoom - 2, v).ptr;
+        char* end = spellFloat(at, v);
         if (std::find_if(at, end, [](char c) { return c == '.' || c == 'e'; }) == end) {
             *end++ = '.';
             *end++ = '0';
