@@ -6,8 +6,11 @@ Makes an input of 16-segment closed paths, runs
 deleted on OK, so the output holds exactly the copies) to SVG, JSON and PNG,
 and prints for each output the median time of the runs, the peak resident
 memory of the run, the output's bytes and, measured in the same run:
-  - dd writing as many bytes to a file in the same folder (no fsync, and
-    with conv=fsync, as tovrins syncs its outputs before renaming them),
+  - dd writing as many bytes to a file in the same folder, in blocks of
+    the size tovrins hands its text to the file in (no fsync, and with
+    conv=fsync, as tovrins syncs its outputs before renaming them); the
+    median of at least three runs, since the first write after a large run
+    can take several times as long,
   - the document's own bytes (its node records and segments in memory),
   - rsvg-convert rendering the SVG output at the PNG's size.
 It ends with the goals at the largest count and the time per copy at each
@@ -28,6 +31,8 @@ import time
 from pathlib import Path
 
 COPIES_PER_PATH = 100
+DD_BLOCK = 256 * 1024  # the writers' chunk (host/io/text_output.hpp)
+DD_RUNS = 3  # at least
 SEGMENTS = 16
 PAGE = 1200  # points a side
 ROOT = Path(__file__).resolve().parents[2]
@@ -52,32 +57,34 @@ def make_input(path, paths):
 
 
 def timed(command, **kwargs):
-    """Wall seconds, peak resident bytes and processor seconds (user and
-    system) of one child process. On a shared machine the wall time carries
-    the queueing for the processor; the processor time does not."""
+    """Wall seconds, peak resident bytes, processor seconds (user and
+    system) and system seconds of one child process. On a shared machine
+    the wall time carries the queueing for the processor; the processor
+    time does not."""
     start = time.perf_counter()
     child = subprocess.Popen(command, stdout=subprocess.DEVNULL, **kwargs)
     _, status, usage = os.wait4(child.pid, 0)
     seconds = time.perf_counter() - start
     if os.waitstatus_to_exitcode(status) != 0:
         sys.exit(f"end_to_end: {' '.join(map(str, command))} failed with status {status}")
-    return seconds, usage.ru_maxrss * 1024, usage.ru_utime + usage.ru_stime
+    return seconds, usage.ru_maxrss * 1024, usage.ru_utime + usage.ru_stime, usage.ru_stime
 
 
 def median_run(command, runs, **kwargs):
-    """Median wall seconds, largest peak bytes, median processor seconds."""
+    """Median wall seconds, largest peak bytes, median processor seconds,
+    median system seconds."""
     results = [timed(command, **kwargs) for _ in range(runs)]
     return (statistics.median(r[0] for r in results), max(r[1] for r in results),
-            statistics.median(r[2] for r in results))
+            statistics.median(r[2] for r in results), statistics.median(r[3] for r in results))
 
 
 def dd_seconds(target, size, runs, fsync):
     """Wall and processor seconds of dd writing size bytes to target."""
-    blocks = max(1, math.ceil(size / 2**20))
-    command = ["dd", "if=/dev/zero", f"of={target}", "bs=1M", f"count={blocks}", "status=none"]
+    blocks = max(1, math.ceil(size / DD_BLOCK))
+    command = ["dd", "if=/dev/zero", f"of={target}", f"bs={DD_BLOCK}", f"count={blocks}", "status=none"]
     if fsync:
         command.append("conv=fsync")
-    seconds, _, cpu = median_run(command, runs)
+    seconds, _, cpu, _ = median_run(command, max(runs, DD_RUNS))
     target.unlink()
     return seconds, cpu
 
@@ -106,17 +113,17 @@ def run_count(args, copies):
                    "--set", "translatePreview=0", "--set", "translateLayerOption=2",
                    "--set", "translateHorizontal=0.2", "--set", "translateVertical=0.2",
                    "--set", f"translateCopies={COPIES_PER_PATH}"]
-        seconds, peak, cpu = median_run(command, args.runs)
+        seconds, peak, cpu, sys_cpu = median_run(command, args.runs)
         size = output.stat().st_size
         dd, ddcpu = dd_seconds(work / "dd.bin", size, args.runs, False)
-        row = {"time": seconds, "cpu": cpu, "peak": peak, "bytes": size, "doc": doc_bytes,
+        row = {"time": seconds, "cpu": cpu, "sys": sys_cpu, "peak": peak, "bytes": size, "doc": doc_bytes,
                "dd": dd, "ddcpu": ddcpu, "ddsync": dd_seconds(work / "dd.bin", size, args.runs, True)[0]}
         rows[fmt] = row
     if "png" in rows and "svg" in rows:
         width, height = png_size(work / f"out-{copies}.png")
         rsvg = ["rsvg-convert", "-w", str(width), "-h", str(height), "-o", work / "rsvg.png",
                 work / f"out-{copies}.svg"]
-        rows["png"]["rsvg"], rows["png"]["rsvgpeak"], rows["png"]["rsvgcpu"] = median_run(rsvg, args.runs)
+        rows["png"]["rsvg"], rows["png"]["rsvgpeak"], rows["png"]["rsvgcpu"], _ = median_run(rsvg, args.runs)
         rows["png"]["pixels"] = f"{width}x{height}"
     for fmt in args.formats:
         (work / f"out-{copies}.{fmt}").unlink()
@@ -133,7 +140,7 @@ def print_row(copies, fmt, r):
     if fmt == "png" and "rsvg" in r:
         limit = (f"rsvg-convert {r['rsvg']:.2f} s ({r['rsvgcpu']:.2f} cpu), {mb(r['rsvgpeak']):.0f} MB "
                  f"at {r['pixels']}")
-    print(f"{copies:>9} {fmt:>4} {r['time']:8.2f} {r['cpu']:7.2f} {mb(r['peak']):9.0f} {mb(r['bytes']):9.1f} "
+    print(f"{copies:>9} {fmt:>4} {r['time']:8.2f} {r['cpu']:7.2f} {r['sys']:7.2f} {mb(r['peak']):9.0f} {mb(r['bytes']):9.1f} "
           f"{r['dd']:7.3f} {r['ddcpu']:7.3f} {r['ddsync']:8.3f} {mb(r['doc']):8.1f}  {limit}")
 
 
@@ -168,7 +175,7 @@ def print_goals(results, formats):
         return
     print("\nCost of each added copy between two counts, against the first step (1.00 is linear):")
     for fmt in formats:
-        for key, label in (("time", "wall"), ("cpu", "cpu")):
+        for key, label in (("time", "wall"), ("cpu", "cpu"), ("sys", "sys")):
             steps = [(results[b][fmt][key] - results[a][fmt][key]) / (b - a) for a, b in zip(counts, counts[1:])]
             ratios = "  ".join(f"{b:,}: {step / steps[0]:5.2f}"
                                for (_, b), step in zip(zip(counts, counts[1:]), steps))
@@ -193,7 +200,7 @@ def main():
     counts = [10**3, 10**4, 10**5] + ([10**6] if args.million else [])
     print(f"tovrins run translate: {SEGMENTS}-segment paths x {COPIES_PER_PATH} copies, no layers; "
           f"median of {args.runs}; files in {args.work}")
-    print(f"{'copies':>9} {'out':>4} {'time s':>8} {'cpu s':>7} {'peak MB':>9} {'out MB':>9} {'dd s':>7} "
+    print(f"{'copies':>9} {'out':>4} {'time s':>8} {'cpu s':>7} {'sys s':>7} {'peak MB':>9} {'out MB':>9} {'dd s':>7} "
           f"{'dd cpu':>7} {'dd+sync':>8} {'doc MB':>8}  PNG limit")
     results = {}
     for copies in counts:

@@ -3,7 +3,6 @@
 #include "host/io/svg_export.hpp"
 
 #include <cmath>
-#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "host/io/svg_colour.hpp"
 #include "host/io/svg_opaque.hpp"
 #include "host/io/svg_properties.hpp"
+#include "host/io/style_memo.hpp"
 #include "host/io/svg_transform.hpp"
 #include "host/io/xml_writer.hpp"
 
@@ -36,33 +36,6 @@ const Attribute* findAttribute(const std::vector<Attribute>& list, std::string_v
             return &a;
     return nullptr;
 }
-
-// The text a path's look was last spelt as, and what it was spelt from.
-struct LastStyle {
-    bool known = false;
-    TvPathStyle style{};
-    std::string fill, stroke;
-    float scale = 0;
-    std::string attributes, css;
-
-    // Bit for bit: -0 and 0 are spelt apart, and NaN is never the same.
-    bool same(const TvPathStyle& s, const std::string& f, const std::string& k, float sc) const
-    {
-        return known && std::memcmp(&style, &s, sizeof s) == 0 && std::memcmp(&scale, &sc, sizeof sc) == 0 &&
-            fill == f && stroke == k;
-    }
-    void remember(const TvPathStyle& s, const std::string& f, const std::string& k, float sc, std::string_view text,
-                  std::string declarations)
-    {
-        known = true;
-        style = s;
-        fill = f;
-        stroke = k;
-        scale = sc;
-        attributes = text;
-        css = std::move(declarations);
-    }
-};
 
 // Each element is written in the user space its parent set up: `space`
 // maps that space to the document.
@@ -174,10 +147,10 @@ private:
             const size_t start = out_.size();
             std::string css = style(s, fill, stroke, scale, true);
             lastStyle_.remember(s, fill, stroke, scale, std::string_view(out_).substr(start), std::move(css));
-            return lastStyle_.css;
+            return lastStyle_.declarations();
         }
-        xml_.raw(lastStyle_.attributes);
-        return lastStyle_.css;
+        xml_.raw(lastStyle_.text());
+        return lastStyle_.declarations();
     }
 
     // A path part's commands are spelt into one buffer and appended once:
@@ -333,7 +306,7 @@ private:
     XmlWriter xml_;
     TvRealMatrix page_;
     std::vector<char> partRoom_;
-    LastStyle lastStyle_;
+    StyleMemo lastStyle_;
 };
 
 void root(XmlWriter& xml, const DocumentData& doc)

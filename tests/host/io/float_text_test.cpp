@@ -1,5 +1,6 @@
 // The writers' own spelling of floats against std::to_chars, whose text
 // the SVG and JSON files have always had.
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -52,6 +53,19 @@ TEST(FloatText, SpellsAsToCharsDoes)
     for (float v : {1.0f, 2.0f, 10.4f, 1200.0f, 0.1f, 0.2f, 0.3f, 0.5f, 7.81f, 99999.99f, 65536.06f, 0.0125f}) {
         for (float w : {std::nextafter(v, 0.0f), v, std::nextafter(v, 1e9f)})
             EXPECT_EQ(ours(w), standard(w)) << standard(w);
+    }
+}
+
+// The spelling may use its whole room but never more, the longest texts
+// (a sign, "0.00" and nine digits) included.
+TEST(FloatText, StaysWithinItsRoom)
+{
+    for (float v : {-0.0012345678f, -0.0010000001f, -99999.99f, -1.0000001f, -0.099999994f, 3.4e38f}) {
+        char text[kFloatRoom + 8];
+        std::fill(std::begin(text), std::end(text), '#');
+        char* const end = spellFloat(text, v);
+        EXPECT_EQ(std::string(text, end), standard(v));
+        EXPECT_EQ(std::string(text + kFloatRoom, 8), "########") << standard(v);
     }
 }
 

@@ -1,5 +1,6 @@
 // Writing straight from the live document: the same text as writing a copy
 // of it, handed on in chunks when asked, and the nesting limit kept.
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -154,7 +155,7 @@ namespace {
 
 // A run of paths that look alike is spelt once and repeated; every change
 // of look, however small, is spelt anew: paint, stroke width, opacity, and
-// the scale of the space the stroke width is written in.
+// (in SVG) the scale of the space the stroke width is written in.
 TEST(LiveDocumentWrite, EachPathKeepsItsOwnLook)
 {
     std::vector<ArtData> art;
@@ -202,6 +203,13 @@ TEST(LiveDocumentWrite, EachPathKeepsItsOwnLook)
         EXPECT_NEAR(out.strokeWidth, in.strokeWidth, 1e-6) << i;
         EXPECT_NEAR(out.opacity, in.opacity, 1e-6) << i;
     }
+    // JSON keeps every look exactly.
+    const DocumentData fromJson = readJson(writeJson(doc), "looks.json");
+    std::vector<const ArtData*> jsonPaths;
+    testing::collectPaths(fromJson.layers.at(0).art, jsonPaths);
+    ASSERT_EQ(jsonPaths.size(), written.size());
+    for (size_t i = 0; i < jsonPaths.size(); ++i)
+        EXPECT_EQ(std::memcmp(&jsonPaths[i]->style, &written[i]->style, sizeof(TvPathStyle)), 0) << i;
     // The path in the scaled group writes half the width of its twin.
     EXPECT_NE(svg.find("stroke-width=\"0.5\""), std::string::npos) << svg;
     EXPECT_NE(svg.find("style=\"stroke:device-cmyk(0.100000001, "), std::string::npos) << svg;
