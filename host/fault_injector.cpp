@@ -24,9 +24,8 @@ void FaultInjector::clear()
     failOperationCode_ = 0;
 }
 
-TvErr FaultInjector::onCall(std::string_view suite, std::string_view operation)
+TvErr FaultInjector::failure(std::string_view suite, std::string_view operation)
 {
-    ++calls_;
     if (failAt_ != 0 && calls_ == failAt_) {
         failAt_ = 0; // one shot: the calls after it succeed again
         return failAtCode_;

@@ -21,9 +21,17 @@ public:
     uint64_t callCount() const { return calls_; }
     void resetCount() { calls_ = 0; }
     // Counts one call; returns the code to fail it with, or 0.
-    TvErr onCall(std::string_view suite, std::string_view operation);
+    TvErr onCall(std::string_view suite, std::string_view operation)
+    {
+        ++calls_;
+        return armed() ? failure(suite, operation) : 0;
+    }
 
 private:
+    // Every suite call asks, so the common answer (nothing armed) is inline.
+    bool armed() const { return failAt_ != 0 || failOperationCode_ != 0; }
+    TvErr failure(std::string_view suite, std::string_view operation);
+
     uint64_t calls_ = 0;
     uint64_t failAt_ = 0; // absolute call number, 0 for none
     TvErr failAtCode_ = 0;

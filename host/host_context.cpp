@@ -1,7 +1,5 @@
 #include "host/host_context.hpp"
 
-#include "host/fault_injector.hpp"
-
 namespace tovrins::host {
 
 HostContext& hostContext()
@@ -16,12 +14,6 @@ TvErr noteRefusal(TvErr code, std::string reason)
     if (HostRefusal* refusal = hostContext().refusal)
         *refusal = {code, std::move(reason)};
     return code;
-}
-
-TvErr checkFault(std::string_view suite, std::string_view operation)
-{
-    FaultInjector* faults = hostContext().faults;
-    return faults ? faults->onCall(suite, operation) : 0;
 }
 
 } // namespace tovrins::host

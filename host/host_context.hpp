@@ -6,15 +6,16 @@
 #include <string>
 #include <string_view>
 
+#include "host/fault_injector.hpp"
 #include "sdk/tv_types.h"
 
 namespace tovrins::host {
 
 class Document;
-class FaultInjector;
 class MemoryPool;
 class BlockPool;
 class RandomGenerator;
+class AngleMemo;
 class SuiteRegistry;
 class AdmSession;
 class FilterRegistry;
@@ -34,6 +35,7 @@ struct HostContext {
     MemoryPool* memory = nullptr;
     BlockPool* blocks = nullptr;
     RandomGenerator* random = nullptr;
+    AngleMemo* angles = nullptr; // null: every angle is worked out afresh
     SuiteRegistry* suites = nullptr;
     // The dialogs and the registered filters; null until a Workbench runs.
     AdmSession* adm = nullptr;
@@ -48,6 +50,10 @@ HostContext& hostContext();
 TvErr noteRefusal(TvErr code, std::string reason);
 
 // Counts a suite call and returns the injected failure, or 0.
-TvErr checkFault(std::string_view suite, std::string_view operation);
+inline TvErr checkFault(std::string_view suite, std::string_view operation)
+{
+    FaultInjector* faults = hostContext().faults;
+    return faults ? faults->onCall(suite, operation) : 0;
+}
 
 } // namespace tovrins::host

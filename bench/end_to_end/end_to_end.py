@@ -12,7 +12,8 @@ memory of the run, the output's bytes and, measured in the same run:
     median of at least three runs, since the first write after a large run
     can take several times as long,
   - the document's own bytes (its node records and segments in memory),
-  - rsvg-convert rendering the SVG output at the PNG's size.
+  - rsvg-convert rendering the SVG output at the PNG's size (or its error:
+    librsvg loads no file of more than a million elements).
 It ends with the goals at the largest count and the time per copy at each
 count against 1,000 copies (the linearity of the cost).
 
@@ -56,6 +57,10 @@ def make_input(path, paths):
     path.write_text("\n".join(lines))
 
 
+class CommandFailed(Exception):
+    pass
+
+
 def timed(command, **kwargs):
     """Wall seconds, peak resident bytes, processor seconds (user and
     system) and system seconds of one child process. On a shared machine
@@ -66,16 +71,37 @@ def timed(command, **kwargs):
     _, status, usage = os.wait4(child.pid, 0)
     seconds = time.perf_counter() - start
     if os.waitstatus_to_exitcode(status) != 0:
-        sys.exit(f"end_to_end: {' '.join(map(str, command))} failed with status {status}")
+        raise CommandFailed(f"{' '.join(map(str, command))} failed with status {status}")
     return seconds, usage.ru_maxrss * 1024, usage.ru_utime + usage.ru_stime, usage.ru_stime
 
 
 def median_run(command, runs, **kwargs):
     """Median wall seconds, largest peak bytes, median processor seconds,
     median system seconds."""
-    results = [timed(command, **kwargs) for _ in range(runs)]
+    try:
+        results = [timed(command, **kwargs) for _ in range(runs)]
+    except CommandFailed as e:
+        sys.exit(f"end_to_end: {e}")
     return (statistics.median(r[0] for r in results), max(r[1] for r in results),
             statistics.median(r[2] for r in results), statistics.median(r[3] for r in results))
+
+
+def rsvg_limit(row, work, svg, width, height, runs):
+    """rsvg-convert drawing the SVG output at the PNG's size, into `row`; or
+    its error, when it refuses the file (librsvg loads at most a million
+    elements)."""
+    rsvg = ["rsvg-convert", "-w", str(width), "-h", str(height), "-o", work / "rsvg.png", svg]
+    errors = work / "rsvg.err"
+    try:
+        with open(errors, "w") as err:
+            results = [timed(rsvg, stderr=err) for _ in range(runs)]
+        row["rsvg"] = statistics.median(r[0] for r in results)
+        row["rsvgpeak"] = max(r[1] for r in results)
+        row["rsvgcpu"] = statistics.median(r[2] for r in results)
+    except CommandFailed:
+        row["rsvgerror"] = errors.read_text().strip().splitlines()[-1] if errors.stat().st_size else "failed"
+    errors.unlink()
+    row["pixels"] = f"{width}x{height}"
 
 
 def dd_seconds(target, size, runs, fsync):
@@ -121,10 +147,7 @@ def run_count(args, copies):
         rows[fmt] = row
     if "png" in rows and "svg" in rows:
         width, height = png_size(work / f"out-{copies}.png")
-        rsvg = ["rsvg-convert", "-w", str(width), "-h", str(height), "-o", work / "rsvg.png",
-                work / f"out-{copies}.svg"]
-        rows["png"]["rsvg"], rows["png"]["rsvgpeak"], rows["png"]["rsvgcpu"], _ = median_run(rsvg, args.runs)
-        rows["png"]["pixels"] = f"{width}x{height}"
+        rsvg_limit(rows["png"], work, work / f"out-{copies}.svg", width, height, args.runs)
     for fmt in args.formats:
         (work / f"out-{copies}.{fmt}").unlink()
     source.unlink()
@@ -140,6 +163,8 @@ def print_row(copies, fmt, r):
     if fmt == "png" and "rsvg" in r:
         limit = (f"rsvg-convert {r['rsvg']:.2f} s ({r['rsvgcpu']:.2f} cpu), {mb(r['rsvgpeak']):.0f} MB "
                  f"at {r['pixels']}")
+    elif fmt == "png" and "rsvgerror" in r:
+        limit = f"rsvg-convert refuses the SVG at {r['pixels']}: {r['rsvgerror']}"
     print(f"{copies:>9} {fmt:>4} {r['time']:8.2f} {r['cpu']:7.2f} {r['sys']:7.2f} {mb(r['peak']):9.0f} {mb(r['bytes']):9.1f} "
           f"{r['dd']:7.3f} {r['ddcpu']:7.3f} {r['ddsync']:8.3f} {mb(r['doc']):8.1f}  {limit}")
 
@@ -160,6 +185,8 @@ def print_goals(results, formats):
     if "png" in r and "rsvg" in r["png"]:
         print(f"  PNG time  / rsvg-convert         {r['png']['time'] / r['png']['rsvg']:7.2f}  (goal <= 1; "
               f"processor time {r['png']['cpu'] / r['png']['rsvgcpu']:.2f})")
+    elif "png" in r and "rsvgerror" in r["png"]:
+        print(f"  PNG time  / rsvg-convert         (rsvg-convert refuses the SVG output: {r['png']['rsvgerror']})")
     low = min(results)
     if low == top:
         return

@@ -1,6 +1,7 @@
 // How long writePng takes for the README's example (the star, as it opens)
 // and for a large document: 20,000 filled and stroked curved paths, the
-// size of a busy run of copies.
+// size of a busy run of copies; and that document drawn in memory by the
+// direct route and through librsvg, which it must beat.
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -64,11 +65,27 @@ void renderTo(benchmark::State& state, const DocumentData& doc)
     std::filesystem::remove(out);
 }
 
+// The live document in memory by either route: the direct drawing against
+// its own limit, librsvg drawing the document's SVG export.
+void renderBy(benchmark::State& state, const DocumentData& data, PngRoute route)
+{
+    const Document doc(data);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(renderPng(doc, 1, route));
+}
+
 void BM_StarExample(benchmark::State& state) { renderTo(state, starExample()); }
 void BM_TwentyThousandPaths(benchmark::State& state) { renderTo(state, manyPaths(20000)); }
+void BM_TwentyThousandPathsDirect(benchmark::State& state) { renderBy(state, manyPaths(20000), PngRoute::Direct); }
+void BM_TwentyThousandPathsThroughLibrsvg(benchmark::State& state)
+{
+    renderBy(state, manyPaths(20000), PngRoute::Librsvg);
+}
 
 BENCHMARK(BM_StarExample)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TwentyThousandPaths)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwentyThousandPathsDirect)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TwentyThousandPathsThroughLibrsvg)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

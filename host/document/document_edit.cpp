@@ -1,9 +1,12 @@
 // The document's edits. Each one is expressed as reversible changes so
 // that undo costs as much as the edit did, whatever the document's size.
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "host/document/document.hpp"
 #include "host/document/geometry.hpp"
@@ -39,6 +42,9 @@ constexpr int16_t placeAbove = 1;
 constexpr int16_t placeBelow = 2;
 constexpr int16_t placeInsideOnTop = 3;
 constexpr int16_t placeInsideOnBottom = 4;
+
+// A new layer is named this, then its number.
+constexpr std::string_view defaultLayerName = "Layer ";
 
 bool isContainer(ArtType t) { return t == ArtType::Group || t == ArtType::CompoundPath; }
 
@@ -102,7 +108,8 @@ void Document::copySubtree(ArtId source, Container parent, std::vector<Node>& ou
 
 TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, ArtId& copy)
 {
-    if (!find(source))
+    const Node* from = find(source); // nodes never move while they live
+    if (!from)
         return TV_ERR_BAD_PARAMETER;
     Container where;
     size_t index = 0;
@@ -115,23 +122,22 @@ TvErr Document::duplicate(ArtId source, int16_t paintOrder, ArtId reference, Art
     const Layer* target = findLayer(where.layer);
     if (!target->visible || target->locked)
         return TV_ERR_LAYER_LOCKED;
-    const Node& from = nodes_.at(source);
-    const size_t size = from.children.empty() ? 1 : subtreeSize(source);
+    const size_t size = from->children.empty() ? 1 : subtreeSize(source);
     if (objectCount() + size > objectLimit_ || size > firstLayerId - nextId_)
         return TV_ERR_MEMORY_FULL;
     EditScope scope(*this);
-    if (from.children.empty()) {
+    if (from->children.empty()) {
         // A lone path, the common case: copied straight into the id map
         // (whose nodes stay put as it grows), not through a list of one.
         copy = nextId_;
-        becomeCopy(nodes_.put(copy, from), where);
+        becomeCopy(nodes_.put(copy, *from), where);
         try {
             withList(where, [&](IdList& list) { placeInto(list, index, copy, nodes_); });
         } catch (...) {
             nodes_.erase(copy);
             throw;
         }
-        record(change::Detach{where, copy});
+        journalNew<change::Detach>(where, copy);
         return 0;
     }
     std::vector<Node> nodes;
@@ -177,11 +183,8 @@ TvErr Document::transform(ArtId id, const TvRealMatrix& m, TvReal lineScale, int
                                                    node.fillPaint, node.strokePaint})};
         if (objects) {
             node.segmentBounds.reset();
-            for (Segment& s : node.segments) {
-                s.p = transformPoint(m, s.p);
-                s.in = transformPoint(m, s.in);
-                s.out = transformPoint(m, s.out);
-            }
+            for (Segment& s : node.segments)
+                transformSegment(m, s);
             if (hasMatrix(node.type))
                 node.matrix = concatMatrix(node.matrix, m);
         }
@@ -330,7 +333,11 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
     // layer there is kept, so a layer costs no allocation.
     layer = nextLayerId_++;
     Layer& fresh = layers_.claim(layer);
-    fresh.name = "Layer " + std::to_string(nextLayerNumber_++);
+    // Spelt into the room the slot's last name left, without a temporary.
+    char number[24];
+    const auto spelt = std::to_chars(number, std::end(number), nextLayerNumber_++);
+    fresh.name.assign(defaultLayerName);
+    fresh.name.append(number, spelt.ptr);
     fresh.visible = true;
     fresh.locked = false;
     fresh.art.clear();
@@ -340,7 +347,7 @@ TvErr Document::insertLayer(int16_t paintOrder, LayerId reference, LayerId& laye
         layers_.erase(layer);
         throw;
     }
-    record(change::LayerDetach{layer});
+    journalNew<change::LayerDetach>(layer);
     return 0;
 }
 
@@ -350,6 +357,12 @@ TvErr Document::setCurrentLayer(LayerId layer)
         return TV_ERR_BAD_PARAMETER;
     if (layer == currentLayer_)
         return 0;
+    // A filter that makes a layer per copy makes each current in turn: the
+    // journal already holds the layer to come back to.
+    if (inCommand_ && currentLayerJournaled_) {
+        currentLayer_ = layer;
+        return 0;
+    }
     EditScope scope(*this);
     commit(change::CurrentLayer{layer});
     return 0;

@@ -151,8 +151,8 @@ void Document::beginCommand()
 // map, without the record that would bring it back.
 void Document::dropSubtree(const change::Detach& d)
 {
-    withList(d.where, [&](IdList& list) { eraseSlot(list, slotIn(list, d.id, nodes_), nodes_); });
     const Node& root = nodes_.at(d.id);
+    withList(d.where, [&](IdList& list) { eraseSlot(list, slotIn(list, root), nodes_); });
     if (root.children.empty()) { // a lone path, the common case
         nodes_.erase(d.id);
         return;
@@ -169,7 +169,7 @@ void Document::dropSubtree(const change::Detach& d)
 // An empty layer that will never come back.
 void Document::dropLayer(const change::LayerDetach& d)
 {
-    eraseSlot(layerOrder_, slotIn(layerOrder_, d.id, layers_), layers_);
+    eraseSlot(layerOrder_, slotIn(layerOrder_, layers_.at(d.id)), layers_);
     layers_.erase(d.id);
 }
 

@@ -149,12 +149,14 @@ private:
     void buildHoleTree() const;
     size_t holesBelow(size_t slot) const;
 
-    std::unique_ptr<uint64_t[]> heap_; // null while the ids fit inline
-    uint64_t inline_[inlineCapacity] = {};
-    size_t capacity_ = inlineCapacity;
+    // The counts first: asking whether a list is empty, or how long, then
+    // reads the start of it alone.
     size_t head_ = 0; // the ids and holes are slots head_ .. end_
     size_t end_ = 0;
     size_t holes_ = 0;
+    size_t capacity_ = inlineCapacity;
+    std::unique_ptr<uint64_t[]> heap_; // null while the ids fit inline
+    uint64_t inline_[inlineCapacity] = {};
     // A Fenwick tree of holes per slot, kept while valid (built on the
     // first index asked for while there are holes).
     mutable std::vector<uint32_t> holeTree_;

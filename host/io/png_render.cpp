@@ -9,6 +9,7 @@
 #include <cairo.h>
 #include <librsvg/rsvg.h>
 
+#include "host/io/png_direct.hpp"
 #include "host/io/svg_export.hpp"
 
 namespace tovrins::host {
@@ -33,11 +34,10 @@ std::string takeMessage(GError* error)
     return message;
 }
 
-// Draws the exported SVG over a white page filling the surface. The export
-// is read without a base file: it refers to nothing outside itself that
-// this host would load (images are embedded or skipped, as a browser given
-// the bare text would).
-void drawSvg(cairo_surface_t* surface, const std::string& svg, double width, double height, const std::string& path)
+// Draws the exported SVG over the page. The export is read without a base
+// file: it refers to nothing outside itself that this host would load
+// (images are embedded or skipped, as a browser given the bare text would).
+void drawSvg(cairo_t* cr, const std::string& svg, double width, double height, const std::string& path)
 {
     GError* error = nullptr;
     std::unique_ptr<RsvgHandle, HandleFree> handle(
@@ -45,13 +45,9 @@ void drawSvg(cairo_surface_t* surface, const std::string& svg, double width, dou
     if (!handle)
         throw std::runtime_error(path + ": the document could not be rendered (" + takeMessage(error) + ").");
     rsvg_handle_set_dpi(handle.get(), 96); // as browsers; librsvg's default is 90
-    std::unique_ptr<cairo_t, ContextFree> cr(cairo_create(surface));
-    cairo_set_source_rgb(cr.get(), 1, 1, 1);
-    cairo_paint(cr.get());
     const RsvgRectangle page{0, 0, width, height};
-    if (!rsvg_handle_render_document(handle.get(), cr.get(), &page, &error))
+    if (!rsvg_handle_render_document(handle.get(), cr, &page, &error))
         throw std::runtime_error(path + ": the document could not be rendered (" + takeMessage(error) + ").");
-    cairo_surface_flush(surface);
 }
 
 void writeInPlace(cairo_surface_t* surface, const std::string& path)
@@ -73,12 +69,7 @@ void writeInPlace(cairo_surface_t* surface, const std::string& path)
 
 namespace {
 
-// The page's width and height with the SVG text they belong to.
-struct PageSvg {
-    float width;
-    float height;
-    std::string svg;
-};
+using Surface = std::unique_ptr<cairo_surface_t, SurfaceFree>;
 
 PngSize checkedSize(float width, float height, double scale, const std::string& name)
 {
@@ -90,16 +81,33 @@ PngSize checkedSize(float width, float height, double scale, const std::string& 
     return size;
 }
 
-std::unique_ptr<cairo_surface_t, SurfaceFree> render(const PageSvg& page, double scale, const std::string& name)
+template <class Doc> PngRoute routeOf(const Doc& doc)
 {
-    const PngSize size = checkedSize(page.width, page.height, scale, name);
-    const double w = size.width, h = size.height;
-    std::unique_ptr<cairo_surface_t, SurfaceFree> surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(w), static_cast<int>(h)));
+    return drawsDirectly(doc) ? PngRoute::Direct : PngRoute::Librsvg;
+}
+
+// The white page, the document drawn over it by `route`. The image is the
+// page rounded up to whole pixels; the page itself is drawn unrounded, so
+// the artwork keeps its scale exactly.
+template <class Doc>
+Surface render(const Doc& doc, float width, float height, double scale, PngRoute route, const std::string& name)
+{
+    const PngSize size = checkedSize(width, height, scale, name);
+    Surface surface(
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, static_cast<int>(size.width), static_cast<int>(size.height)));
     if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error(name + ": there is not enough memory to render the image.");
-    // The page itself, unrounded, so the artwork keeps its scale exactly.
-    drawSvg(surface.get(), page.svg, page.width * scale, page.height * scale, name);
+    std::unique_ptr<cairo_t, ContextFree> cr(cairo_create(surface.get()));
+    cairo_set_source_rgb(cr.get(), 1, 1, 1);
+    cairo_paint(cr.get());
+    if (route == PngRoute::Direct)
+        drawDirectly(cr.get(), doc, scale);
+    else
+        drawSvg(cr.get(), writeSvg(doc), width * scale, height * scale, name);
+    if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
+        throw std::runtime_error(name + ": the document could not be rendered (" +
+                                 cairo_status_to_string(cairo_status(cr.get())) + ").");
+    cairo_surface_flush(surface.get());
     return surface;
 }
 
@@ -111,25 +119,30 @@ cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned in
 
 } // namespace
 
-std::string renderPng(const Document& doc, double scale)
+PngRoute pngRoute(const Document& doc) { return routeOf(doc); }
+PngRoute pngRoute(const DocumentData& doc) { return routeOf(doc); }
+
+std::string renderPng(const Document& doc, double scale, PngRoute route)
 {
-    checkedSize(doc.width(), doc.height(), scale, "document"); // before the SVG text is made
-    const auto surface = render({doc.width(), doc.height(), writeSvg(doc)}, scale, "document");
+    if (route == PngRoute::Direct && pngRoute(doc) != PngRoute::Direct)
+        throw std::invalid_argument("the document holds art only librsvg draws.");
+    const auto surface = render(doc, doc.width(), doc.height(), scale, route, "document");
     std::string bytes;
     if (cairo_surface_write_to_png_stream(surface.get(), appendBytes, &bytes) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("the PNG image could not be made.");
     return bytes;
 }
 
+std::string renderPng(const Document& doc, double scale) { return renderPng(doc, scale, pngRoute(doc)); }
+
 void writePng(const DocumentData& doc, const std::string& path, double scale)
 {
-    writeInPlace(render({doc.width, doc.height, writeSvg(doc)}, scale, path).get(), path);
+    writeInPlace(render(doc, doc.width, doc.height, scale, routeOf(doc), path).get(), path);
 }
 
 void writePng(const Document& doc, const std::string& path, double scale)
 {
-    checkedSize(doc.width(), doc.height(), scale, path); // before the SVG text is made
-    writeInPlace(render({doc.width(), doc.height(), writeSvg(doc)}, scale, path).get(), path);
+    writeInPlace(render(doc, doc.width(), doc.height(), scale, routeOf(doc), path).get(), path);
 }
 
 } // namespace tovrins::host

@@ -1,6 +1,7 @@
-// Renders a document to a PNG file: its SVG export drawn by librsvg, so the
-// picture is what a browser shows of the exported file, text and images
-// included.
+// Renders a document to a PNG file: the picture librsvg draws of its SVG
+// export, which is what a browser shows of the exported file, text and
+// images included. Documents of plain paths are drawn straight from their
+// nodes to the same pixels (png_direct.hpp), without the SVG text.
 #pragma once
 
 #include <string>
@@ -38,5 +39,14 @@ void writePng(const DocumentData& doc, const std::string& path, double scale = 1
 void writePng(const Document& doc, const std::string& path, double scale = 1.0);
 // The same image as PNG file bytes in memory. Throws std::runtime_error.
 std::string renderPng(const Document& doc, double scale = 1.0);
+
+// How a document is drawn: straight from its nodes with cairo, or its SVG
+// export by librsvg.
+enum class PngRoute { Direct, Librsvg };
+PngRoute pngRoute(const Document& doc);
+PngRoute pngRoute(const DocumentData& doc);
+// renderPng by the route given, to compare the two: Direct throws
+// std::invalid_argument for a document pngRoute sends to librsvg.
+std::string renderPng(const Document& doc, double scale, PngRoute route);
 
 } // namespace tovrins::host

@@ -14,6 +14,7 @@ HostEnvironment::HostEnvironment(uint64_t seed) : random(seed), previous_(hostCo
     context.memory = &memory;
     context.blocks = &blocks;
     context.random = &random;
+    context.angles = &angles;
     context.suites = &suites;
 }
 

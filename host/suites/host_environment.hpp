@@ -8,6 +8,7 @@
 #include "host/document/document.hpp"
 #include "host/fault_injector.hpp"
 #include "host/host_context.hpp"
+#include "host/suites/angle_memo.hpp"
 #include "host/suites/memory_pool.hpp"
 #include "host/suites/random_generator.hpp"
 #include "host/suites/suite_registry.hpp"
@@ -30,6 +31,7 @@ public:
     MemoryPool memory;
     BlockPool blocks;
     RandomGenerator random;
+    AngleMemo angles;
     SuiteRegistry suites; // holds the core suites from the start
 
 private:

@@ -4,6 +4,8 @@
 
 #include "host/suites/core_suites.hpp"
 #include "host/document/geometry.hpp"
+#include "host/host_context.hpp"
+#include "host/suites/angle_memo.hpp"
 
 namespace tovrins::host {
 namespace {
@@ -18,8 +20,17 @@ TvReal radianToDegree(TvReal radians) { return radians * (180 / pi); }
 // the correctly rounded value on every platform but in vanishingly rare
 // cases. So the Linux and Windows workbenches give the same numbers.
 TvReal toReal(double value) { return static_cast<TvReal>(value); }
-TvReal sine(TvReal radians) { return toReal(std::sin(double{radians})); }
-TvReal cosine(TvReal radians) { return toReal(std::cos(double{radians})); }
+SineCosine workOut(TvReal radians)
+{
+    return {toReal(std::sin(double{radians})), toReal(std::cos(double{radians}))};
+}
+SineCosine sineCosine(TvReal radians)
+{
+    AngleMemo* memo = hostContext().angles;
+    return memo ? memo->lookup(radians, workOut) : workOut(radians);
+}
+TvReal sine(TvReal radians) { return sineCosine(radians).sine; }
+TvReal cosine(TvReal radians) { return sineCosine(radians).cosine; }
 TvReal squareRoot(TvReal value) { return std::sqrt(value); }
 
 TvReal pointAngle(const TvRealPoint* first, const TvRealPoint* second)
@@ -31,8 +42,7 @@ void matrixSetTranslate(TvRealMatrix* m, TvReal tx, TvReal ty) { *m = {1, 0, 0, 
 
 void matrixConcatRotate(TvRealMatrix* m, TvReal radians)
 {
-    const TvReal c = cosine(radians);
-    const TvReal s = sine(radians);
+    const auto [s, c] = sineCosine(radians);
     *m = concatMatrix(*m, {c, s, -s, c, 0, 0});
 }
 
