@@ -6,8 +6,11 @@ Makes an input of 16-segment closed paths, runs
 deleted on OK, so the output holds exactly the copies) to SVG, JSON and PNG,
 and prints for each output the median time of the runs, the peak resident
 memory of the run, the output's bytes and, measured in the same run:
-  - dd writing as many bytes to a file in the same folder (no fsync, and
-    with conv=fsync, as tovrins syncs its outputs before renaming them),
+  - dd writing as many bytes to a file in the same folder, in blocks of
+    the size tovrins hands its text to the file in (no fsync, and with
+    conv=fsync, as tovrins syncs its outputs before renaming them); the
+    median of at least three runs, since the first write after a large run
+    can take several times as long,
   - the document's own bytes (its node records and segments in memory),
   - rsvg-convert rendering the SVG output at the PNG's size. librsvg loads
     no file of more than a million elements, so past that (at 10^6 copies)
@@ -36,6 +39,8 @@ import time
 from pathlib import Path
 
 COPIES_PER_PATH = 100
+DD_BLOCK = 256 * 1024  # the writers' chunk (host/io/text_output.hpp)
+DD_RUNS = 3  # at least
 SEGMENTS = 16
 PAGE = 1200  # points a side
 ROOT = Path(__file__).resolve().parents[2]
@@ -64,26 +69,28 @@ class CommandFailed(Exception):
 
 
 def timed(command, **kwargs):
-    """Wall seconds, peak resident bytes and processor seconds (user and
-    system) of one child process. On a shared machine the wall time carries
-    the queueing for the processor; the processor time does not."""
+    """Wall seconds, peak resident bytes, processor seconds (user and
+    system) and system seconds of one child process. On a shared machine
+    the wall time carries the queueing for the processor; the processor
+    time does not."""
     start = time.perf_counter()
     child = subprocess.Popen(command, stdout=subprocess.DEVNULL, **kwargs)
     _, status, usage = os.wait4(child.pid, 0)
     seconds = time.perf_counter() - start
     if os.waitstatus_to_exitcode(status) != 0:
         raise CommandFailed(f"{' '.join(map(str, command))} failed with status {status}")
-    return seconds, usage.ru_maxrss * 1024, usage.ru_utime + usage.ru_stime
+    return seconds, usage.ru_maxrss * 1024, usage.ru_utime + usage.ru_stime, usage.ru_stime
 
 
 def median_run(command, runs, **kwargs):
-    """Median wall seconds, largest peak bytes, median processor seconds."""
+    """Median wall seconds, largest peak bytes, median processor seconds,
+    median system seconds."""
     try:
         results = [timed(command, **kwargs) for _ in range(runs)]
     except CommandFailed as e:
         sys.exit(f"end_to_end: {e}")
     return (statistics.median(r[0] for r in results), max(r[1] for r in results),
-            statistics.median(r[2] for r in results))
+            statistics.median(r[2] for r in results), statistics.median(r[3] for r in results))
 
 
 # librsvg loads no file of more elements than this.
@@ -195,11 +202,11 @@ def rsvg_limit(row, work, svg, width, height, runs, most):
 
 def dd_seconds(target, size, runs, fsync):
     """Wall and processor seconds of dd writing size bytes to target."""
-    blocks = max(1, math.ceil(size / 2**20))
-    command = ["dd", "if=/dev/zero", f"of={target}", "bs=1M", f"count={blocks}", "status=none"]
+    blocks = max(1, math.ceil(size / DD_BLOCK))
+    command = ["dd", "if=/dev/zero", f"of={target}", f"bs={DD_BLOCK}", f"count={blocks}", "status=none"]
     if fsync:
         command.append("conv=fsync")
-    seconds, _, cpu = median_run(command, runs)
+    seconds, _, cpu, _ = median_run(command, max(runs, DD_RUNS))
     target.unlink()
     return seconds, cpu
 
@@ -246,10 +253,10 @@ def run_count(args, copies):
     for fmt in args.formats:
         output = work / f"out-{copies}.{fmt}"
         command = translate_command(args, source, output)
-        seconds, peak, cpu = median_run(command, args.runs)
+        seconds, peak, cpu, sys_cpu = median_run(command, args.runs)
         size = output.stat().st_size
         dd, ddcpu = dd_seconds(work / "dd.bin", size, args.runs, False)
-        row = {"time": seconds, "cpu": cpu, "peak": peak, "bytes": size, "doc": doc_bytes,
+        row = {"time": seconds, "cpu": cpu, "sys": sys_cpu, "peak": peak, "bytes": size, "doc": doc_bytes,
                "dd": dd, "ddcpu": ddcpu, "ddsync": dd_seconds(work / "dd.bin", size, args.runs, True)[0]}
         rows[fmt] = row
     if "png" in rows:
@@ -278,7 +285,7 @@ def png_limit_text(r):
 
 def print_row(copies, fmt, r):
     limit = png_limit_text(r) if fmt == "png" else ""
-    print(f"{copies:>9} {fmt:>4} {r['time']:8.2f} {r['cpu']:7.2f} {mb(r['peak']):9.0f} {mb(r['bytes']):9.1f} "
+    print(f"{copies:>9} {fmt:>4} {r['time']:8.2f} {r['cpu']:7.2f} {r['sys']:7.2f} {mb(r['peak']):9.0f} {mb(r['bytes']):9.1f} "
           f"{r['dd']:7.3f} {r['ddcpu']:7.3f} {r['ddsync']:8.3f} {mb(r['doc']):8.1f}  {limit}")
 
 
@@ -332,12 +339,21 @@ def print_goals(results, formats):
     if len(counts) < 3:
         return
     print("\nCost of each added copy between two counts, against the first step (1.00 is linear):")
+    # User time is the program's own work; the system time of writing a
+    # large file varies several-fold from run to run on a shared machine.
+    def cost(row, key):
+        return row["cpu"] - row["sys"] if key == "user" else row[key]
     for fmt in formats:
-        for key, label in (("time", "wall"), ("cpu", "cpu")):
-            steps = [(results[b][fmt][key] - results[a][fmt][key]) / (b - a) for a, b in zip(counts, counts[1:])]
+        for key, label in (("time", "wall"), ("cpu", "cpu"), ("user", "user")):
+            steps = [(cost(results[b][fmt], key) - cost(results[a][fmt], key)) / (b - a)
+                     for a, b in zip(counts, counts[1:])]
             ratios = "  ".join(f"{b:,}: {step / steps[0]:5.2f}"
                                for (_, b), step in zip(zip(counts, counts[1:]), steps))
-            print(f"  {fmt:>4} {label:>4}  {ratios}")
+            # The first step is a few hundredths of a second, within the
+            # noise; each step against the one before it is steadier.
+            chained = "  ".join(f"{b:,}: {step / before:5.2f}"
+                                for b, before, step in zip(counts[2:], steps, steps[1:]))
+            print(f"  {fmt:>4} {label:>4}  {ratios}   (against the step before: {chained})")
 
 
 def main():
@@ -363,7 +379,7 @@ def main():
     counts = [10**3, 10**4, 10**5] + ([10**6] if args.million else [])
     print(f"tovrins run translate: {SEGMENTS}-segment paths x {COPIES_PER_PATH} copies, no layers; "
           f"median of {args.runs}; files in {args.work}")
-    print(f"{'copies':>9} {'out':>4} {'time s':>8} {'cpu s':>7} {'peak MB':>9} {'out MB':>9} {'dd s':>7} "
+    print(f"{'copies':>9} {'out':>4} {'time s':>8} {'cpu s':>7} {'sys s':>7} {'peak MB':>9} {'out MB':>9} {'dd s':>7} "
           f"{'dd cpu':>7} {'dd+sync':>8} {'doc MB':>8}  PNG limit")
     results = {}
     for copies in counts:

@@ -9,11 +9,14 @@
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "host/document/geometry.hpp"
 #include "host/io/art_source.hpp"
+#include "host/io/float_text.hpp"
+#include "host/io/style_memo.hpp"
 
 namespace tovrins::host {
 
@@ -48,13 +51,13 @@ public:
     // The shortest decimal that reads back as the same float ("0.1", not
     // "0.100000001490116"), always with a point or an exponent so that it
     // reads as a real number; null for what is not finite.
-    static constexpr size_t kNumberRoom = 32;
+    static constexpr size_t kNumberRoom = kFloatRoom + 2;
     // Spells v at `at`, which has kNumberRoom chars free; returns the end.
     static char* spell(char* at, float v)
     {
         if (!std::isfinite(v))
             return std::copy_n("null", 4, at);
-        char* end = std::to_chars(at, at + kNumberRoom - 2, v).ptr;
+        char* end = spellFloat(at, v);
         if (std::find_if(at, end, [](char c) { return c == '.' || c == 'e'; }) == end) {
             *end++ = '.';
             *end++ = '0';
@@ -174,6 +177,8 @@ private:
     const Source& source_;
     TextOutput& out_;
     JsonText json_;
+    std::vector<char> segmentRoom_;
+    StyleMemo lastStyle_;
 };
 
 // The art's bounds as the document reports them: control points included
@@ -193,8 +198,15 @@ template <class Source> TvRealRect JsonWriter<Source>::bounds(const Art& a) cons
     return r;
 }
 
+// Spelt once for a run of art that looks the same, as copies do.
 template <class Source> void JsonWriter<Source>::style(const Art& a)
 {
+    if (lastStyle_.same(a.style, a.fillPaint, a.strokePaint)) {
+        json_.raw(lastStyle_.text());
+        return;
+    }
+    std::string& out = out_.text();
+    const size_t start = out.size();
     json_.raw(R"(,"style":{"fill":)");
     json_.paint(a.style.fill, a.fillPaint);
     json_.raw(R"(,"opacity":)");
@@ -204,28 +216,35 @@ template <class Source> void JsonWriter<Source>::style(const Art& a)
     json_.raw(R"(,"strokeWidth":)");
     json_.number(a.style.strokeWidth);
     json_.raw("}");
+    lastStyle_.remember(a.style, a.fillPaint, a.strokePaint, 1, std::string_view(out).substr(start));
 }
 
-// One segment a line; a handle lying on its anchor is left out.
+// One segment a line; a handle lying on its anchor is left out. The lines
+// are spelt into one buffer and appended once: segments are most of the
+// file, and small appends cost more than the spelling of the numbers.
 template <class Source> void JsonWriter<Source>::segments(std::span<const Segment> list, int depth)
 {
-    json_.raw("[");
+    const auto indent = static_cast<size_t>(depth + 1);
+    // A line: ",\n", the indent, three points and the keys around them.
+    const size_t lineRoom = 2 + indent + 3 * (2 * JsonText::kNumberRoom + 12) + 24;
+    if (segmentRoom_.size() < list.size() * lineRoom + 1)
+        segmentRoom_.resize(list.size() * lineRoom + 1);
+    char* end = segmentRoom_.data();
+    *end++ = '[';
+    auto put = [&end](std::string_view text) { end = std::copy(text.begin(), text.end(), end); };
+    auto point = [&](std::string_view key, TvRealPoint p) {
+        put(key);
+        end = JsonText::spell(end, p.h);
+        *end++ = ',';
+        end = JsonText::spell(end, p.v);
+        *end++ = ']';
+    };
     for (size_t i = 0; i < list.size(); ++i) {
         const Segment& s = list[i];
         if (i)
-            json_.raw(",");
-        json_.line(depth + 1);
-        // Spelt on the stack and appended once: segments are most of the file.
-        char line[3 * 2 * JsonText::kNumberRoom + 64];
-        char* end = line;
-        auto put = [&end](std::string_view text) { end = std::copy(text.begin(), text.end(), end); };
-        auto point = [&](std::string_view key, TvRealPoint p) {
-            put(key);
-            end = JsonText::spell(end, p.h);
             *end++ = ',';
-            end = JsonText::spell(end, p.v);
-            *end++ = ']';
-        };
+        *end++ = '\n';
+        end = std::fill_n(end, indent, ' ');
         put(s.corner ? R"({"corner":true)" : R"({"corner":false)");
         if (!samePoint(s.in, s.p))
             point(R"(,"in":[)", s.in);
@@ -233,8 +252,8 @@ template <class Source> void JsonWriter<Source>::segments(std::span<const Segmen
             point(R"(,"out":[)", s.out);
         point(R"(,"p":[)", s.p);
         *end++ = '}';
-        json_.raw({line, static_cast<size_t>(end - line)});
     }
+    json_.raw({segmentRoom_.data(), static_cast<size_t>(end - segmentRoom_.data())});
     if (!list.empty())
         json_.line(depth);
     json_.raw("]");

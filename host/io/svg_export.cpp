@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <vector>
 
 #include "host/document/geometry.hpp"
 #include "host/document/paint_servers.hpp"
@@ -11,6 +12,7 @@
 #include "host/io/svg_colour.hpp"
 #include "host/io/svg_opaque.hpp"
 #include "host/io/svg_properties.hpp"
+#include "host/io/style_memo.hpp"
 #include "host/io/svg_transform.hpp"
 #include "host/io/xml_writer.hpp"
 
@@ -42,7 +44,7 @@ public:
     using Art = typename Source::Art;
 
     Exporter(const Source& source, std::string& out)
-        : source_(source), xml_(out), page_{1, 0, 0, -1, 0, source.header().height}
+        : source_(source), out_(out), xml_(out), page_{1, 0, 0, -1, 0, source.header().height}
     {
     }
 
@@ -133,16 +135,37 @@ private:
             pathData(Source::segments(a), a.closed, toLocal, firstPart);
         source_.forEachChild(a, [&](const Art& c) { pathData(Source::segments(c), c.closed, toLocal, firstPart); });
         xml_.raw("\"");
-        kept(a.attributes, style(a.style, look.fillPaint, look.strokePaint, scaleOf(inside), true));
+        kept(a.attributes, pathStyle(a.style, look.fillPaint, look.strokePaint, scaleOf(inside)));
         xml_.raw("/>\n");
     }
 
-    // Each command is spelt into a buffer on the stack and appended once:
-    // a path's text is most of the file, and small appends cost more than
-    // the spelling of the numbers.
-    class Command {
+    // A path's paint attributes, and its style="" declarations, spelt once
+    // for a run of paths that look the same, as copies do.
+    std::string pathStyle(const TvPathStyle& s, const std::string& fill, const std::string& stroke, float scale)
+    {
+        if (!lastStyle_.same(s, fill, stroke, scale)) {
+            const size_t start = out_.size();
+            std::string css = style(s, fill, stroke, scale, true);
+            lastStyle_.remember(s, fill, stroke, scale, std::string_view(out_).substr(start), std::move(css));
+            return lastStyle_.declarations();
+        }
+        xml_.raw(lastStyle_.text());
+        return lastStyle_.declarations();
+    }
+
+    // A path part's commands are spelt into one buffer and appended once:
+    // paths are most of the file, and small appends cost more than the
+    // spelling of the numbers.
+    class PartText {
     public:
-        explicit Command(const TvRealMatrix& toLocal) : toLocal_(toLocal) { }
+        PartText(std::vector<char>& room, size_t segments, const TvRealMatrix& toLocal) : toLocal_(toLocal)
+        {
+            // A segment spells at most " C ", three points and two spaces.
+            const size_t most = (segments + 1) * (3 * (2 * XmlWriter::kNumberRoom + 1) + 5) + 4;
+            if (room.size() < most)
+                room.resize(most);
+            start_ = end_ = room.data();
+        }
         void raw(std::string_view text) { end_ = std::copy(text.begin(), text.end(), end_); }
         void point(TvRealPoint p)
         {
@@ -151,37 +174,34 @@ private:
             *end_++ = ' ';
             end_ = XmlWriter::spell(end_, q.v);
         }
-        std::string_view text() const { return {buffer_, static_cast<size_t>(end_ - buffer_)}; }
+        std::string_view text() const { return {start_, static_cast<size_t>(end_ - start_)}; }
 
     private:
         const TvRealMatrix& toLocal_;
-        char buffer_[3 * 2 * XmlWriter::kNumberRoom + 32];
-        char* end_ = buffer_;
+        char* start_;
+        char* end_;
     };
 
     void pathData(std::span<const Segment> segments, bool closed, const TvRealMatrix& toLocal, bool& first)
     {
         if (segments.empty())
             return;
+        PartText text(partRoom_, segments.size(), toLocal);
         auto straight = [](TvRealPoint p, TvRealPoint q) { return p.h == q.h && p.v == q.v; };
         auto join = [&](const Segment& from, const Segment& to) {
-            Command command(toLocal);
             if (straight(from.out, from.p) && straight(to.in, to.p)) {
-                command.raw(" L ");
+                text.raw(" L ");
             } else {
-                command.raw(" C ");
-                command.point(from.out);
-                command.raw(" ");
-                command.point(to.in);
-                command.raw(" ");
+                text.raw(" C ");
+                text.point(from.out);
+                text.raw(" ");
+                text.point(to.in);
+                text.raw(" ");
             }
-            command.point(to.p);
-            xml_.raw(command.text());
+            text.point(to.p);
         };
-        Command start(toLocal);
-        start.raw(first ? "M " : " M ");
-        start.point(segments.front().p);
-        xml_.raw(start.text());
+        text.raw(first ? "M " : " M ");
+        text.point(segments.front().p);
         first = false;
         for (size_t i = 1; i < segments.size(); ++i)
             join(segments[i - 1], segments[i]);
@@ -190,8 +210,9 @@ private:
             const Segment& start = segments.front();
             if (!(straight(last.out, last.p) && straight(start.in, start.p)))
                 join(last, start);
-            xml_.raw(" Z");
+            text.raw(" Z");
         }
+        xml_.raw(text.text());
     }
 
     void paint(const char* name, const TvColor& c, const std::string& server)
@@ -281,8 +302,11 @@ private:
     }
 
     const Source& source_;
+    std::string& out_;
     XmlWriter xml_;
     TvRealMatrix page_;
+    std::vector<char> partRoom_;
+    StyleMemo lastStyle_;
 };
 
 void root(XmlWriter& xml, const DocumentData& doc)

@@ -3,10 +3,11 @@
 #pragma once
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include "host/io/float_text.hpp"
 
 namespace tovrins::host {
 
@@ -14,9 +15,8 @@ inline std::string shortest(float v)
 {
     if (!std::isfinite(v))
         v = 0;
-    char buf[32];
-    auto res = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, res.ptr);
+    char buf[kFloatRoom];
+    return std::string(buf, spellFloat(buf, v));
 }
 
 // The document holds single-precision numbers, and export writes any of

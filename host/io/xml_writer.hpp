@@ -1,13 +1,14 @@
 // Appending XML straight to a string: attributes escaped, numbers in their
-// shortest spelling by std::to_chars, no tree built on the way.
+// shortest spelling (std::to_chars's, host/io/float_text.hpp), no tree built
+// on the way.
 #pragma once
 
-#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "host/io/float_text.hpp"
 #include "sdk/tv_types.h"
 
 namespace tovrins::host {
@@ -17,14 +18,14 @@ public:
     explicit XmlWriter(std::string& out) : out_(out) { }
 
     // Room enough for any float's shortest spelling.
-    static constexpr size_t kNumberRoom = 24;
+    static constexpr size_t kNumberRoom = kFloatRoom;
     // Spells v at `at`, which has kNumberRoom chars free; returns the end.
     // What is not finite is written as 0.
     static char* spell(char* at, float v)
     {
         if (!std::isfinite(v))
             v = 0;
-        return std::to_chars(at, at + kNumberRoom, v).ptr;
+        return spellFloat(at, v);
     }
 
     void raw(std::string_view text) { out_ += text; }

@@ -1,5 +1,6 @@
 // Writing straight from the live document: the same text as writing a copy
 // of it, handed on in chunks when asked, and the nesting limit kept.
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -144,6 +145,74 @@ TEST(LiveDocumentWrite, NestingBeyondTheLimitIsRefusedMidStream)
     EXPECT_EQ(readJson(writeJson(atLimit), "limit.json").layers[0].art.size(), 1u);
     std::vector<std::string> warnings;
     EXPECT_EQ(readSvg(writeSvg(atLimit), "limit.svg", warnings).layers.size(), 1u);
+}
+
+} // namespace
+} // namespace tovrins::host
+
+namespace tovrins::host {
+namespace {
+
+// A run of paths that look alike is spelt once and repeated; every change
+// of look, however small, is spelt anew: paint, stroke width, opacity, and
+// (in SVG) the scale of the space the stroke width is written in.
+TEST(LiveDocumentWrite, EachPathKeepsItsOwnLook)
+{
+    std::vector<ArtData> art;
+    auto add = [&](auto change) {
+        ArtData path = straightPath({{1, 2}, {3, 4}, {5, 1}}, true);
+        path.style.stroke = {TV_COLOR_RGB, {0.25f, 0.25f, 0.25f, 0}};
+        change(path);
+        art.push_back(std::move(path));
+    };
+    add([](ArtData&) { });
+    add([](ArtData&) { });
+    add([](ArtData& a) { a.style.fill.components[1] = 0.75f; });
+    add([](ArtData& a) { a.style.strokeWidth = 3; });
+    add([](ArtData& a) { a.style.opacity = 0.5f; });
+    add([](ArtData& a) { a.style.stroke = {TV_COLOR_PROCESS, {0.1f, 0.2f, 0.3f, 0.4f}}; });
+    add([](ArtData&) { });
+    ArtData group;
+    group.type = ArtType::Group;
+    group.space = TvRealMatrix{2, 0, 0, 2, 0, 0};
+    group.style.opacity = 1;
+    add([](ArtData&) { });
+    group.children.push_back(art.back()); // the same look, in a space scaled twice
+    art.pop_back();
+    art.push_back(group);
+    add([](ArtData&) { });
+    DocumentData data;
+    data.width = data.height = 100;
+    data.layers.push_back({"L", true, false, art});
+
+    const Document doc(data);
+    const std::string svg = writeSvg(doc);
+    EXPECT_EQ(svg, writeSvg(data));
+    std::vector<std::string> warnings;
+    const DocumentData back = readSvg(svg, "looks.svg", warnings);
+    std::vector<const ArtData*> written, read;
+    testing::collectPaths(data.layers[0].art, written);
+    testing::collectPaths(back.layers.at(0).art, read);
+    ASSERT_EQ(read.size(), written.size());
+    for (size_t i = 0; i < read.size(); ++i) {
+        const TvPathStyle& in = written[i]->style;
+        const TvPathStyle& out = read[i]->style;
+        EXPECT_EQ(out.fill.kind, in.fill.kind) << i;
+        EXPECT_NEAR(out.fill.components[1], in.fill.components[1], 0.003) << i;
+        EXPECT_EQ(out.stroke.kind, in.stroke.kind) << i;
+        EXPECT_NEAR(out.strokeWidth, in.strokeWidth, 1e-6) << i;
+        EXPECT_NEAR(out.opacity, in.opacity, 1e-6) << i;
+    }
+    // JSON keeps every look exactly.
+    const DocumentData fromJson = readJson(writeJson(doc), "looks.json");
+    std::vector<const ArtData*> jsonPaths;
+    testing::collectPaths(fromJson.layers.at(0).art, jsonPaths);
+    ASSERT_EQ(jsonPaths.size(), written.size());
+    for (size_t i = 0; i < jsonPaths.size(); ++i)
+        EXPECT_EQ(std::memcmp(&jsonPaths[i]->style, &written[i]->style, sizeof(TvPathStyle)), 0) << i;
+    // The path in the scaled group writes half the width of its twin.
+    EXPECT_NE(svg.find("stroke-width=\"0.5\""), std::string::npos) << svg;
+    EXPECT_NE(svg.find("style=\"stroke:device-cmyk(0.100000001, "), std::string::npos) << svg;
 }
 
 } // namespace
