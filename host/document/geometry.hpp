@@ -3,6 +3,7 @@
 
 #include <bit>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -26,6 +27,22 @@ inline void transformSegment(const TvRealMatrix& m, Segment& s)
     s.p = transformPoint(m, s.p);
     s.in = bits(s.in) == anchor ? s.p : transformPoint(m, s.in);
     s.out = bits(s.out) == anchor ? s.p : transformPoint(m, s.out);
+}
+// Whether the segment joining two anchors is a straight line: both
+// handles lie on their anchors.
+inline bool straightBetween(const Segment& from, const Segment& to)
+{
+    return from.out.h == from.p.h && from.out.v == from.p.v && to.in.h == to.p.h && to.in.v == to.p.v;
+}
+// A path's joins in drawing order: each anchor with the one before it and,
+// for a closed path, the last with the first unless that join is straight
+// (the close-path draws it). The path's writers and drawers all walk it so.
+template <class Join> void forEachJoin(std::span<const Segment> segments, bool closed, Join&& join)
+{
+    for (size_t i = 1; i < segments.size(); ++i)
+        join(segments[i - 1], segments[i]);
+    if (closed && !segments.empty() && !straightBetween(segments.back(), segments.front()))
+        join(segments.back(), segments.front());
 }
 // first, then second.
 inline TvRealMatrix concatMatrix(const TvRealMatrix& f, const TvRealMatrix& s)

@@ -69,10 +69,7 @@ TvRealRect curveBounds(const std::vector<Segment>& segments, bool closed, const 
         cubicExtremes(q[0].v, q[1].v, q[2].v, q[3].v, low, high);
     };
     join(segments.front(), segments.front());
-    for (size_t i = 1; i < segments.size(); ++i)
-        join(segments[i - 1], segments[i]);
-    if (closed)
-        join(segments.back(), segments.front());
+    forEachJoin(segments, closed, join);
     return {static_cast<float>(left), static_cast<float>(high), static_cast<float>(right), static_cast<float>(low)};
 }
 

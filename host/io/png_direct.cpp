@@ -71,8 +71,6 @@ float strokeWidthIn(const TvPathStyle& s, float spaceScale)
 
 double unitOpacity(float opacity) { return std::clamp(static_cast<double>(opacity), 0.0, 1.0); }
 
-bool straight(TvRealPoint p, TvRealPoint q) { return p.h == q.h && p.v == q.v; }
-
 // Root attributes that change nothing drawn: the namespaces, the page's size
 // as the file gave it (the viewBox maps the page), version, id.
 bool plainRootAttribute(const Attribute& a)
@@ -333,7 +331,7 @@ private:
         auto point = [&](TvRealPoint p) { return transformPoint(local, p); };
         auto join = [&](const Segment& from, const Segment& to) {
             const TvRealPoint end = point(to.p);
-            if (straight(from.out, from.p) && straight(to.in, to.p)) {
+            if (straightBetween(from, to)) {
                 cairo_line_to(cr_, end.h, end.v);
                 return;
             }
@@ -349,15 +347,9 @@ private:
             cairo_line_to(cr_, start.h + kHalf, start.v);
         }
         cairo_move_to(cr_, start.h, start.v);
-        for (size_t i = 1; i < segments.size(); ++i)
-            join(segments[i - 1], segments[i]);
-        if (closed) {
-            const Segment& last = segments.back();
-            const Segment& first = segments.front();
-            if (!(straight(last.out, last.p) && straight(first.in, first.p)))
-                join(last, first);
+        forEachJoin(segments, closed, join);
+        if (closed)
             cairo_close_path(cr_);
-        }
     }
 
     // Fill and stroke of the current path, in the paint order.

@@ -187,9 +187,8 @@ private:
         if (segments.empty())
             return;
         PartText text(partRoom_, segments.size(), toLocal);
-        auto straight = [](TvRealPoint p, TvRealPoint q) { return p.h == q.h && p.v == q.v; };
         auto join = [&](const Segment& from, const Segment& to) {
-            if (straight(from.out, from.p) && straight(to.in, to.p)) {
+            if (straightBetween(from, to)) {
                 text.raw(" L ");
             } else {
                 text.raw(" C ");
@@ -203,15 +202,9 @@ private:
         text.raw(first ? "M " : " M ");
         text.point(segments.front().p);
         first = false;
-        for (size_t i = 1; i < segments.size(); ++i)
-            join(segments[i - 1], segments[i]);
-        if (closed) {
-            const Segment& last = segments.back();
-            const Segment& start = segments.front();
-            if (!(straight(last.out, last.p) && straight(start.in, start.p)))
-                join(last, start);
+        forEachJoin(segments, closed, join);
+        if (closed)
             text.raw(" Z");
-        }
         xml_.raw(text.text());
     }
 
