@@ -10,7 +10,7 @@ void ArtFingerprint::bytes(const void* data, size_t size)
 }
 
 // Length first, so that ("ab", "c") and ("a", "bc") differ.
-void ArtFingerprint::text(const std::string& s)
+void ArtFingerprint::text(std::string_view s)
 {
     plain(s.size());
     bytes(s.data(), s.size());
@@ -25,9 +25,32 @@ void ArtFingerprint::add(std::span<const host::ArtData> art)
 
 void ArtFingerprint::add(const host::ArtData& art)
 {
+    addArt(art, art.id, [&] { add(std::span<const host::ArtData>(art.children)); });
+}
+
+void ArtFingerprint::add(const host::Document& document, const host::Node& art)
+{
+    addArt(art, art.name, [&] {
+        plain(art.children.size());
+        for (const host::ArtId child : art.children)
+            add(document, *document.find(child));
+    });
+}
+
+void ArtFingerprint::add(const host::Document& document, std::span<const host::ArtId> art)
+{
+    plain(art.size());
+    for (const host::ArtId id : art)
+        add(document, *document.find(id));
+}
+
+// `Art` is host::ArtData or host::Node: the same fields but for the name and
+// how the children are reached, taken in the same order.
+template <class Art, class Children>
+void ArtFingerprint::addArt(const Art& art, std::string_view name, Children&& children)
+{
     plain(art.type);
-    text(art.id);
-    plain(art.selected);
+    text(name);
     // Field by field: the structs' padding holds no value.
     for (const TvColor& c : {art.style.fill, art.style.stroke}) {
         plain(c.kind);
@@ -43,7 +66,7 @@ void ArtFingerprint::add(const host::ArtData& art)
         plain(s.out);
         plain(s.corner);
     }
-    add(art.children);
+    children();
     plain(art.matrix);
     plain(art.bounds);
     text(art.content);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <iterator>
+#include <span>
 
 #include "host/io/svg_export.hpp"
 #include "studio/art_fingerprint.hpp"
@@ -12,20 +12,24 @@ namespace tovrins::studio {
 
 namespace {
 
-bool drawsAcrossImages(const host::ArtData& art)
+bool drawsAcrossImages(const host::Document& document, const host::Node& art)
 {
     if (art.type == host::ArtType::Instance)
         return true;
     const auto blends = [](const host::Attribute& a) {
         return a.name.find("blend") != std::string::npos || a.value.find("blend") != std::string::npos;
     };
-    return std::ranges::any_of(art.attributes, blends) || std::ranges::any_of(art.children, drawsAcrossImages);
+    return std::ranges::any_of(art.attributes, blends) || std::ranges::any_of(art.children, [&](host::ArtId child) {
+               return drawsAcrossImages(document, *document.find(child));
+           });
 }
 
-bool splittable(const host::DocumentData& data)
+bool splittable(const host::Document& document, std::span<const host::LayerId> order)
 {
-    return std::ranges::none_of(
-        data.layers, [](const host::LayerData& layer) { return std::ranges::any_of(layer.art, drawsAcrossImages); });
+    return std::ranges::none_of(order, [&](host::LayerId layer) {
+        return std::ranges::any_of(document.findLayer(layer)->art,
+                                   [&](host::ArtId id) { return drawsAcrossImages(document, *document.find(id)); });
+    });
 }
 
 std::string hexKey(uint64_t hash, size_t size)
@@ -37,40 +41,46 @@ std::string hexKey(uint64_t hash, size_t size)
 
 } // namespace
 
-std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPerChunk, const KnownImage& known)
+// A page like the document's, holding one layer: what every image of a
+// split document is written on. Only what is drawn names an image: a
+// preview's new layers are numbered afresh each time, their art often as it
+// was, so the layer's name and flags are the same for every image.
+host::DocumentData imagePage(const host::Document& document)
+{
+    host::DocumentData page = document.dataWithoutArt();
+    page.layers = {host::LayerData{"Artwork", true, false, {}}};
+    page.currentLayer = 0;
+    return page;
+}
+
+std::vector<ArtworkChunk> splitArtwork(const host::Document& document, size_t mostArtPerChunk, const KnownImage& known)
 {
     std::vector<ArtworkChunk> chunks;
-    if (!splittable(data)) {
-        std::string svg = host::writeSvg(data);
+    const std::vector<host::LayerId> order = document.layerOrder();
+    if (!splittable(document, order)) {
+        std::string svg = host::writeSvg(document);
         std::string key = hexKey(std::hash<std::string_view>{}(svg), svg.size());
         chunks.push_back({std::move(key), std::move(svg)});
         return chunks;
     }
+    const host::DocumentData page = imagePage(document);
     ArtFingerprint shared;
-    shared.addShared(data);
-    std::vector<host::LayerData> layers = std::move(data.layers);
-    data.layers.resize(1);
-    data.currentLayer = 0;
+    shared.addShared(page);
     const size_t most = std::max<size_t>(1, mostArtPerChunk);
-    for (host::LayerData& layer : layers) {
+    std::vector<host::ArtId> run;
+    for (const host::LayerId id : order) {
+        const host::Layer& layer = *document.findLayer(id);
         if (!layer.visible)
             continue;
-        for (size_t first = 0; first < layer.art.size(); first += most) {
-            const auto begin = layer.art.begin() + static_cast<std::ptrdiff_t>(first);
-            const auto end = layer.art.begin() + static_cast<std::ptrdiff_t>(std::min(layer.art.size(), first + most));
+        for (auto next = layer.art.begin(); next != layer.art.end();) {
+            run.clear();
+            for (; next != layer.art.end() && run.size() < most; ++next)
+                run.push_back(*next);
             ArtFingerprint fingerprint = shared;
-            fingerprint.add(std::span<const host::ArtData>(begin, end));
-            ArtworkChunk chunk{hexKey(fingerprint.value(), static_cast<size_t>(end - begin)), {}};
-            if (!known || !known(chunk.key)) {
-                // Only what is drawn names an image: a preview's new layers
-                // are numbered afresh each time, their art often as it was.
-                host::LayerData& run = data.layers.front();
-                run.name = "Artwork";
-                run.visible = true;
-                run.locked = false;
-                run.art.assign(std::make_move_iterator(begin), std::make_move_iterator(end));
-                chunk.svg = host::writeSvg(data);
-            }
+            fingerprint.add(document, run);
+            ArtworkChunk chunk{hexKey(fingerprint.value(), run.size()), {}};
+            if (!known || !known(chunk.key))
+                chunk.svg = host::writeSvgRun(document, page, run);
             chunks.push_back(std::move(chunk));
         }
     }
@@ -78,7 +88,7 @@ std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPe
 }
 
 const std::vector<std::string>& ArtworkCache::keys(uint64_t revision,
-                                                   const std::function<host::DocumentData()>& document)
+                                                   const std::function<const host::Document&()>& document)
 {
     if (revision == revision_)
         return keys_;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host/document_data.hpp"
+#include "host/document/document.hpp"
 
 namespace tovrins::studio {
 
@@ -33,8 +33,10 @@ inline constexpr size_t kMostArtPerChunk = 2000;
 // image, the whole document.
 // An image's key is a fingerprint of the art it draws (art_fingerprint.hpp);
 // an image whose key `known` accepts is not written: its svg stays empty.
+// The nodes are read in place: neither the fingerprints nor the images copy
+// the document.
 using KnownImage = std::function<bool(const std::string& key)>;
-std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPerChunk = kMostArtPerChunk,
+std::vector<ArtworkChunk> splitArtwork(const host::Document& document, size_t mostArtPerChunk = kMostArtPerChunk,
                                        const KnownImage& known = {});
 
 // The images of the latest revision asked for, and of the one before it,
@@ -43,7 +45,7 @@ std::vector<ArtworkChunk> splitArtwork(host::DocumentData data, size_t mostArtPe
 class ArtworkCache {
 public:
     // The images' keys, bottom to top; the document is split once a revision.
-    const std::vector<std::string>& keys(uint64_t revision, const std::function<host::DocumentData()>& document);
+    const std::vector<std::string>& keys(uint64_t revision, const std::function<const host::Document&()>& document);
     // Null for a key of neither revision.
     const std::string* find(const std::string& key) const;
 

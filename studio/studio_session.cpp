@@ -79,7 +79,7 @@ std::string StudioSession::documentSvg() const { return host::writeSvg(document(
 
 const std::vector<std::string>& StudioSession::artworkKeys()
 {
-    return artwork_.keys(revision_, [this] { return document().data(); });
+    return artwork_.keys(revision_, [this]() -> const host::Document& { return document(); });
 }
 
 std::string StudioSession::documentJson() const { return host::writeJson(document()); }

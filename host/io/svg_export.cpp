@@ -404,6 +404,16 @@ std::string writeSvg(const Document& doc)
     return text;
 }
 
+std::string writeSvgRun(const Document& doc, const DocumentData& page, std::span<const ArtId> art)
+{
+    if (page.layers.size() != 1)
+        throw std::invalid_argument("a run of art is written as a page of one layer");
+    std::string text;
+    TextOutput out(text, nullptr);
+    exportDocument(LiveRunSource(doc, page, art), out);
+    return text;
+}
+
 void writeSvg(const Document& doc, const TextDrain& drain)
 {
     std::string buffer;

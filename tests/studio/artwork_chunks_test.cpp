@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "host/io/svg_export.hpp"
 #include "host/io/svg_import.hpp"
@@ -51,6 +52,13 @@ std::vector<std::string> artIds(const ArtworkChunk& chunk)
     return ids;
 }
 
+// The live route, from a document opened on `data`.
+std::vector<ArtworkChunk> split(const host::DocumentData& data, size_t mostArtPerChunk = kMostArtPerChunk,
+                                const KnownImage& known = {})
+{
+    return splitArtwork(host::Document(data), mostArtPerChunk, known);
+}
+
 std::vector<std::string> keysOf(const std::vector<ArtworkChunk>& chunks)
 {
     std::vector<std::string> keys;
@@ -61,7 +69,7 @@ std::vector<std::string> keysOf(const std::vector<ArtworkChunk>& chunks)
 
 TEST(ArtworkChunks, HoldEveryVisibleArtOnceInOrderInRunsOfOneLayer)
 {
-    const std::vector<ArtworkChunk> chunks = splitArtwork(drawing(), 500);
+    const std::vector<ArtworkChunk> chunks = split(drawing(), 500);
     ASSERT_EQ(chunks.size(), 4u); // Back; Copies in 500, 500 and 200; Hidden not drawn
     EXPECT_EQ(artIds(chunks[0]), (std::vector<std::string>{"b0", "b1", "b2"}));
     std::vector<std::string> copies;
@@ -79,12 +87,12 @@ TEST(ArtworkChunks, HoldEveryVisibleArtOnceInOrderInRunsOfOneLayer)
 
 TEST(ArtworkChunks, UnchangedRunsKeepTheirKeysAndChangedOnesGetNewOnes)
 {
-    const std::vector<std::string> before = keysOf(splitArtwork(drawing(), 500));
-    EXPECT_EQ(keysOf(splitArtwork(drawing(), 500)), before);
+    const std::vector<std::string> before = keysOf(split(drawing(), 500));
+    EXPECT_EQ(keysOf(split(drawing(), 500)), before);
 
     host::DocumentData more = drawing();
     more.layers[2].art.push_back(triangle("c1200", 3));
-    const std::vector<std::string> added = keysOf(splitArtwork(more, 500));
+    const std::vector<std::string> added = keysOf(split(more, 500));
     ASSERT_EQ(added.size(), 4u);
     EXPECT_EQ(std::vector(added.begin(), added.begin() + 3), std::vector(before.begin(), before.begin() + 3));
     EXPECT_NE(added[3], before[3]);
@@ -93,11 +101,11 @@ TEST(ArtworkChunks, UnchangedRunsKeepTheirKeysAndChangedOnesGetNewOnes)
     host::DocumentData renamed = drawing();
     renamed.layers[2].name = "Layer 21";
     renamed.layers[2].locked = true;
-    EXPECT_EQ(keysOf(splitArtwork(renamed, 500)), before);
+    EXPECT_EQ(keysOf(split(renamed, 500)), before);
 
     host::DocumentData moved = drawing();
     moved.layers[0].art[1].segments[0].p.h += 1;
-    const std::vector<std::string> changed = keysOf(splitArtwork(moved, 500));
+    const std::vector<std::string> changed = keysOf(split(moved, 500));
     EXPECT_NE(changed[0], before[0]);
     EXPECT_EQ(std::vector(changed.begin() + 1, changed.end()), std::vector(before.begin() + 1, before.end()));
 }
@@ -120,7 +128,7 @@ TEST(ArtworkChunks, ArtThatDrawsAcrossImagesKeepsTheDocumentWhole)
     grouped.layers[0].art.push_back(group);
 
     for (const host::DocumentData& doc : {used, blended, grouped}) {
-        const std::vector<ArtworkChunk> chunks = splitArtwork(doc);
+        const std::vector<ArtworkChunk> chunks = split(doc);
         ASSERT_EQ(chunks.size(), 1u);
         EXPECT_EQ(chunks[0].svg, host::writeSvg(doc));
     }
@@ -130,10 +138,10 @@ TEST(ArtworkChunks, AnEmptyDocumentHasNoImagesAndARunOfZeroStillSplits)
 {
     host::DocumentData empty;
     empty.layers = {host::LayerData{"Layer 1", true, false, {}}};
-    EXPECT_TRUE(splitArtwork(empty).empty());
+    EXPECT_TRUE(split(empty).empty());
     host::DocumentData few;
     few.layers = {layer("Few", "f", 5)};
-    EXPECT_EQ(splitArtwork(few, 0).size(), 5u);
+    EXPECT_EQ(split(few, 0).size(), 5u);
 }
 
 TEST(ArtworkCache, SplitsOnceARevisionAndKeepsThePreviousRevisionsImages)
@@ -141,9 +149,10 @@ TEST(ArtworkCache, SplitsOnceARevisionAndKeepsThePreviousRevisionsImages)
     ArtworkCache cache;
     int splits = 0;
     host::DocumentData doc = drawing();
-    const auto current = [&] {
+    std::optional<host::Document> live;
+    const auto current = [&]() -> const host::Document& {
         ++splits;
-        return doc;
+        return live.emplace(doc);
     };
     const std::vector<std::string> first = cache.keys(1, current);
     EXPECT_EQ(cache.keys(1, current), first);
@@ -167,7 +176,8 @@ TEST(ArtworkCache, WritesOnlyTheImagesItDoesNotHold)
 {
     ArtworkCache cache;
     host::DocumentData doc = drawing();
-    const auto current = [&] { return doc; };
+    std::optional<host::Document> live;
+    const auto current = [&]() -> const host::Document& { return live.emplace(doc); };
     const std::vector<std::string> first = cache.keys(1, current);
     const std::string* sky = cache.find(first[0]);
     doc.layers[2].art.pop_back();
@@ -177,7 +187,7 @@ TEST(ArtworkCache, WritesOnlyTheImagesItDoesNotHold)
     EXPECT_NE(second[1], first[1]);
 
     std::vector<std::string> asked;
-    const std::vector<ArtworkChunk> known = splitArtwork(drawing(), 500, [&](const std::string& key) {
+    const std::vector<ArtworkChunk> known = split(drawing(), 500, [&](const std::string& key) {
         asked.push_back(key);
         return key == first[0];
     });
@@ -199,7 +209,6 @@ TEST(ArtFingerprint, EveryFieldTheWriterDrawsFromChangesIt)
     const std::vector<std::function<void(host::ArtData&)>> changes{
         [](host::ArtData& a) { a.type = host::ArtType::CompoundPath; },
         [](host::ArtData& a) { a.id = "u"; },
-        [](host::ArtData& a) { a.selected = true; },
         [](host::ArtData& a) { a.style.fill.kind = 1; },
         [](host::ArtData& a) { a.style.stroke.components[3] = 0.5f; },
         [](host::ArtData& a) { a.style.strokeWidth = 2; },
@@ -226,6 +235,9 @@ TEST(ArtFingerprint, EveryFieldTheWriterDrawsFromChangesIt)
         EXPECT_NE(print(changed), print(base)) << "change " << i << " left the fingerprint as it was";
     }
     EXPECT_EQ(print(host::ArtData(base)), print(base));
+    host::ArtData selected = base;
+    selected.selected = true;
+    EXPECT_EQ(print(selected), print(base)) << "selection is outlined over the images, not drawn in them";
 
     const auto shared = [](const host::DocumentData& d) {
         ArtFingerprint f;
