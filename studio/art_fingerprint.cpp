@@ -2,12 +2,30 @@
 
 namespace tovrins::studio {
 
-void ArtFingerprint::bytes(const void* data, size_t size)
+namespace {
+
+uint64_t rotateLeft(uint64_t x, int by) { return (x << by) | (x >> (64 - by)); }
+
+// MurmurHash3's finaliser: every bit of the input moves every bit of the key.
+uint64_t finalMix(uint64_t h)
 {
-    const auto* p = static_cast<const unsigned char*>(data);
-    for (size_t i = 0; i < size; ++i)
-        hash_ = (hash_ ^ p[i]) * 0x100000001b3; // FNV-1a
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccd;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53;
+    return h ^ (h >> 33);
 }
+
+} // namespace
+
+// One MurmurHash3 round.
+void ArtFingerprint::word(uint64_t w)
+{
+    w = rotateLeft(w * 0x87c37b91114253d5, 31) * 0x4cf5ad432745937f;
+    hash_ = rotateLeft(hash_ ^ w, 27) * 5 + 0x52dce729;
+}
+
+uint64_t ArtFingerprint::value() const { return finalMix(hash_); }
 
 // Length first, so that ("ab", "c") and ("a", "bc") differ.
 void ArtFingerprint::text(std::string_view s)
