@@ -170,7 +170,7 @@ private:
     // place: a preview makes a hundred thousand.
     template <class C, class... Args> void journalNew(Args&&... args)
     {
-        journal_.emplace_back(std::in_place_type<C>, std::forward<Args>(args)...);
+        journal_.emplace_back(std::in_place_type<C>, C{std::forward<Args>(args)...});
     }
     // Whether a change to this node must be journaled: not for a node made
     // in the open command, since reverting the command takes it out whole
