@@ -166,8 +166,9 @@ private:
 
     void commit(Change c);
     void record(Change inverse);
-    // Journals what takes out an object made in this command, built in
-    // place: a preview makes a hundred thousand.
+    // Journals what takes out an object made in this command, which is
+    // always journaled, without record's questions: a preview makes a
+    // hundred thousand.
     template <class C, class... Args> void journalNew(Args&&... args)
     {
         journal_.emplace_back(std::in_place_type<C>, C{std::forward<Args>(args)...});
