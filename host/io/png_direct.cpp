@@ -14,6 +14,7 @@
 #include "host/document/paint_servers.hpp"
 #include "host/io/art_source.hpp"
 #include "host/io/png_look.hpp"
+#include "host/io/svg_colour.hpp"
 
 namespace tovrins::host {
 
@@ -27,37 +28,16 @@ struct Solid {
     double red = 0, green = 0, blue = 0;
 };
 
-// In double, as the export rounds: 0.9f is 229.49... there, 229.5 in float.
-double byteOf(float v)
-{
-    return static_cast<double>(std::lround(std::clamp(std::isfinite(v) ? double{v} : 0.0, 0.0, 1.0) * 255));
-}
-
-Solid rgbBytes(double r, double g, double b) { return {false, r / 255, g / 255, b / 255}; }
-
-// Process colour as the export converts it for viewers that ignore its
-// device-cmyk() (librsvg among them): each ink times what black leaves.
-Solid processBytes(const float (&k)[4])
-{
-    const float black = 1 - std::clamp(k[3], 0.0f, 1.0f);
-    auto channel = [&](float ink) { return byteOf((1 - std::clamp(ink, 0.0f, 1.0f)) * black); };
-    return rgbBytes(channel(k[0]), channel(k[1]), channel(k[2]));
-}
-
-// None when librsvg draws the paint from elsewhere: a gradient or pattern
-// the document names.
+// The export's bytes (process colour converted, as librsvg ignores
+// device-cmyk()); nullopt when librsvg draws the paint from elsewhere: a
+// gradient or pattern the document names.
 std::optional<Solid> solidPaint(const TvColor& c, const std::string& server)
 {
-    const auto& k = c.components;
-    switch (c.kind) {
-    case TV_COLOR_RGB: return rgbBytes(byteOf(k[0]), byteOf(k[1]), byteOf(k[2]));
-    case TV_COLOR_GRAY: return rgbBytes(byteOf(k[0]), byteOf(k[0]), byteOf(k[0]));
-    case TV_COLOR_PROCESS: return processBytes(k);
-    default:
-        if (isPaintServerKind(c.kind) && !server.empty())
-            return std::nullopt;
-        return Solid{};
-    }
+    if (const std::optional<ColourBytes> b = paintBytes(c))
+        return Solid{false, b->red / 255.0, b->green / 255.0, b->blue / 255.0};
+    if (isPaintServerKind(c.kind) && !server.empty())
+        return std::nullopt;
+    return Solid{};
 }
 
 // librsvg takes a paint's opacity into its colour's alpha byte.

@@ -292,24 +292,30 @@ std::string hexColour(int r, int g, int b)
 
 } // namespace
 
-std::string svgPaint(const TvColor& c)
+std::optional<ColourBytes> paintBytes(const TvColor& c)
 {
     auto byte = [](float v) { return static_cast<int>(std::lround(clamp01(std::isfinite(v) ? v : 0) * 255)); };
     switch (c.kind) {
-    case TV_COLOR_RGB: return hexColour(byte(c.components[0]), byte(c.components[1]), byte(c.components[2]));
+    case TV_COLOR_RGB: return ColourBytes{byte(c.components[0]), byte(c.components[1]), byte(c.components[2])};
     case TV_COLOR_GRAY: {
         const int g = byte(c.components[0]);
-        return hexColour(g, g, g);
+        return ColourBytes{g, g, g};
     }
     case TV_COLOR_PROCESS: {
         // The naive conversion, for viewers that ignore device-cmyk().
         const auto& k = c.components;
         const float kk = 1 - static_cast<float>(clamp01(k[3]));
         auto channel = [&](float v) { return byte((1 - static_cast<float>(clamp01(v))) * kk); };
-        return hexColour(channel(k[0]), channel(k[1]), channel(k[2]));
+        return ColourBytes{channel(k[0]), channel(k[1]), channel(k[2])};
     }
-    default: return "none";
+    default: return std::nullopt;
     }
+}
+
+std::string svgPaint(const TvColor& c)
+{
+    const std::optional<ColourBytes> bytes = paintBytes(c);
+    return bytes ? hexColour(bytes->red, bytes->green, bytes->blue) : "none";
 }
 
 std::string svgDeviceCmyk(const TvColor& c)

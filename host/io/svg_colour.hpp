@@ -27,7 +27,15 @@ std::optional<CssColour> parseCssColour(std::string_view text);
 // caller resolves the first and warns about the second).
 std::optional<TvColor> parseSvgPaint(std::string_view value);
 
-// The SVG spelling of a paint: "none" or "#rrggbb" (process colour converted).
+// The bytes a solid paint is written with, 0 to 255 a channel (process
+// colour converted as for viewers that ignore device-cmyk()); nullopt for
+// none and every other kind. What the file says is what is drawn.
+struct ColourBytes {
+    int red = 0, green = 0, blue = 0;
+};
+std::optional<ColourBytes> paintBytes(const TvColor& c);
+
+// The SVG spelling of a paint: "none" or "#rrggbb" (paintBytes).
 std::string svgPaint(const TvColor& c);
 // "device-cmyk(c, m, y, k)" for process colour, empty otherwise; export puts
 // it in style="" so that viewers without it keep the #rrggbb attribute.
