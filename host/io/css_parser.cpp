@@ -9,6 +9,8 @@ namespace {
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
+} // namespace
+
 std::string_view trim(std::string_view s)
 {
     while (!s.empty() && isSpace(s.front()))
@@ -17,6 +19,8 @@ std::string_view trim(std::string_view s)
         s.remove_suffix(1);
     return s;
 }
+
+namespace {
 
 std::string lower(std::string_view s)
 {

@@ -8,6 +8,10 @@
 
 namespace tovrins::host::css {
 
+// s without CSS white space (space, tab, line feed, carriage return, form
+// feed) at either end.
+std::string_view trim(std::string_view s);
+
 struct Declaration {
     std::string name;  // in lower case, as property names ignore ASCII case
     std::string value; // trimmed, without "!important"

@@ -5,19 +5,11 @@
 #include <cmath>
 #include <string_view>
 
+#include "host/io/css_parser.hpp"
+
 namespace tovrins::host {
 
 namespace {
-
-std::string_view trimmed(std::string_view s)
-{
-    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; };
-    while (!s.empty() && space(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && space(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 // Length of the CSS number at the start of `s` (sign, digits, fraction,
 // exponent), 0 when there is none. CSS is stricter than strtod: "5." and
@@ -74,7 +66,7 @@ std::optional<double> takeLength(std::string_view& s, bool lengthUnits)
 
 std::optional<double> wholeNumber(std::string_view value, bool lengthUnits)
 {
-    value = trimmed(value);
+    value = css::trim(value);
     const std::optional<double> v = takeLength(value, lengthUnits);
     return v && value.empty() ? v : std::nullopt;
 }
@@ -82,7 +74,7 @@ std::optional<double> wholeNumber(std::string_view value, bool lengthUnits)
 // "none", or lengths apart by whitespace and/or a comma, none negative.
 std::optional<std::vector<double>> dashList(std::string_view value)
 {
-    value = trimmed(value);
+    value = css::trim(value);
     std::vector<double> dashes;
     if (value == "none")
         return dashes;
@@ -91,9 +83,9 @@ std::optional<std::vector<double>> dashList(std::string_view value)
         if (!d || *d < 0)
             return std::nullopt;
         dashes.push_back(*d);
-        value = trimmed(value);
+        value = css::trim(value);
         if (value.starts_with(',')) {
-            value = trimmed(value.substr(1));
+            value = css::trim(value.substr(1));
             if (value.empty())
                 return std::nullopt;
         }
@@ -107,7 +99,7 @@ template <class T, size_t N>
 bool keyword(std::string_view value, const std::pair<std::string_view, T> (&names)[N], T& out)
 {
     for (const auto& [name, v] : names)
-        if (trimmed(value) == name) {
+        if (css::trim(value) == name) {
             out = v;
             return true;
         }
@@ -158,7 +150,7 @@ bool drawsNothingHere(std::string_view name)
 // matters to a path without markers.
 bool paintOrder(std::string_view value, bool& strokeFirst)
 {
-    value = trimmed(value);
+    value = css::trim(value);
     if (value == "normal") {
         strokeFirst = false;
         return true;
@@ -171,7 +163,7 @@ bool paintOrder(std::string_view value, bool& strokeFirst)
             return false;
         if (!first && word != "markers")
             first = word == "stroke";
-        value = trimmed(value.substr(std::min(word.size(), value.size())));
+        value = css::trim(value.substr(std::min(word.size(), value.size())));
     }
     strokeFirst = first.value_or(false);
     return true;
