@@ -34,6 +34,15 @@ void ArtFingerprint::text(std::string_view s)
     bytes(s.data(), s.size());
 }
 
+void ArtFingerprint::attributes(std::span<const host::Attribute> list)
+{
+    plain(list.size());
+    for (const host::Attribute& a : list) {
+        text(a.name);
+        text(a.value);
+    }
+}
+
 void ArtFingerprint::add(std::span<const host::ArtData> art)
 {
     plain(art.size());
@@ -94,11 +103,7 @@ void ArtFingerprint::addArt(const Art& art, std::string_view name, Children&& ch
         plain(*art.space);
     text(art.fillPaint);
     text(art.strokePaint);
-    plain(art.attributes.size());
-    for (const host::Attribute& a : art.attributes) {
-        text(a.name);
-        text(a.value);
-    }
+    attributes(art.attributes);
 }
 
 void ArtFingerprint::addShared(const host::DocumentData& document)
@@ -120,11 +125,7 @@ void ArtFingerprint::addShared(const host::DocumentData& document)
         text(p.element);
         plain(p.transform);
     }
-    plain(document.rootAttributes.size());
-    for (const host::Attribute& a : document.rootAttributes) {
-        text(a.name);
-        text(a.value);
-    }
+    attributes(document.rootAttributes);
 }
 
 } // namespace tovrins::studio

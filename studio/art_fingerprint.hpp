@@ -51,6 +51,7 @@ private:
         }
     }
     void text(std::string_view s);
+    void attributes(std::span<const host::Attribute> list);
     // Only values without padding: a struct's padding holds no value.
     template <class T> void plain(const T& value) { bytes(&value, sizeof value); }
 
