@@ -21,7 +21,7 @@ Document::Document(const DocumentData& data, uint64_t objectLimit)
       objectLimit_(objectLimit)
 {
     for (const LayerData& ld : data.layers) {
-        Layer layer{.id = nextLayerId_++, .name = ld.name, .visible = ld.visible, .locked = ld.locked};
+        Layer layer{.id = nextLayerId_++, .art = {}, .name = ld.name, .visible = ld.visible, .locked = ld.locked};
         for (const ArtData& art : ld.art)
             placeInto(layer.art, layer.art.size(), addNode(art, Container{layer.id, 0}), nodes_);
         const LayerId id = layer.id;
@@ -31,7 +31,7 @@ Document::Document(const DocumentData& data, uint64_t objectLimit)
     // A document always has a layer to put new art into.
     if (layerOrder_.empty()) {
         const LayerId id = nextLayerId_++;
-        layers_.put(id, Layer{.id = id, .name = "Layer 1"});
+        layers_.put(id, Layer{.id = id, .art = {}, .name = "Layer 1"});
         placeInto(layerOrder_, 0, id, layers_);
     }
     nextLayerNumber_ = layerOrder_.size() + 1;
