@@ -39,8 +39,6 @@ std::string hexKey(uint64_t hash, size_t size)
     return key;
 }
 
-} // namespace
-
 // A page like the document's, holding one layer: what every image of a
 // split document is written on. Only what is drawn names an image: a
 // preview's new layers are numbered afresh each time, their art often as it
@@ -52,6 +50,8 @@ host::DocumentData imagePage(const host::Document& document)
     page.currentLayer = 0;
     return page;
 }
+
+} // namespace
 
 std::vector<ArtworkChunk> splitArtwork(const host::Document& document, size_t mostArtPerChunk, const KnownImage& known)
 {
